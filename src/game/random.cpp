@@ -1,0 +1,15 @@
+#include "game/random.h"
+
+#include <chrono>
+
+namespace game {
+
+std::uint32_t Random::timeOfDaySeed()
+{
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const auto sinceMidnight = now - floor<days>(now);
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(sinceMidnight).count());
+}
+
+} // namespace game
