@@ -1,0 +1,30 @@
+#pragma once
+// The table's pictures, drawn by our own code when the window is made: bones and their pip
+// faces, the board and hand backgrounds, the toe marker, buttons and seat-row marks.
+
+#include <QPixmap>
+
+#include <array>
+
+struct Artwork {
+    Artwork(); // draws everything; needs a QGuiApplication
+
+    QPixmap boneBackUpright;             // imagelist_back_v: 34 x 66, cream tile, line across the middle
+    QPixmap boneBackLying;               // imagelist_back_h: 66 x 34
+    std::array<QPixmap, 10> dotsUpright; // imagelist_dots_v: 28 x 28 faces for 0..9 pips
+    std::array<QPixmap, 10> dotsLying;   // imagelist_dots_h: the same faces lying on their side
+    QPixmap boardBackground;             // 756 x 312, tiled at x 0, 750, 1500
+    QPixmap handBackground;              // stretched over the 774 x 99 hand area
+    QPixmap toeMarker;                   // 66 x 34 "place bone here"
+    QPixmap passButton;                  // 65 x 28
+    QPixmap startButton;                 // 102 x 28
+    QPixmap turnIndicator;               // 204 x 26, behind a seat row
+    QPixmap watchingMark;                // 22 x 8
+    QPixmap tableBackground;             // tile for the table window and the dialogs
+    QPixmap phraseButton;                // 25 x 19, white with a black border
+    QPixmap banner;                      // the maker's banner at the table's lower left
+
+    // A whole bone: upright (34 x 66, top pip above) or lying (66 x 34; flip swaps the halves).
+    QPixmap uprightBone(int bone) const;
+    QPixmap lyingBone(int bone, bool flip) const;
+};
