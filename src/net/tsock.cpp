@@ -261,16 +261,21 @@ bool TSock::Send(const std::string& bytes)
 
 std::string TSock::Receive()
 {
-    return Receive(INT_MAX);
+    return take(std::string::npos);
 }
 
+// A negative count takes nothing.
 std::string TSock::Receive(int count)
+{
+    return take(count < 0 ? 0 : static_cast<std::size_t>(count));
+}
+
+std::string TSock::take(std::size_t wanted)
 {
     if (fd_ < 0 && inBuf_.empty())
         throw ESockException("Receive - Socket Not Connected");
     if (listening_)
         throw ESockException("Receive - Cannot Receive On A Listener Socket");
-    const std::size_t wanted = count < 0 ? 0 : static_cast<std::size_t>(count);
     if (wanted >= inBuf_.size()) {
         std::string all;
         all.swap(inBuf_);
@@ -430,9 +435,10 @@ void TSock::flush()
     if (fd_ < 0 || !connected_ || outBuf_.empty())
         return;
     const ssize_t sent = ::send(fd_, outBuf_.data(), outBuf_.size(), MSG_NOSIGNAL);
-    if (sent > 0)
+    if (sent > 0) {
         outBuf_.erase(0, static_cast<std::size_t>(sent));
-    else if (sent < 0 && !wouldBlock(errno))
+        sendFailed_ = false;
+    } else if (sent < 0 && !wouldBlock(errno))
         sendFailed_ = true;
     updateWriteNotifier();
 }

@@ -121,6 +121,7 @@ private:
     void adoptHandle(int fd, bool connecting);
     bool closeHandle();
     void releaseNotifiers();
+    std::string take(std::size_t wanted);
     void flush();
     void updateWriteNotifier();
     void readable();

@@ -29,17 +29,26 @@ bool waitFor(const std::function<bool()>& done)
     return QTest::qWaitFor(done, 20000);
 }
 
-// A host listening on a port of the system's choosing that accepts every connection.
+// A host listening on a port of the system's choosing that accepts every connection; the
+// accepted sockets take its OnRead, which collects what they receive.
+// The sockets come last, so they close (and report) before what their handlers write to goes.
 struct Host {
-    TSock listener;
     std::vector<QPointer<TSock>> served;
     Log log;
+    std::string received;
+    int reads = 0, largestRead = 0;
     std::function<void(TSock*)> onServed = [](TSock*) {};
+    TSock listener;
 
     Host()
     {
         listener.setPortName("0");
         logReports(listener, log);
+        listener.OnRead = [this](TSock* s, int count) {
+            ++reads;
+            largestRead = std::max(largestRead, count);
+            received += s->Receive();
+        };
         listener.OnAccept = [this](TSock* sender) {
             TSock* sock = nullptr;
             if (sender->Accept(sock)) {
@@ -54,9 +63,9 @@ struct Host {
 
 // A table socket aimed at the host, collecting what it receives.
 struct Table {
-    std::unique_ptr<TSock> sock = std::make_unique<TSock>();
     Log log;
     std::string received;
+    std::unique_ptr<TSock> sock = std::make_unique<TSock>();
 
     explicit Table(const std::string& port)
     {
@@ -64,31 +73,30 @@ struct Table {
         sock->setHostName("127.0.0.1");
         logReports(*sock, log);
         sock->OnRead = [this](TSock* s, int) { received += s->Receive(); };
+        sock->OnDisconnect = [this](TSock*) { log.push_back("disconnect"); };
+    }
+    bool open()
+    {
+        sock->Open();
+        return waitFor([this] { return sock->Connected(); });
     }
 };
 
+// The text of the ESockException an action raises.
 template <typename F>
 std::string raised(F&& action)
 {
-    try {
-        action();
-    } catch (const ESockException& e) {
-        return e.what();
-    }
+    try { action(); } catch (const ESockException& e) { return e.what(); }
     return "nothing raised";
 }
 
 TEST(TSockConnection, WholeConnectionAsHostAndTableSeeIt)
 {
-    Host host;
-    EXPECT_EQ(host.log, (Log{"0 Lookup Of Port 0", "3 Listening Started"}));
-
     Log served;
-    std::string atHost;
+    Host host;
     host.onServed = [&](TSock* sock) {
         logReports(*sock, served);
         sock->Tag = 1;
-        sock->OnRead = [&](TSock* s, int) { atHost += s->Receive(); };
         sock->OnDisconnect = [&](TSock* s) {
             served.push_back("disconnect " + std::to_string(s->Tag));
             s->Close();
@@ -100,52 +108,37 @@ TEST(TSockConnection, WholeConnectionAsHostAndTableSeeIt)
     table.sock->OnWrite = [&](TSock*) { ++writes; };
     EXPECT_FALSE(table.sock->Open());
     ASSERT_TRUE(waitFor([&] { return table.received == "CMD_sendlogininfo+1\xFF"; }));
-
     table.sock->Send("CMD_logininfo+1+1.0.4+Ann\xFF");
-    ASSERT_TRUE(waitFor([&] { return atHost == "CMD_logininfo+1+1.0.4+Ann\xFF"; }));
+    ASSERT_TRUE(waitFor([&] { return host.received == "CMD_logininfo+1+1.0.4+Ann\xFF"; }));
+    EXPECT_TRUE(table.sock->Close());
+    ASSERT_TRUE(waitFor([&] { return served.size() == 5; }));
+
     // The accepted socket took the listener's OnInfo until the host gave it its own.
     EXPECT_EQ(host.log, (Log{"0 Lookup Of Port 0", "3 Listening Started",
                              "0 Setting PortName While Connected Has No Effect",
-                             "0 Setting HostName While Connected Has No Effect",
-                             "6 Created New TSock Structure"}));
-    EXPECT_EQ(host.served.at(0)->HostName(), "127.0.0.1");
-    EXPECT_EQ(host.listener.LastRemoteAddress(), "127.0.0.1");
-
-    EXPECT_TRUE(table.sock->Close());
-    ASSERT_TRUE(waitFor([&] { return served.size() == 5; }));
+                             "0 Setting HostName While Connected Has No Effect", "6 Created New TSock Structure"}));
     EXPECT_EQ(served, (Log{"5 Non-Blocking Outgoing Data", "4 Non-Blocking Incoming Data", "disconnect 1",
                            "2 Socket Closed", "2 Socket Closed"}));
     EXPECT_EQ(table.log, (Log{"0 Lookup Of Port " + host.port(), "0 Lookup Of Host 127.0.0.1",
                               "1 Non-Blocking Socket Connected", "5 Non-Blocking Outgoing Data",
-                              "4 Non-Blocking Incoming Data", "5 Non-Blocking Outgoing Data",
-                              "2 Socket Closed"}));
+                              "4 Non-Blocking Incoming Data", "5 Non-Blocking Outgoing Data", "2 Socket Closed"}));
     // Only the write event that follows the connection: an idle socket is not woken for writing.
     EXPECT_EQ(writes, 1);
 }
 
 TEST(TSockConnection, RefusedConnectionReportsOnlyTheError)
 {
-    std::string port;
-    {
-        Host gone;
-        port = gone.port();
-    }
+    std::string port = Host().port();
     Table table(port);
     EXPECT_FALSE(table.sock->Open());
     ASSERT_TRUE(waitFor([&] { return table.log.size() == 3; }));
     for (int pass = 0; pass < 20; ++pass)
         QCoreApplication::processEvents();
-    EXPECT_EQ(table.log, (Log{"0 Lookup Of Port " + port, "0 Lookup Of Host 127.0.0.1",
-                              "7 Error #111 (ECONNREFUSED)"}));
-    EXPECT_FALSE(table.sock->Connected());
     EXPECT_FALSE(table.sock->Open()) << "the handle stays until Close";
     EXPECT_EQ(table.sock->Receive(), "");
-    EXPECT_TRUE(table.sock->Send("queued")) << "a socket that exists never refuses a Send";
-
     EXPECT_TRUE(table.sock->Close());
     EXPECT_FALSE(table.sock->Close());
-    EXPECT_EQ(table.log, (Log{"0 Lookup Of Port " + port, "0 Lookup Of Host 127.0.0.1",
-                              "7 Error #111 (ECONNREFUSED)", "5 Non-Blocking Outgoing Data",
+    EXPECT_EQ(table.log, (Log{"0 Lookup Of Port " + port, "0 Lookup Of Host 127.0.0.1", "7 Error #111 (ECONNREFUSED)",
                               "2 Socket Closed", "2 Socket Closed"}));
     EXPECT_EQ(raised([&] { table.sock->Receive(); }), "Receive - Socket Not Connected");
 }
@@ -154,9 +147,8 @@ TEST(TSockConnection, PeerCloseAndResetEndTheConnection)
 {
     Host host;
     Table table(host.port());
-    table.sock->OnDisconnect = [&](TSock*) { table.log.push_back("disconnect"); };
-    table.sock->Open();
-    ASSERT_TRUE(waitFor([&] { return host.served.size() == 1 && table.sock->Connected(); }));
+    ASSERT_TRUE(table.open());
+    ASSERT_TRUE(waitFor([&] { return host.served.size() == 1; }));
     host.served[0]->Send("last words\xFF");
     host.served[0]->Close();
     ASSERT_TRUE(waitFor([&] { return !table.sock->Connected(); }));
@@ -164,8 +156,8 @@ TEST(TSockConnection, PeerCloseAndResetEndTheConnection)
     EXPECT_EQ(Log(table.log.end() - 3, table.log.end()),
               (Log{"4 Non-Blocking Incoming Data", "disconnect", "2 Socket Closed"}));
 
-    // A peer that vanishes with a reset: the error, then the same end as a close, and the host
-    // may free the socket from within its own event.
+    // A peer that vanishes with a reset: the error, then the same end as a close; the host frees
+    // the socket from within its own event.
     Log reset;
     host.onServed = [&](TSock* sock) {
         logReports(*sock, reset);
@@ -175,10 +167,7 @@ TEST(TSockConnection, PeerCloseAndResetEndTheConnection)
         };
     };
     const int raw = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(host.listener.LocalPort()));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address{AF_INET, htons(static_cast<uint16_t>(host.listener.LocalPort())), {htonl(INADDR_LOOPBACK)}, {}};
     ASSERT_EQ(::connect(raw, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     ASSERT_TRUE(waitFor([&] { return host.served.size() == 2; }));
     const linger abort{1, 0};
@@ -196,27 +185,16 @@ TEST(TSockTransfer, BytesPassUnchangedBothWaysAlsoWhenSentWhileConnecting)
     const std::string message = "CMD_chat+2+\xFF\xFE\x00 end\xFF"s + big;
 
     Host host;
-    std::string atHost;
-    int hostReads = 0;
-    int largestRead = 0;
-    host.onServed = [&](TSock* sock) {
-        sock->OnRead = [&](TSock* s, int count) {
-            ++hostReads;
-            largestRead = std::max(largestRead, count);
-            atHost += s->Receive();
-        };
-        sock->Send(big);
-    };
+    host.onServed = [&](TSock* sock) { sock->Send(big); };
     Table table(host.port());
     table.sock->Open();
     table.sock->Send(message);
     EXPECT_FALSE(table.sock->Connected()) << "the bytes were queued while connecting";
-
-    ASSERT_TRUE(waitFor([&] { return atHost.size() >= message.size() && table.received.size() >= big.size(); }));
-    EXPECT_TRUE(atHost == message);
+    ASSERT_TRUE(waitFor([&] { return host.received.size() >= message.size() && table.received.size() >= big.size(); }));
+    EXPECT_TRUE(host.received == message);
     EXPECT_TRUE(table.received == big);
-    EXPECT_GT(hostReads, 1);
-    EXPECT_LE(largestRead, 32768);
+    EXPECT_GT(host.reads, 1);
+    EXPECT_LE(host.largestRead, 32768);
 }
 
 TEST(TSockRefusals, ListeningRefusalsAndMisuse)
@@ -224,31 +202,20 @@ TEST(TSockRefusals, ListeningRefusalsAndMisuse)
     Host host;
     host.listener.setListen(true);
     EXPECT_EQ(host.log.back(), "3 Listening Already Running");
-    EXPECT_EQ(raised([&] { host.listener.Send("x"); }), "Send - Cannot Send On A Listener Socket");
-    EXPECT_EQ(raised([&] { host.listener.Receive(); }), "Receive - Cannot Receive On A Listener Socket");
-    EXPECT_EQ(raised([&] { host.listener.setSocketType(stDatagram); }),
-              "SocketType - Can't Assign Socket Type While Listening");
 
     TSock taken;
     taken.setPortName(host.port());
     TSock* none = nullptr;
     EXPECT_EQ(raised([&] { taken.Accept(none); }), "Accept - Socket Not In Listening Mode");
-    EXPECT_EQ(raised([&] { taken.Send("x"); }), "Send - Socket Not Connected");
     EXPECT_EQ(raised([&] { taken.setListen(true); }), "Listen - Error Binding Socket");
     EXPECT_EQ(raised([&] { taken.setListen(true); }), "Listen - Socket Already In Use");
-    EXPECT_FALSE(taken.Listen());
     taken.Close();
     EXPECT_EQ(raised([&] { taken.setListen(true); }), "Listen - Error Binding Socket");
     taken.Close();
 
     // Stopping reports the close, as the socket no longer counts as listening, then the stop.
     host.listener.setListen(false);
-    EXPECT_FALSE(host.listener.Listen());
     EXPECT_EQ(Log(host.log.end() - 2, host.log.end()), (Log{"2 Socket Closed", "3 Listening Stopped"}));
-    taken.setListen(true);
-    EXPECT_TRUE(taken.Listen());
-    taken.Close();
-    EXPECT_FALSE(taken.Listen());
 }
 
 TEST(TSockRefusals, BadNamesAndModesNotBuilt)
@@ -266,10 +233,8 @@ TEST(TSockRefusals, BadNamesAndModesNotBuilt)
 
     sock.setSocketType(stDatagram);
     EXPECT_EQ(raised([&] { sock.Open(); }), "Open - Datagram Sockets Not Supported");
-    EXPECT_EQ(raised([&] { sock.setListen(true); }), "Listen - Cannot Listen On A Datagram Socket");
     sock.setSocketType(stStream);
     sock.setBlocking(true);
-    EXPECT_EQ(raised([&] { sock.Open(); }), "Open - Blocking Sockets Not Supported");
     EXPECT_EQ(raised([&] { sock.setListen(true); }), "Listen - Blocking Sockets Not Supported");
 
     // A throwing report handler is replaced by the component's own error, except inside Close.
@@ -282,35 +247,31 @@ TEST(TSockRefusals, BadNamesAndModesNotBuilt)
 TEST(TSockEvents, HandlersMayCloseAndFreeSocketsFromWithinEvents)
 {
     Host host;
-    auto* table = new TSock;
-    QPointer<TSock> watched(table);
-    Log log;
-    logReports(*table, log);
-    table->setPortName(host.port());
-    table->setHostName("localhost");
-    table->OnRead = [&](TSock* s, int count) {
+    Table table(host.port());
+    table.sock->setHostName("localhost");
+    QPointer<TSock> watched(table.sock.release());
+    watched->OnRead = [&](TSock* s, int count) {
         EXPECT_EQ(s->Receive(3), "abc");
         EXPECT_EQ(count, 5);
-        // Closing the host's end from here, then this one, then freeing it.
+        // Closes the host's end from here, then this one, then frees it.
         host.served.at(0)->Close();
         s->Close();
         s->deleteLater();
-        log.push_back("left " + s->Receive());
+        table.log.push_back("left " + s->Receive());
     };
-    table->Open();
+    watched->Open();
     ASSERT_TRUE(waitFor([&] { return host.served.size() == 1 && host.served[0]->Connected(); }));
     host.served[0]->Send("abcde");
     ASSERT_TRUE(waitFor([&] { return watched.isNull(); }));
-    EXPECT_EQ(Log(log.end() - 3, log.end()), (Log{"4 Non-Blocking Incoming Data", "2 Socket Closed", "left de"}));
+    EXPECT_EQ(Log(table.log.end() - 3, table.log.end()),
+              (Log{"4 Non-Blocking Incoming Data", "2 Socket Closed", "left de"}));
 
     // A connected socket that is destroyed closes first, with the report of Close.
     Table second(host.port());
-    second.sock->Open();
-    ASSERT_TRUE(waitFor([&] { return second.sock->Connected(); }));
-    Log last;
-    logReports(*second.sock, last);
+    ASSERT_TRUE(second.open());
+    second.log.clear();
     second.sock.reset();
-    EXPECT_EQ(last, (Log{"2 Socket Closed"}));
+    EXPECT_EQ(second.log, (Log{"2 Socket Closed"}));
 }
 
 } // namespace
