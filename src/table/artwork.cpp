@@ -286,11 +286,12 @@ QImage drawHandBackground()
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            const double bend = valueNoise(x, y, 90, 21) * 14 + valueNoise(x, y, 30, 22) * 4;
-            const double u = (y + bend) / 5.5;
-            const double ring = 0.5 + 0.5 * std::sin(u * 2.0 * std::numbers::pi + valueNoise(x, y, 8, 23));
-            const double streak = valueNoise(x, y * 6.0, 12, 24);
-            double t = std::pow(ring, 3.0) * 0.55 + streak * 0.35 + (hash01(x, y, 25) - 0.5) * 0.12;
+            // Long, gently drifting grain lines of uneven spacing, and fine streaks along them.
+            const double bend = valueNoise(x, 0, 260, 21) * 16 + valueNoise(x, y, 70, 22) * 5;
+            const double u = (y + bend) / 6.0 + valueNoise(x * 0.25, y, 9, 26) * 1.2;
+            const double ring = 0.5 + 0.5 * std::sin(u * 2.0 * std::numbers::pi);
+            const double streak = valueNoise(x, y * 8.0, 40, 24);
+            double t = std::pow(ring, 4.0) * 0.5 + streak * 0.4 + (hash01(x, y, 25) - 0.5) * 0.10;
             QColor c = mix(light, dark, t);
             // A rounded edge at the top and bottom of the plank.
             const double edge = std::min(y + 0.5, h - y - 0.5);
@@ -428,7 +429,7 @@ Artwork::Artwork()
     }
     boardBackground = QPixmap::fromImage(drawBoardBackground());
     handBackground = QPixmap::fromImage(drawHandBackground());
-    toeMarker = QPixmap::fromImage(drawButton(66, 34, QColor(0x1d, 0x8a, 0x35),
+    toeMarker = QPixmap::fromImage(drawButton(66, 34, QColor(0x2a, 0xa8, 0x45),
                                               {QStringLiteral("place bone"), QStringLiteral("here")}, 10));
     passButton = QPixmap::fromImage(drawButton(65, 28, QColor(0x9a, 0x22, 0x22),
                                                {QStringLiteral("pass")}, 13));
