@@ -101,7 +101,7 @@ TEST(Artwork, EachFaceShowsItsPipsInTheDominoLayout)
         const std::vector<Blob> blobs = pipsOf(argb(art().dotsUpright[pips]));
         ASSERT_EQ(int(blobs.size()), pips) << "face " << pips;
         for (const Blob& blob : blobs) {
-            EXPECT_GE(blob.size, 16) << "face " << pips; // a round pip, not a speck
+            EXPECT_GE(blob.size, 16) << "face " << pips; // a round pip, not a stray dot
             // Every pip sits on the 3 x 3 grid of the face, away from its edges.
             EXPECT_GE(blob.cx, 3.0);
             EXPECT_LE(blob.cx, 24.0);
