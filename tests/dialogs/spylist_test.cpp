@@ -55,7 +55,7 @@ TEST_F(SpyList, NothingIsRemovedOverEmptySpaceOrALineWithoutASeatNumber)
     list.setHosting(true);
     pointAt(lineCentre(2)); // "x: Bob"
     removeFromGame()->trigger();
-    pointAt(lineCentre(3)); // no ":" at all
+    pointAt(lineCentre(3)); // "9": no ":" at all
     removeFromGame()->trigger();
 
     pointAt(QPoint(lineCentre(0).x(), view()->viewport()->height() - 2));
