@@ -3,8 +3,6 @@
 #include "table/chatform.h"
 
 #include "platform/messagebox.h"
-#include <QObject> // sound.h names QObject without declaring it
-
 #include "platform/sound.h"
 #include "table/artwork.h"
 #include "table/tablewidgets.h"

@@ -3,7 +3,6 @@
 #include "game/message.h"
 
 #include <array>
-#include <cstdio>
 
 namespace {
 
@@ -65,14 +64,4 @@ std::optional<std::uint32_t> readColourText(std::string_view text)
     if (value > 0xFFFFFF)
         return std::nullopt;
     return static_cast<std::uint32_t>(value);
-}
-
-std::string colourText(std::uint32_t colour)
-{
-    for (const NamedColour& named : kNamed)
-        if (named.value == colour)
-            return std::string(named.name);
-    char text[16];
-    std::snprintf(text, sizeof text, "$%08X", static_cast<unsigned>(colour));
-    return text;
 }

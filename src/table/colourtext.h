@@ -5,10 +5,7 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 // The colour a text names; nothing when it names none (any letter case is accepted for names).
 std::optional<std::uint32_t> readColourText(std::string_view text);
-// The standard name when there is one, else "$" and eight upper-case hexadecimal digits.
-std::string colourText(std::uint32_t colour);

@@ -1,7 +1,5 @@
 // Sounds: the game's own sounds for what happens at the table, and the chatter sounds players send
 // each other, which every table plays, or reports in the chat when chatter sounds are off.
-#include <QObject> // sound.h names QObject without declaring it
-
 #include "platform/sound.h"
 #include "table/chatform.h"
 #include "table/tablewidgets.h"

@@ -178,8 +178,8 @@ void Tchat::buildLayout()
     Image5 = new ClickImage(panel_main);
     Image5->setObjectName(QStringLiteral("Image5"));
     Image5->setPixmap(artwork_->banner);
-    const QSize bannerSize = artwork_->banner.size().boundedTo(QSize(282, 38));
-    Image5->setGeometry(5, 490, bannerSize.width(), bannerSize.height());
+    const QSize bannerSize = artwork_->banner.size().boundedTo(QSize(282, 40));
+    Image5->setGeometry(5, 488, bannerSize.width(), bannerSize.height());
     connect(Image5, &ClickImage::clicked, this, [this] {
         if (onBannerClick)
             onBannerClick();
