@@ -78,6 +78,21 @@ protected:
     }
     QString text(const QString& label) const { return find<QLabel>(label)->text(); }
     bool shown(const QString& name) const { return find(name)->isVisible(); }
+    // Several captions, or which of several widgets are visible ("+" shown, "-" not), at once.
+    QStringList texts(std::initializer_list<const char*> labels) const
+    {
+        QStringList captions;
+        for (const char* label : labels)
+            captions.append(text(QString::fromLatin1(label)));
+        return captions;
+    }
+    QString visibility(std::initializer_list<const char*> widgets) const
+    {
+        QString marks;
+        for (const char* widget : widgets)
+            marks += shown(QString::fromLatin1(widget)) ? QLatin1Char('+') : QLatin1Char('-');
+        return marks;
+    }
     QString chat() const { return find<QTextBrowser>(QStringLiteral("mainchat"))->toPlainText(); }
     // The chat's paragraphs without the blanks the view puts around names and texts.
     QStringList chatLines() const
