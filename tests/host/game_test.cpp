@@ -151,6 +151,7 @@ TEST_F(HostTest, EverySeatPassingEndsTheRoundButAPlayClearsTheMarks)
     seat(3).hand = {12};
     feed(1, "CMD_hepasses+1+");
     feed(2, "CMD_playbone+2+1+1+1+");
+    EXPECT_FALSE(seat(1).passed);
     feed(3, "CMD_hepasses+3+");
     feed(1, "CMD_hepasses+1+");
     EXPECT_TRUE(seat(3).passed);
