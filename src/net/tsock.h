@@ -10,6 +10,7 @@
 
 #include <QObject>
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -95,5 +96,39 @@ private:
     int blockingTimeout_ = 0;
     bool connected_ = false;
     std::string lastRemoteAddress_;
-    // The rest of the state (handle, buffers, notifiers) is the implementation's.
+
+    class Notifier;
+    friend class Notifier;
+
+    int fd_ = -1;
+    // Counts handles, so an event that ran a handler can tell whether its socket was closed
+    // (and perhaps opened again) meanwhile.
+    unsigned generation_ = 0;
+    bool connecting_ = false;
+    // A hard send error: the read side reports the broken connection; until then the bytes stay
+    // queued without waking the write notifier on every pass.
+    bool sendFailed_ = false;
+    std::string inBuf_;
+    std::string outBuf_;
+    // Readable (or a pending connection on a listener) and writable.
+    Notifier* readNotifier_ = nullptr;
+    Notifier* writeNotifier_ = nullptr;
+
+    void report(TSocketInfo info, const std::string& message);
+    void reportError(int error);
+    std::uint16_t lookupPort();
+    std::uint32_t lookupHost(const std::string& name);
+    void adoptHandle(int fd, bool connecting);
+    bool closeHandle();
+    void releaseNotifiers();
+    std::string take(std::size_t wanted);
+    void flush();
+    void updateWriteNotifier();
+    void readable();
+    void writable();
+    void acceptEvent();
+    void readEvent();
+    void connectEvent();
+    void writeEvent();
+    void closeEvent();
 };

@@ -14,10 +14,20 @@ public:
     virtual void play(const QString& name) = 0;
 };
 
+class QObject;
+
 // Plays through the machine's audio output.
 class QtSoundPlayer;
-// Creates the player the program uses (defined with the implementation).
+// Creates the player the program uses (defined with the implementation). The parent owns it;
+// without a parent the caller deletes it.
 SoundPlayer* createSystemSoundPlayer(QObject* parent);
+
+// The 33 recordings the program carries, by lower-case name: the 13 game sounds ("entered" ...
+// "winner") and the chatter sounds "wave1" to "wave20".
+QStringList soundNames();
+// The resource path of a recording (":/sounds/placebone.wav"), letter case ignored; empty for a
+// name that has none.
+QString soundResource(const QString& name);
 
 // Remembers what it was asked to play, in order; for tests.
 class RecordingSoundPlayer : public SoundPlayer {

@@ -20,9 +20,9 @@ struct Artwork {
     QPixmap startButton;                 // 102 x 28
     QPixmap turnIndicator;               // 204 x 26, behind a seat row
     QPixmap watchingMark;                // 22 x 8
-    QPixmap tableBackground;             // tile for the table window and the dialogs
+    QPixmap tableBackground;             // 128 x 128 tile for the table window and the dialogs; tiles both ways
     QPixmap phraseButton;                // 25 x 19, white with a black border
-    QPixmap banner;                      // the maker's banner at the table's lower left
+    QPixmap banner;                      // 280 x 40, the game's name at the table's lower left
 
     // A whole bone: upright (34 x 66, top pip above) or lying (66 x 34; flip swaps the halves).
     QPixmap uprightBone(int bone) const;

@@ -1,0 +1,35 @@
+#include "platform/datafolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+QString chooseDataFolder(const QString& programFolder)
+{
+    if (canCreateFilesIn(programFolder))
+        return programFolder;
+    const QString folder = userDataFolder();
+    // Should this fail too, writing the settings will report it when it happens.
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString dataFolder() { return chooseDataFolder(QCoreApplication::applicationDirPath()); }
+
+QString userDataFolder()
+{
+    // Not the application's own data location: that one depends on names the shell may set
+    // later, and the folder must be the same in every run.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("Tilvaro"));
+}
+
+bool canCreateFilesIn(const QString& folder)
+{
+    if (folder.isEmpty() || !QDir(folder).exists())
+        return false;
+    // Permission bits do not tell the whole story (read-only mounts, access lists, root).
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".tilvaro-probe-XXXXXX")));
+    return probe.open();
+}

@@ -1,0 +1,65 @@
+#pragma once
+// One copy of the game per user and session. The first copy listens on a local socket named
+// after "oksirb" and the user id; a later start finds it there, asks it to come forward and ends.
+//
+// The socket lives in the temporary folder (TMPDIR, /tmp when unset), so copies started with
+// different TMPDIR values do not see each other: that is how a hosting and a joining copy run
+// side by side on one machine.
+
+#include <QLockFile>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QLocalServer;
+class QWidget;
+
+class SingleInstance {
+public:
+    // The socket's place is fixed here, from TMPDIR as it is now.
+    explicit SingleInstance(const QString& name = QStringLiteral("oksirb"));
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    // Call once, before any window is made. True when another copy runs: it has been asked to
+    // come forward, and this copy should end at once without showing or writing anything.
+    // False when this copy is the first; it then listens for later starts. A socket file left
+    // behind by a copy that crashed is removed when nobody answers on it.
+    bool anotherInstanceRuns();
+
+    // Called in the first copy, on the window thread, each time a later start asks it to come
+    // forward. The shell points it at the table window (see bringWindowForward).
+    void setBringForward(std::function<void()> handler) { bringForward_ = std::move(handler); }
+
+    // False when this copy could not listen (an unwritable temporary folder): it runs anyway,
+    // and later starts will not find it.
+    bool isListening() const;
+    QString socketPath() const { return socketPath_; }
+
+private:
+    bool askRunningCopy();
+    void listen();
+    void acceptRequests();
+
+    QString socketPath_;
+    std::unique_ptr<QLocalServer> server_;
+    std::function<void()> bringForward_;
+};
+
+// Restores the window if it is minimised, raises it and gives it the focus (as far as the
+// window manager allows a program to take the focus).
+void bringWindowForward(QWidget* window);
+
+// The marker "chickenfoot": a lock file in the same per-user place, taken when the table is
+// made and held while the program runs. Nothing in the game looks at it; it only tells other
+// programs that the game is running.
+class RunningMarker {
+public:
+    explicit RunningMarker(const QString& name = QStringLiteral("chickenfoot"));
+    bool isHeld() const { return lock_.isLocked(); }
+
+private:
+    QLockFile lock_;
+};

@@ -1,0 +1,34 @@
+#include "platform/datafolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+TEST(DataFolder, BesideTheProgramWhenWritableElseInTheCreatedUserFolder)
+{
+    QTemporaryDir scratch;
+    const QString dataHome = scratch.filePath("share/not/yet/made");
+    auto restore = qScopeGuard([old = qgetenv("XDG_DATA_HOME")] { qputenv("XDG_DATA_HOME", old); });
+    qputenv("XDG_DATA_HOME", dataHome.toLocal8Bit());
+    const QString userFolder = dataHome + "/Tilvaro";
+
+    QDir(scratch.path()).mkdir("program");
+    const QString program = scratch.filePath("program");
+    EXPECT_EQ(chooseDataFolder(program), program);
+    // Neither the probe file nor an unused user folder is left behind.
+    EXPECT_TRUE(QDir(program).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_FALSE(QDir(userFolder).exists());
+
+    // A program folder that has gone away takes no file either.
+    EXPECT_EQ(chooseDataFolder(scratch.filePath("gone")), userFolder);
+    EXPECT_TRUE(canCreateFilesIn(userFolder));
+
+    // An installed copy, in a folder without write permission (which the superuser ignores).
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(chooseDataFolder(program), geteuid() == 0 ? program : userFolder);
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}

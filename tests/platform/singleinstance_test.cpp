@@ -1,0 +1,97 @@
+#include "platform/singleinstance.h"
+
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace {
+
+// Copies made after this see TMPDIR as `folder`; the caller restores it.
+[[nodiscard]] auto startWithTmpdir(const QString& folder)
+{
+    auto restore = qScopeGuard([old = qgetenv("TMPDIR")] { qputenv("TMPDIR", old); });
+    qputenv("TMPDIR", folder.toLocal8Bit());
+    return restore;
+}
+
+// What a crashed copy leaves behind: a socket file nobody listens on.
+void leaveDeadSocket(const QString& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.toLocal8Bit().constData(), sizeof address.sun_path - 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    close(fd);
+}
+
+} // namespace
+
+TEST(SingleInstance, LaterStartBringsTheFirstCopyForwardAndEnds)
+{
+    QTemporaryDir place;
+    auto restore = startWithTmpdir(place.path());
+    int broughtForward = 0;
+    {
+        SingleInstance first;
+        first.setBringForward([&] { ++broughtForward; });
+        ASSERT_FALSE(first.anotherInstanceRuns());
+        SingleInstance second;
+        EXPECT_TRUE(second.anotherInstanceRuns());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return broughtForward == 1; }, 5000));
+    }
+    // The first copy has ended: the next start is a first copy again.
+    SingleInstance next;
+    EXPECT_FALSE(next.anotherInstanceRuns());
+    EXPECT_TRUE(next.isListening());
+}
+
+TEST(SingleInstance, SocketLeftByACrashedCopyDoesNotBlockTheNextStart)
+{
+    QTemporaryDir place;
+    auto restore = startWithTmpdir(place.path());
+    SingleInstance first;
+    leaveDeadSocket(first.socketPath());
+    ASSERT_TRUE(QFileInfo::exists(first.socketPath()));
+
+    EXPECT_FALSE(first.anotherInstanceRuns());
+    EXPECT_TRUE(first.isListening());
+    EXPECT_TRUE(SingleInstance().anotherInstanceRuns());
+}
+
+TEST(SingleInstance, CopiesStartedWithDifferentTmpdirAreIndependent)
+{
+    QTemporaryDir hostPlace;
+    QTemporaryDir joinPlace;
+    int hostForward = 0;
+    auto restore = startWithTmpdir(hostPlace.path());
+    SingleInstance hosting;
+    hosting.setBringForward([&] { ++hostForward; });
+    ASSERT_FALSE(hosting.anotherInstanceRuns());
+
+    qputenv("TMPDIR", joinPlace.path().toLocal8Bit());
+    EXPECT_FALSE(SingleInstance().anotherInstanceRuns());
+
+    qputenv("TMPDIR", hostPlace.path().toLocal8Bit());
+    EXPECT_TRUE(SingleInstance().anotherInstanceRuns());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hostForward == 1; }, 5000));
+}
+
+TEST(SingleInstance, BringingForwardRestoresAMinimisedWindowKeepingItMaximised)
+{
+    QWidget table;
+    table.show();
+    table.setWindowState(Qt::WindowMaximized | Qt::WindowMinimized);
+    bringWindowForward(&table);
+    EXPECT_FALSE(table.isMinimized());
+    EXPECT_TRUE(table.isMaximized());
+}
