@@ -107,6 +107,8 @@ public:
     // Lets tests arrange hands and boards; nothing else writes through it.
     HostState& stateForTest() { return state_; }
     std::size_t queuedLines() const { return queue_.size(); }
+    // Bytes of an unfinished message waiting on connection n.
+    std::size_t pendingBytes(int n) const { return n >= 1 && n <= kConnections ? framers_[n].pendingSize() : 0; }
     game::Random& random() { return random_; }
     // timer1's tick length; the game uses 1000 ms, real-socket tests shorten it.
     void setTimer1Interval(int milliseconds) { timer1Interval_ = milliseconds; }
