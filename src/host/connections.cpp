@@ -3,6 +3,7 @@
 #include "host/engine.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 namespace host {
@@ -52,14 +53,30 @@ Engine::Engine(HostIo& io, std::uint32_t seed) : io_(io), random_(seed)
 
 // --- Sending ---
 
+namespace {
+
+// Tables read messages through a 4096-byte buffer: a relay of a very long chat line would make
+// every table drop its connection to the host, so such a line is not relayed at all.
+bool fitsTables(const Message& message)
+{
+    if (message.text().size() <= game::Framer::kDefaultLimit)
+        return true;
+    std::fprintf(stderr, "host: message of %zu bytes not sent\n", message.text().size());
+    return false;
+}
+
+} // namespace
+
 void Engine::sendTo(int n, const Message& message)
 {
-    if (n >= 1 && n <= kRefused && state_.records[n].open)
+    if (n >= 1 && n <= kRefused && state_.records[n].open && fitsTables(message))
         io_.send(n, message.wire());
 }
 
 void Engine::sendAll(const Message& message)
 {
+    if (!fitsTables(message))
+        return;
     const std::string wire = message.wire();
     // Checked one by one: a connection lost while this goes out is skipped, the rest still get it.
     for (int n = 1; n <= kConnections; ++n)

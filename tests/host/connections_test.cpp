@@ -93,6 +93,13 @@ TEST_F(HostTest, ChatActionAndSoundAreRelayedToEveryone)
     feed(1, "CMD_botspeed+1+500+");
     EXPECT_EQ(io.take(), (toAll("CMD_chat+2+P2 chats: hi+all", 2) + toAll("CMD_action+2+P2 waves", 2) +
                              toAll("CMD_playasound+1+wave3+", 2)));
+
+    // A relay must fit the tables' 4096-byte message buffer, or it is not sent at all.
+    const std::string longest(4096 - std::string("CMD_chat+2+P2 chats: ").size(), 'w');
+    feed(2, "CMD_chat+2+" + longest + "w");
+    EXPECT_EQ(io.take(), Transcript{});
+    feed(2, "CMD_chat+2+" + longest);
+    EXPECT_EQ(io.take(), toAll("CMD_chat+2+P2 chats: " + longest, 2));
 }
 
 TEST_F(HostTest, MessagesNamingAnotherSenderOrBadNumbersChangeNothing)
