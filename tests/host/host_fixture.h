@@ -1,7 +1,7 @@
 #pragma once
 // A host engine wired to a recorder instead of sockets and timers. Every send is logged as
-// "<connection> <message>" (the terminator checked and taken off), every close and timer change as
-// a word, so a test compares whole transcripts.
+// "<connection> <message>" (the terminator checked and taken off), every close and game timer
+// change as a word, so a test compares whole transcripts.
 
 #include "host/engine.h"
 
@@ -19,11 +19,8 @@ class Recorder : public host::HostIo {
 public:
     host::Engine* engine = nullptr;
     Transcript log;
-    std::string versionText = "1.0.4";
     int speed = 1000;
     int socktimer = -1;  // interval while running, -1 while stopped
-    bool timer1 = false;
-    bool computer = false;
 
     void send(int n, const std::string& wire) override
     {
@@ -33,33 +30,15 @@ public:
     void close(int n) override
     {
         log.push_back("close " + std::to_string(n));
-        // Like the socket, report the loss from inside close.
-        if (engine)
-            engine->connectionLost(n);
+        engine->connectionLost(n);  // like the socket, from inside close
     }
     void startSocktimer(int ms) override { socktimer = ms; }
     void stopSocktimer() override { socktimer = -1; }
-    void startTimer1(int ms) override
-    {
-        timer1 = true;
-        log.push_back("timer1 " + std::to_string(ms));
-    }
-    void stopTimer1() override
-    {
-        timer1 = false;
-        log.push_back("timer1 stop");
-    }
-    void startComputertimer(int ms) override
-    {
-        computer = true;
-        log.push_back("computer " + std::to_string(ms));
-    }
-    void stopComputertimer() override
-    {
-        computer = false;
-        log.push_back("computer stop");
-    }
-    std::string version() override { return versionText; }
+    void startTimer1(int ms) override { log.push_back("timer1 " + std::to_string(ms)); }
+    void stopTimer1() override { log.push_back("timer1 stop"); }
+    void startComputertimer(int ms) override { log.push_back("computer " + std::to_string(ms)); }
+    void stopComputertimer() override { log.push_back("computer stop"); }
+    std::string version() override { return "1.0.4"; }
     int botSpeed() override { return speed; }
 
     Transcript take() { return std::exchange(log, {}); }
@@ -90,7 +69,6 @@ protected:
     host::HostState& state() { return engine.stateForTest(); }
     host::ConnectionRecord& seat(int n) { return state().seat(n); }
 
-    // Connects the next connection; returns its number.
     int connect()
     {
         const int n = engine.numberForNewConnection();
@@ -121,7 +99,7 @@ protected:
     {
         feed(1, "CMD_startgame+P1+" + rounds + "+" + option + "+");
     }
-    // Replaces the hands of the seats in the game and the board, keeping the turn.
+    // Empties every hand and the board, keeping the turn open for `turn`.
     void arrange(int turn, int phase, int spinnerPip)
     {
         for (int s = 1; s <= host::kSeats; ++s)
@@ -131,6 +109,11 @@ protected:
         state().phase = phase;
         state().spinner = spinnerPip;
         io.take();
+    }
+    void passes(std::initializer_list<int> seats)
+    {
+        for (int s : seats)
+            feed(s, "CMD_hepasses+" + std::to_string(s) + "+");
     }
     void tick1(int ticks)
     {

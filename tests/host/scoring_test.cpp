@@ -46,8 +46,7 @@ TEST_P(CreditTest, AWaitingNewcomerStartsLevelWithTheTable)
     seat(1).total = 10;
     seat(2).total = 21;
     seat(3).total = 5;
-    for (int s : {1, 2, 3})
-        feed(s, "CMD_hepasses+" + std::to_string(s) + "+");
+    passes({1, 2, 3});
     const std::string entries = "CMD_endround+0+1+0+10+2+0+21+3+0+5+4+" + std::to_string(credit) + "+" + std::to_string(credit);
     EXPECT_EQ(io.take(), (toAll("CMD_hepassed+1+", 4) + toAll("CMD_nextplayer+2+1+t+t+t+1+1+1+", 4) +
                              toAll("CMD_hepassed+2+", 4) + toAll("CMD_nextplayer+3+1+t+t+t+1+1+1+", 4) +
@@ -69,8 +68,7 @@ TEST_F(HostTest, ATieReplaysTheLastRoundThenTheLowestTotalWins)
     seat(1).total = 40;
     seat(2).total = 35;
     seat(3).total = 35;
-    for (int s : {1, 2, 3})
-        feed(s, "CMD_hepasses+" + std::to_string(s) + "+");
+    passes({1, 2, 3});
     io.take();
     tick1(5);
     const auto replay = io.take();
@@ -80,8 +78,7 @@ TEST_F(HostTest, ATieReplaysTheLastRoundThenTheLowestTotalWins)
 
     arrange(1, 1, 7);
     seat(2).total = 30;
-    for (int s : {1, 2, 3})
-        feed(s, "CMD_hepasses+" + std::to_string(s) + "+");
+    passes({1, 2, 3});
     io.take();
     tick1(5);
     EXPECT_EQ(io.take(), (Transcript{"timer1 stop"} + toAll("CMD_winner+P2+", 3)));
@@ -98,7 +95,7 @@ TEST_F(HostTest, AWinnerWhosePlayerLeftIsNamedByTheComputer)
     state().round = 3;
     arrange(1, 1, 9);
     seat(1).total = 1;
-    feed(1, "CMD_hepasses+1+");
+    passes({1});
     engine.computertimerTimer();  // seat 2 has nothing to play
     tick1(5);
     EXPECT_EQ(io.take(), (Transcript{"1 CMD_hepassed+1+", "1 CMD_nextplayer+2+1+t+t+t+1+1+1+", "computer 1000",
@@ -114,7 +111,7 @@ TEST_F(HostTest, TheComputerStartsTheFirstEmptyToeWithItsFirstFittingBone)
     state().board.place(2, 1, 10, true);
     seat(2).hand = {12, 0, 30, 19, 0, 0, 0, 0, 54};  // 1|9 in slot 4 and 8|9 in slot 9 fit
     io.speed = 2000;
-    feed(1, "CMD_hepasses+1+");
+    passes({1});
     engine.computertimerTimer();
     EXPECT_EQ(io.take(), (Transcript{"1 CMD_hepassed+1+", "1 CMD_nextplayer+2+1+t+f+t+1+1+1+", "computer 2000",
                                      "computer stop", "1 CMD_heplayed+2+4+19+1+1+t+3+",
@@ -131,7 +128,7 @@ TEST_F(HostTest, TheComputerExtendsAToePastTheTwentiethPlace)
     state().board.place(2, 1, 49, false);             // toes 2 and 3 show 9
     state().board.place(3, 1, 49, false);
     seat(2).hand = {12, 30};  // 1|2, 3|5
-    feed(1, "CMD_hepasses+1+");
+    passes({1});
     engine.computertimerTimer();
     EXPECT_EQ(io.take(), (Transcript{"1 CMD_hepassed+1+", "1 CMD_nextplayer+2+2+f+t+t+1+2+2+", "computer 1000",
                                      "computer stop", "1 CMD_heplayed+2+2+30+1+21+t+1+",

@@ -167,12 +167,11 @@ class Player : public Client {
 public:
     int seat;
     bool plays;
-    int spinnerPip = 0;
+    int spinnerPip = 0, refused = 0;
     std::array<std::array<game::BoardCell, 41>, 4> board{};
     std::array<int, 21> hand{};
     std::array<int, 7> totals{};
     std::string winner;
-    int refused = 0;
 
     Player(int port, int seat, bool plays) : Client(port), seat(seat), plays(plays) {}
 
@@ -181,10 +180,10 @@ protected:
     {
         const auto [verb, payload] = game::splitLine(line);
         game::FieldReader f(payload);
-        const auto num = [&f] { return f.nextInt().value_or(-1); };
+        const auto num = [&f] { return f.nextInt().value_or(0); };
         if (verb == "CMD_startround" || verb == "CMD_beginagain") {
             if (verb == "CMD_startround")
-                num();
+                num();  // the round number
             spinnerPip = game::gettopnum(num());
             board = {};
         } else if (verb == "CMD_dealmybones" && num() == seat) {
@@ -203,7 +202,7 @@ protected:
             num();
             while (!f.empty()) {
                 const int who = num();
-                num();
+                num();  // the round score
                 totals[who] = num();
             }
         } else if (verb == "CMD_winner") {
@@ -211,29 +210,20 @@ protected:
         } else if (verb == "CMD_noplay") {
             ++refused;
         } else if (verb == "CMD_nextplayer" && plays && num() == seat) {
-            move(num(), f);
+            const int phase = num();
+            std::string offered;
+            for (int toe = 1; toe <= 3; ++toe)
+                offered += f.next();
+            for (int toe = 1; toe <= 3; ++toe) {
+                const int position = num();
+                const int pip = phase == 1 ? spinnerPip : game::outwardPip(board[toe][position - 1]);
+                for (int slot = 1; slot <= 20 && offered[toe - 1] == 't'; ++slot)
+                    if (hand[slot] && (game::gettopnum(hand[slot]) == pip || game::getbotnum(hand[slot]) == pip))
+                        return send("CMD_playbone+" + std::to_string(seat) + "+" + std::to_string(slot) + "+" +
+                                    std::to_string(toe) + "+" + std::to_string(position) + "+");
+            }
+            send("CMD_hepasses+" + std::to_string(seat) + "+");
         }
-    }
-
-private:
-    void move(int phase, game::FieldReader& f)
-    {
-        std::array<bool, 4> offered{};
-        for (int toe = 1; toe <= 3; ++toe)
-            offered[toe] = f.next() == "t";
-        for (int toe = 1; toe <= 3; ++toe) {
-            const int position = f.nextInt().value_or(0);
-            if (!offered[toe])
-                continue;
-            const int pip = phase == 1 ? spinnerPip : game::outwardPip(board[toe][position - 1]);
-            for (int slot = 1; slot <= 20; ++slot)
-                if (hand[slot] && (game::gettopnum(hand[slot]) == pip || game::getbotnum(hand[slot]) == pip)) {
-                    send("CMD_playbone+" + std::to_string(seat) + "+" + std::to_string(slot) + "+" +
-                         std::to_string(toe) + "+" + std::to_string(position) + "+");
-                    return;
-                }
-        }
-        send("CMD_hepasses+" + std::to_string(seat) + "+");
     }
 };
 
