@@ -120,11 +120,13 @@ TEST_F(HostTest, ADoubleOnAToeEndStartsANewBoardAfterThreeTicks)
     EXPECT_EQ(io.take(), (toAll("CMD_double+1+1+46+1+3+f+1+", 3) + Transcript{"timer1 1000"}));
     EXPECT_TRUE(seat(3).passed);
 
-    // Nobody moves during the pause.
+    // Nobody moves during the pause, and a seat that starts watching then does not cost the
+    // next seat its turn: the restart hands the turn on once.
     feed(1, "CMD_hepasses+1+");
     feed(1, "CMD_playbone+1+2+2+2+");
+    feed(1, "CMD_justwatch+1+1");
     tick1(2);
-    EXPECT_EQ(io.take(), (Transcript{}));
+    EXPECT_EQ(io.take(), toAll("CMD_justwatching+1+1", 3));
     tick1(1);
     EXPECT_EQ(io.take(), (Transcript{"timer1 stop"} + toAll("CMD_beginagain+46+", 3) +
                              toAll("CMD_nextplayer+2+1+t+t+t+1+1+1+", 3)));

@@ -28,6 +28,12 @@ TEST_F(HostTest, GoingOutScoresMinusTwentyAndTheOthersTheirPips)
     feed(3, "CMD_playbone+3+20+2+2+");
     EXPECT_EQ(io.take(), (toAll("CMD_double+3+20+46+2+2+f+0+", 3) + toAll("CMD_endround+3+1+18+-2+2+0+7+3+-20+-20", 3) +
                              Transcript{"timer1 1000"}));
+
+    // A game started during the pause does not inherit it: no second round 1 five ticks later.
+    start();
+    EXPECT_EQ(io.take()[3], "timer1 stop");
+    tick1(5);
+    EXPECT_EQ(io.take(), Transcript{});
 }
 
 class CreditTest : public HostTest, public testing::WithParamInterface<std::pair<int, int>> {};
