@@ -1,0 +1,350 @@
+// Connections, login, seats and spectators, relays, and the receive queue with its dispatcher.
+
+#include "host/engine.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+namespace host {
+namespace {
+
+using game::FieldReader;
+using game::Message;
+
+constexpr std::array<const char*, kSeats + 1> kComputerNames = {"", "", "Klot", "Klock", "Kling", "Klick", "Krazy"};
+
+bool isConnection(int n) { return n >= 1 && n <= kConnections; }
+bool isSeat(int n) { return n >= 1 && n <= kSeats; }
+
+// The sender field of a message: it must be a number and name the connection the line came from.
+bool fromSender(FieldReader& fields, int n)
+{
+    const auto sender = fields.nextInt();
+    return sender && *sender == n;
+}
+
+} // namespace
+
+int ConnectionRecord::bonesLeft() const
+{
+    return static_cast<int>(std::count_if(hand.begin(), hand.end(), [](int bone) { return bone != 0; }));
+}
+
+std::string cleanPlayerName(std::string_view name)
+{
+    std::string clean;
+    std::size_t characters = 0;
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool continuation = (byte & 0xC0) == 0x80;  // inside a UTF-8 character
+        if (!continuation && characters++ == kMaxNameLength)
+            break;
+        clean += (c == '+' || byte < 0x20 || byte == 0x7F) ? '_' : c;
+    }
+    return clean;
+}
+
+Engine::Engine(HostIo& io, std::uint32_t seed) : io_(io), random_(seed)
+{
+    for (int seat = 2; seat <= kSeats; ++seat)
+        state_.seat(seat).computerName = kComputerNames[seat];
+}
+
+// --- Sending ---
+
+namespace {
+
+// Tables read messages through a 4096-byte buffer: a relay of a very long chat line would make
+// every table drop its connection to the host, so such a line is not relayed at all.
+bool fitsTables(const Message& message)
+{
+    if (message.text().size() <= game::Framer::kDefaultLimit)
+        return true;
+    std::fprintf(stderr, "host: message of %zu bytes not sent\n", message.text().size());
+    return false;
+}
+
+} // namespace
+
+void Engine::sendTo(int n, const Message& message)
+{
+    if (n >= 1 && n <= kRefused && state_.records[n].open && fitsTables(message))
+        io_.send(n, message.wire());
+}
+
+void Engine::sendAll(const Message& message)
+{
+    if (!fitsTables(message))
+        return;
+    const std::string wire = message.wire();
+    // Checked one by one: a connection lost while this goes out is skipped, the rest still get it.
+    for (int n = 1; n <= kConnections; ++n)
+        if (state_.records[n].open)
+            io_.send(n, wire);
+}
+
+void Engine::disconnectsock(int n)
+{
+    if (!isConnection(n) || !state_.records[n].open)
+        return;
+    io_.close(n);
+    // The socket normally reports the loss from inside close; if it did not, handle it here.
+    connectionLost(n);
+}
+
+// --- Accepting and losing connections ---
+
+int Engine::numberForNewConnection() const
+{
+    for (int n = 1; n <= state_.highestNumber; ++n)
+        if (!state_.records[n].open)
+            return n;
+    return state_.highestNumber >= kConnections ? kRefused : state_.highestNumber + 1;
+}
+
+void Engine::connectionAccepted(int n)
+{
+    if (n == kRefused) {
+        io_.send(kRefused, Message("CMD_full").field("").wire());
+        io_.close(kRefused);
+        return;
+    }
+    if (!isConnection(n) || state_.records[n].open)
+        return;
+    state_.highestNumber = std::max(state_.highestNumber, n);
+    auto& record = state_.records[n];
+    record.open = true;
+    record.name.clear();
+    framers_[n].clear();
+    sendTo(n, Message("CMD_sendlogininfo").field(n));
+}
+
+void Engine::connectionLost(int n)
+{
+    if (!isConnection(n) || !state_.records[n].open)
+        return;
+    auto& record = state_.records[n];
+    // Marked closed before anything is sent, so a loss reported again from inside a send is a no-op.
+    record.open = false;
+    const std::string name = std::move(record.name);
+    record.name.clear();
+    record.watching = false;
+
+    // Its queued lines go with it: a later holder of the number must not be credited with them.
+    framers_[n].clear();
+    std::erase_if(queue_, [n](const QueuedLine& queued) { return queued.n == n; });
+    queuedPerConnection_[n] = 0;
+
+    sendAll(Message("CMD_playerdisconnected").field(n).field(name));
+
+    // The hand, scores and in-game flag stay: the computer plays the seat from its next turn.
+    // During a pause nobody holds the turn; the pending restart hands it on.
+    if (state_.gameRunning && state_.turnOpen && n == state_.turnSeat && n != 1)
+        findplayer();
+}
+
+// --- Receive queue and dispatcher ---
+
+void Engine::Sock1Read(int n, std::string_view bytes)
+{
+    if (!isConnection(n) || !state_.records[n].open)
+        return;
+    std::vector<std::string> lines;
+    const bool fits = framers_[n].feed(bytes, lines);
+    if (!fits || queuedPerConnection_[n] + lines.size() > kMaxQueuedLines) {
+        // A line longer than any message of ours, or a flood: this connection goes, nobody else.
+        disconnectsock(n);
+        return;
+    }
+    if (lines.empty())
+        return;
+    queuedPerConnection_[n] += lines.size();
+    for (auto& line : lines)
+        queue_.push_back(QueuedLine{n, std::move(line)});
+    if (!socktimerRunning_) {
+        // An idle dispatcher sleeps; the first line wakes it at once.
+        socktimerRunning_ = true;
+        socktimerFirstTick_ = true;
+        io_.startSocktimer(0);
+    }
+}
+
+void Engine::socktimerTimer()
+{
+    if (!queue_.empty()) {
+        QueuedLine queued = std::move(queue_.front());
+        queue_.pop_front();
+        --queuedPerConnection_[queued.n];
+        dispatch(queued.n, queued.line);
+    }
+    if (queue_.empty()) {
+        if (socktimerRunning_)
+            io_.stopSocktimer();
+        socktimerRunning_ = false;
+        socktimerFirstTick_ = false;
+    } else if (socktimerFirstTick_ || !socktimerRunning_) {
+        socktimerRunning_ = true;
+        socktimerFirstTick_ = false;
+        io_.startSocktimer(kDispatchInterval);
+    }
+}
+
+void Engine::dispatch(int n, std::string_view line)
+{
+    const auto [verb, payload] = game::splitLine(line);
+    if (verb == "CMD_logininfo")
+        receivedlogininfo(n, payload);
+    else if (verb == "CMD_chat")
+        chat(n, payload);
+    else if (verb == "CMD_action")
+        action(n, payload);
+    else if (verb == "CMD_playasound")
+        playasound(n, payload);
+    else if (verb == "CMD_startgame")
+        startgame(n, payload);
+    else if (verb == "CMD_justwatch")
+        justwatch(n, payload);
+    else if (verb == "CMD_kickhim")
+        kickhim(n, payload);
+    else if (verb == "CMD_hepasses") {
+        FieldReader fields(payload);
+        if (fromSender(fields, n))
+            hepasses(payload);
+    } else if (verb == "CMD_playbone") {
+        FieldReader fields(payload);
+        if (fromSender(fields, n))
+            playbone(payload);
+    }
+    // "CMD_botspeed" changes nothing here: the computer's delay is the hosting table's own setting.
+}
+
+// --- Login ---
+
+void Engine::receivedlogininfo(int n, std::string_view payload)
+{
+    FieldReader fields(payload);
+    if (!fromSender(fields, n))
+        return;
+    const std::string version(fields.next());
+    auto& record = state_.records[n];
+    record.name = cleanPlayerName(fields.rest());
+    record.open = true;
+
+    sendAll(Message("CMD_newplayerinfo").field(n).field(record.name).field(0));
+
+    std::string entries;
+    for (int k = 1; k <= kConnections; ++k) {
+        const auto& other = state_.records[k];
+        if (k != n && other.open)
+            entries += "+" + std::to_string(k) + "+" + other.name + (other.watching ? "+1" : "+0");
+    }
+    if (!entries.empty())
+        sendTo(n, Message("CMD_existingplayers").raw(entries));
+
+    if (version != io_.version()) {
+        sendTo(1, Message("CMD_havewrongversion").field(record.name));
+        sendTo(n, Message("CMD_wrongversion").field(""));
+    }
+
+    if (!state_.gameRunning)
+        return;
+    record.waitingNewcomer = false;
+    if (isSeat(n) && !record.inGame && (state_.gameOption == 2 || state_.gameOption == 3)) {
+        record.waitingNewcomer = true;
+        sendTo(n, Message("CMD_youplay").field(state_.gameOption).field(n));
+    }
+    sendGamestats(n);
+    if (isSeat(n) && record.inGame && record.bonesLeft() > 0)
+        sendHand(n);
+}
+
+void Engine::sendGamestats(int n)
+{
+    Message stats("CMD_gamestats");
+    stats.field(state_.turnSeat).field(state_.round).field(state_.roundsToPlay).field(state_.spinner);
+    stats.flag(isSeat(n) && state_.records[n].inGame);
+    for (int seat = 1; seat <= kSeats; ++seat)
+        stats.field(state_.seat(seat).total);
+    bool any = false;
+    for (int toe = 1; toe <= game::kToes; ++toe)
+        for (int position = 1; position <= game::kToePositions; ++position) {
+            const auto& cell = state_.board.cell(toe, position);
+            if (cell.bone == 0)
+                continue;
+            stats.field(toe).field(position).field(cell.bone).flag(cell.flip);
+            any = true;
+        }
+    if (!any)
+        stats.field("*");
+    sendTo(n, stats);
+}
+
+void Engine::sendHand(int seat)
+{
+    Message hand("CMD_dealmybones");
+    hand.field(seat);
+    for (int slot = 1; slot <= kHandSlots; ++slot)
+        if (const int bone = state_.seat(seat).hand[slot - 1])
+            hand.field(slot).field(bone);
+    sendTo(seat, hand);
+}
+
+// --- Relays and seat administration ---
+
+void Engine::chat(int n, std::string_view payload)
+{
+    FieldReader fields(payload);
+    if (!fromSender(fields, n))
+        return;
+    sendAll(Message("CMD_chat").field(n).field(state_.records[n].name + " chats: ").raw(fields.rest()));
+}
+
+void Engine::action(int n, std::string_view payload)
+{
+    FieldReader fields(payload);
+    if (!fromSender(fields, n))
+        return;
+    sendAll(Message("CMD_action").field(n).field(state_.records[n].name + " ").raw(fields.rest()));
+}
+
+void Engine::playasound(int n, std::string_view payload)
+{
+    FieldReader fields(payload);
+    if (!fromSender(fields, n))
+        return;
+    sendAll(Message("CMD_playasound").field(n).field(fields.rest()));
+}
+
+void Engine::kickhim(int n, std::string_view payload)
+{
+    // Only the hosting table removes players.
+    FieldReader fields(payload);
+    if (n != 1 || !fromSender(fields, n))
+        return;
+    const auto victim = fields.nextInt();
+    if (victim && isConnection(*victim))
+        disconnectsock(*victim);
+}
+
+void Engine::justwatch(int n, std::string_view payload)
+{
+    FieldReader fields(payload);
+    const auto seat = fields.nextInt();
+    // The hosting table may switch any seat; everyone else only their own.
+    if (!seat || !isSeat(*seat) || (n != 1 && *seat != n))
+        return;
+    const auto rest = fields.rest();
+    auto& record = state_.seat(*seat);
+    if (rest == "2") {
+        record.watching = false;
+        sendAll(Message("CMD_justwatching").field(*seat).field(2));
+    } else if (rest == "1" && state_.gameRunning) {
+        record.watching = true;
+        sendAll(Message("CMD_justwatching").field(*seat).field(1));
+        if (*seat == state_.turnSeat && state_.turnOpen)
+            findplayer();
+    }
+}
+
+} // namespace host

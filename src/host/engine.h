@@ -1,0 +1,186 @@
+#pragma once
+// The game host's rules and state, in plain C++: connections and login, seats and spectators, the
+// deal, the play rules, the score and the computer players. It talks to the world only through
+// HostIo, so the host form drives it with sockets and QTimers and tests and simulators drive it
+// directly, calling the timer handlers themselves.
+//
+// Contract: every byte a connection sends is untrusted. The engine never indexes outside its
+// arrays, never throws for network input, and takes the sender of a message from the connection
+// it came from: a message whose sender or seat field names another connection is dropped.
+
+#include "game/board.h"
+#include "game/bones.h"
+#include "game/message.h"
+#include "game/random.h"
+#include "host/hostio.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+
+namespace host {
+
+constexpr int kConnections = 9;   // 1..6 are seats, 7..9 spectators
+constexpr int kRefused = 10;      // the number a connection gets while it is turned away
+constexpr int kSeats = 6;
+constexpr int kHandSlots = 20;
+constexpr std::size_t kMaxNameLength = 32;
+
+struct ConnectionRecord {
+    std::string name;  // from the login; empty while free or not yet logged in
+    bool open = false;
+    int total = 0;
+    int roundScore = 0;
+    bool watching = false;     // "Just Watch": the computer plays the seat
+    std::string computerName;  // seats 2..6 only
+    std::array<int, kHandSlots> hand{};  // slot j at index j - 1; 0 = empty
+    bool passed = false;
+    bool inGame = false;
+    bool waitingNewcomer = false;  // joins the running game at the next round (options 2 and 3)
+
+    int bonesLeft() const;
+};
+
+// What timer1 does when its countdown runs out.
+enum class Timer1Action { None = 0, StartRound = 2, BeginAgain = 3 };
+
+struct HostState {
+    // Index 0 is unused so that connection n is records[n]; 10 only ever refuses.
+    std::array<ConnectionRecord, kRefused + 1> records;
+    bool gameRunning = false;
+    int highestNumber = 0;
+    int seatCount = kSeats;
+    int turnSeat = 0;
+    // A seat may play or pass now. Closed during the pauses after a double and after a round,
+    // and while no game runs.
+    bool turnOpen = false;
+    int round = 0;
+    int roundsToPlay = 0;
+    int gameOption = 0;
+    std::array<int, game::kBoneCount> deck{};  // place p at index p - 1
+    int dealPosition = 0;
+    int phase = 0;  // 1 foot phase, 2 toe phase
+    // The spinner's bone number while it is announced, its pip count while play goes on.
+    int spinner = 0;
+    game::Board board;
+    int countdown = 0;
+    Timer1Action pending = Timer1Action::None;
+
+    ConnectionRecord& seat(int n) { return records[n]; }
+    const ConnectionRecord& seat(int n) const { return records[n]; }
+};
+
+class Engine {
+public:
+    static constexpr int kDispatchInterval = 10;
+    static constexpr int kTimer1Interval = 1000;
+    static constexpr std::size_t kMaxQueuedLines = 100;
+
+    explicit Engine(HostIo& io, std::uint32_t seed = 0);
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // --- Connections ---
+    // The number a pending connection would get: the lowest free one, or kRefused when all nine
+    // are taken. Changes nothing, so a failed accept leaves no trace.
+    int numberForNewConnection() const;
+    // The accepted socket is in place under that number: greet it, or turn it away with
+    // "CMD_full+" when the number is kRefused.
+    void connectionAccepted(int n);
+    // Bytes received on connection n: cut into lines and queued. A connection that overflows
+    // the line length or the queue is closed and handled as lost.
+    void Sock1Read(int n, std::string_view bytes);
+    // The socket of connection n reported "Socket Closed". Safe to call more than once and from
+    // inside HostIo::close.
+    void connectionLost(int n);
+
+    // --- Timer handlers ---
+    void socktimerTimer();      // handles one queued line
+    void timer1Timer();         // the pauses after a round and after a double
+    void computertimerTimer();  // one computer move
+
+    // --- State and settings ---
+    const HostState& state() const { return state_; }
+    // Lets tests arrange hands and boards; nothing else writes through it.
+    HostState& stateForTest() { return state_; }
+    std::size_t queuedLines() const { return queue_.size(); }
+    // Bytes of an unfinished message waiting on connection n.
+    std::size_t pendingBytes(int n) const { return n >= 1 && n <= kConnections ? framers_[n].pendingSize() : 0; }
+    game::Random& random() { return random_; }
+    // timer1's tick length; the game uses 1000 ms, real-socket tests shorten it.
+    void setTimer1Interval(int milliseconds) { timer1Interval_ = milliseconds; }
+    int timer1Interval() const { return timer1Interval_; }
+
+private:
+    struct QueuedLine {
+        int n;
+        std::string line;
+    };
+
+    // Sending (connections.cpp)
+    void sendTo(int n, const game::Message& message);
+    void sendAll(const game::Message& message);
+    void disconnectsock(int n);
+    void dispatch(int n, std::string_view line);
+
+    // Connection handlers (connections.cpp)
+    void receivedlogininfo(int n, std::string_view payload);
+    void kickhim(int n, std::string_view payload);
+    void chat(int n, std::string_view payload);
+    void action(int n, std::string_view payload);
+    void playasound(int n, std::string_view payload);
+    void justwatch(int n, std::string_view payload);
+    void sendGamestats(int n);
+    void sendHand(int seat);
+
+    // Game and round setup (setup.cpp)
+    void startgame(int n, std::string_view payload);
+    void startround();
+    void shufflebones();
+    void dealbones();
+    void beginagain();
+    int seatsInGame() const;
+
+    // Play rules (play.cpp)
+    void findplayer();
+    void playbone(std::string_view payload);
+    bool playingfoots(int seat, int slot, int toe);
+    bool playingtoes(int seat, int slot, int toe, int position);
+    void hepasses(std::string_view payload);
+    void afterPlay(int seat, int slot, int toe, int position);
+    void startTimer1(Timer1Action action, int ticks);
+
+    // Scoring (scoring.cpp)
+    void endround(int out);
+    int gethighest() const;
+    int getaverage() const;
+    void checkforwin();
+
+    // Computer players (computer.cpp)
+    void armComputer();
+    void computerplay(int seat);
+    void computerfoots(int seat);
+    void computertoes(int seat);
+
+    HostIo& io_;
+    HostState state_;
+    game::Random random_;
+    int timer1Interval_ = kTimer1Interval;
+
+    std::array<game::Framer, kConnections + 1> framers_;
+    std::array<std::size_t, kConnections + 1> queuedPerConnection_{};
+    std::deque<QueuedLine> queue_;
+    bool socktimerRunning_ = false;
+    bool socktimerFirstTick_ = false;
+    bool timer1Running_ = false;
+    bool computertimerRunning_ = false;
+};
+
+// A login name as the host stores it: "+" and control bytes become "_" (they would break the seat
+// lists), cut at 32 characters.
+std::string cleanPlayerName(std::string_view name);
+
+} // namespace host

@@ -1,0 +1,33 @@
+#pragma once
+// Everything the host engine asks of the world. The host form adapts it to sockets and QTimers;
+// tests adapt it to a recorder and call the engine's timer handlers themselves.
+
+#include <string>
+
+namespace host {
+
+class HostIo {
+public:
+    virtual ~HostIo() = default;
+
+    // One whole message, terminator included, to connection n (1..9, or 10 while it is refused).
+    // Must not throw: a connection whose socket is already gone is simply skipped.
+    virtual void send(int n, const std::string& wire) = 0;
+    // Closes connection n. The socket may report the loss back (Engine::connectionLost) before this
+    // returns; the engine copes with either order.
+    virtual void close(int n) = 0;
+
+    // Each timer keeps ticking at its interval until stopped; starting a running timer restarts it.
+    virtual void startSocktimer(int milliseconds) = 0;
+    virtual void stopSocktimer() = 0;
+    virtual void startTimer1(int milliseconds) = 0;
+    virtual void stopTimer1() = 0;
+    virtual void startComputertimer(int milliseconds) = 0;
+    virtual void stopComputertimer() = 0;
+
+    // Read from the hosting table each time they are needed: its version text and its bot speed.
+    virtual std::string version() = 0;
+    virtual int botSpeed() = 0;
+};
+
+} // namespace host

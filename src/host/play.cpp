@@ -1,0 +1,168 @@
+// Turn order and the play rules: foot plays, toe plays, a double on a toe end, passes.
+// The tables only propose; every play is judged here against the host's own board and hands.
+
+#include "game/bones.h"
+#include "host/engine.h"
+
+namespace host {
+
+using game::FieldReader;
+using game::Message;
+
+void Engine::findplayer()
+{
+    int seat = state_.turnSeat;
+    bool found = false;
+    for (int step = 0; step < kSeats && !found; ++step) {
+        seat = seat % kSeats + 1;
+        found = state_.seat(seat).inGame;
+    }
+    if (!found)
+        return;
+    state_.turnSeat = seat;
+    state_.seat(seat).passed = false;
+    state_.turnOpen = true;
+
+    std::array<bool, game::kToes + 1> offered{};
+    std::array<int, game::kToes + 1> position{0, 1, 1, 1};
+    const auto& board = state_.board;
+    if (board.anyToeEmpty()) {
+        for (int toe = 1; toe <= game::kToes; ++toe)
+            offered[toe] = board.isToeEmpty(toe);
+    } else {
+        // Tables show markers up to position 20 only; the computer may go further.
+        for (int toe = 1; toe <= game::kToes; ++toe)
+            if (const int free = board.firstEmpty(toe, 20)) {
+                offered[toe] = true;
+                position[toe] = free;
+            }
+    }
+    Message next("CMD_nextplayer");
+    next.field(seat).field(state_.phase);
+    for (int toe = 1; toe <= game::kToes; ++toe)
+        next.flag(offered[toe]);
+    for (int toe = 1; toe <= game::kToes; ++toe)
+        next.field(position[toe]);
+    sendAll(next.field(""));
+
+    const auto& record = state_.seat(seat);
+    if (!record.open || record.watching)
+        armComputer();
+}
+
+void Engine::playbone(std::string_view payload)
+{
+    if (!state_.gameRunning || !state_.turnOpen)
+        return;
+    FieldReader fields(payload);
+    const auto seat = fields.nextInt();
+    if (!seat || *seat != state_.turnSeat)
+        return;
+    const auto slot = fields.nextInt();
+    const auto toe = fields.nextInt();
+    const auto position = fields.nextInt();
+    if (!slot || !toe || !position)
+        return;
+
+    bool accepted = false;
+    if (*slot >= 1 && *slot <= kHandSlots && state_.seat(*seat).hand[*slot - 1] != 0) {
+        if (state_.phase == 1)
+            accepted = playingfoots(*seat, *slot, *toe);
+        else if (state_.phase == 2)
+            accepted = playingtoes(*seat, *slot, *toe, *position);
+    }
+    if (!accepted)
+        sendTo(*seat, Message("CMD_noplay").field(*seat).field(""));
+}
+
+bool Engine::playingfoots(int seat, int slot, int toe)
+{
+    auto& hand = state_.seat(seat).hand;
+    const int bone = hand[slot - 1];
+    const auto flip = game::matchFlip(bone, state_.spinner);
+    if (!flip || !game::Board::isValidToe(toe) || !state_.board.isToeEmpty(toe))
+        return false;
+    // A new toe always starts next to the spinner, whatever position the table named.
+    state_.board.place(toe, 1, bone, *flip);
+    hand[slot - 1] = 0;
+    state_.phase = state_.board.anyToeEmpty() ? 1 : 2;
+    afterPlay(seat, slot, toe, 1);
+    return true;
+}
+
+bool Engine::playingtoes(int seat, int slot, int toe, int position)
+{
+    // Only the first empty place of a toe can be played on; position 1 would have no neighbour.
+    if (!game::Board::isValidToe(toe) || position < 2 || position > game::kToePositions ||
+        state_.board.firstEmpty(toe) != position)
+        return false;
+    const int openEnd = game::outwardPip(state_.board.cell(toe, position - 1));
+    auto& hand = state_.seat(seat).hand;
+    const int bone = hand[slot - 1];
+    const auto flip = game::matchFlip(bone, openEnd);
+    if (!flip)
+        return false;
+
+    if (game::isDouble(bone)) {
+        // The double is not laid on the toe: it becomes the centre of a new board after a pause.
+        state_.spinner = bone;
+        hand[slot - 1] = 0;
+        state_.phase = 1;
+        const int left = state_.seat(seat).bonesLeft();
+        sendAll(Message("CMD_double").field(seat).field(slot).field(bone).field(toe).field(position).flag(false)
+                    .field(left).field(""));
+        state_.turnOpen = false;
+        if (left > 0)
+            startTimer1(Timer1Action::BeginAgain, 3);
+        else
+            endround(seat);
+        return true;
+    }
+
+    state_.board.place(toe, position, bone, *flip);
+    hand[slot - 1] = 0;
+    afterPlay(seat, slot, toe, position);
+    return true;
+}
+
+void Engine::afterPlay(int seat, int slot, int toe, int position)
+{
+    for (int s = 1; s <= kSeats; ++s)
+        state_.seat(s).passed = false;
+    const auto& cell = state_.board.cell(toe, position);
+    const int left = state_.seat(seat).bonesLeft();
+    sendAll(Message("CMD_heplayed").field(seat).field(slot).field(cell.bone).field(toe).field(position).flag(cell.flip)
+                .field(left).field(""));
+    if (left > 0)
+        findplayer();
+    else
+        endround(seat);
+}
+
+void Engine::hepasses(std::string_view payload)
+{
+    if (!state_.gameRunning || !state_.turnOpen)
+        return;
+    FieldReader fields(payload);
+    const auto seat = fields.nextInt();
+    if (!seat || *seat != state_.turnSeat)
+        return;
+    state_.seat(*seat).passed = true;
+    sendAll(Message("CMD_hepassed").field(*seat).field(""));
+    for (int s = 1; s <= kSeats; ++s)
+        if (state_.seat(s).inGame && !state_.seat(s).passed) {
+            findplayer();
+            return;
+        }
+    endround(0);  // everyone in the game passed since the last play
+}
+
+void Engine::startTimer1(Timer1Action action, int ticks)
+{
+    state_.pending = action;
+    state_.countdown = ticks;
+    timer1Running_ = true;
+    io_.startTimer1(timer1Interval_);
+}
+
+} // namespace host

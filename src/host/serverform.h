@@ -1,0 +1,66 @@
+#pragma once
+// TServer: the hidden game host. It owns the listening socket Sock1, one TSock per connected
+// table (Tag = connection number), the dispatcher timer and the host's two game timers, and
+// wires them to the host engine, which holds every rule and all of the host's state.
+//
+// The hosting table sets the two providers (its version caption and its bot speed), then calls
+// startListening() and connects its own socket to 127.0.0.1, so it is always connection 1.
+
+#include "host/engine.h"
+#include "net/tsock.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class TServer : public QObject, private host::HostIo {
+public:
+    explicit TServer(QObject* parent = nullptr);
+    ~TServer() override;
+
+    // Read each time the engine needs them. Defaults: "1.0.4" and Normal, 1000 ms.
+    std::function<std::string()> versionProvider;
+    std::function<int()> botSpeedProvider;
+
+    // Starts listening on Sock1's PortName ("7772"; tests set "0" first and read port()).
+    // Throws ESockException when the port cannot be had.
+    void startListening();
+    int port() const { return Sock1.LocalPort(); }
+
+    host::Engine& engine() { return engine_; }
+    // Shortens timer1's tick for real-socket tests; the game keeps the exact 1000 ms.
+    void setTimer1Interval(int milliseconds) { engine_.setTimer1Interval(milliseconds); }
+
+    TSock Sock1;
+    QTimer socktimer;
+    QTimer timer1;
+    QTimer computertimer;
+
+    // Socket handlers.
+    void Sock1Accept(TSock* listener);
+    void Sock1Read(TSock* sender, int count);
+    void tempsockInfo(TSock* sender, TSocketInfo info, const std::string& message);
+    void tempsockDisconnect(TSock* sender);
+
+private:
+    void send(int n, const std::string& wire) override;
+    void close(int n) override;
+    void startSocktimer(int milliseconds) override { socktimer.start(milliseconds); }
+    void stopSocktimer() override { socktimer.stop(); }
+    void startTimer1(int milliseconds) override { timer1.start(milliseconds); }
+    void stopTimer1() override { timer1.stop(); }
+    void startComputertimer(int milliseconds) override { computertimer.start(milliseconds); }
+    void stopComputertimer() override { computertimer.stop(); }
+    std::string version() override;
+    int botSpeed() override;
+
+    // Forgets a connection's socket and lets it go once its own event is over.
+    void release(int n);
+
+    host::Engine engine_;
+    // The socket under each connection number; 10 only while it is turned away.
+    std::array<TSock*, host::kRefused + 1> sockets_{};
+};

@@ -1,0 +1,148 @@
+// Login during a game, relays, seats and the receive queue, as exact transcripts. (Numbering and
+// the plain login transcripts are tested over real sockets in server_test.cpp.)
+
+#include "host_fixture.h"
+
+using namespace hosttest;
+
+TEST_F(HostTest, LoginDuringAGameSendsTheGameAndOffersASeat)
+{
+    table(3);
+    engine.connectionLost(3);
+    start();
+    state().board.place(2, 1, 40, true);
+    seat(1).total = 7;
+    io.take();
+    connect();  // 3 again, not in this game; option 1: it watches. Its name is cleaned and cut.
+    feed(3, "CMD_logininfo+3+1.0.4+C\x01+y" + std::string(40, 'x'));
+    const std::string name = "C__y" + std::string(28, 'x');
+    EXPECT_EQ(io.take(), (Transcript{"3 CMD_sendlogininfo+3"} + toAll("CMD_newplayerinfo+3+" + name + "+0", 3) +
+                             Transcript{"3 CMD_existingplayers+1+P1+0+2+P2+0",
+                                        "3 CMD_gamestats+1+1+3+9+f+7+0+0+0+0+0+2+1+40+t"}));
+    EXPECT_EQ(host::cleanPlayerName("\xC3\xA9" + std::string(40, 'e')), "\xC3\xA9" + std::string(31, 'e'));
+
+    // Option 2: offered the seat from the next round. Seat 2 comes back to its hand.
+    state().gameOption = 2;
+    engine.connectionLost(2);
+    engine.connectionLost(3);
+    io.take();
+    connect();
+    feed(2, "CMD_logininfo+2+1.0.4+Bo");
+    connect();
+    feed(3, "CMD_logininfo+3+1.0.4+Cy");
+    std::string hand = "2 CMD_dealmybones+2";
+    for (int slot = 1; slot <= 16; ++slot)
+        hand += "+" + std::to_string(slot) + "+" + std::to_string(seat(2).hand[slot - 1]);
+    EXPECT_EQ(io.take(), (Transcript{"2 CMD_sendlogininfo+2"} + toAll("CMD_newplayerinfo+2+Bo+0", 2) +
+                             Transcript{"2 CMD_existingplayers+1+P1+0", "2 CMD_gamestats+1+1+3+9+t+7+0+0+0+0+0+2+1+40+t",
+                                        hand, "3 CMD_sendlogininfo+3"} +
+                             toAll("CMD_newplayerinfo+3+Cy+0", 3) +
+                             Transcript{"3 CMD_existingplayers+1+P1+0+2+Bo+0", "3 CMD_youplay+2+3",
+                                        "3 CMD_gamestats+1+1+3+9+f+7+0+0+0+0+0+2+1+40+t"}));
+}
+
+TEST_F(HostTest, ChatActionAndSoundAreRelayedToEveryone)
+{
+    table(2);
+    feed(2, "CMD_chat+2+hi+all");
+    feed(2, "CMD_action+2+waves");
+    feed(1, "CMD_playasound+1+wave3+");
+    feed(1, "CMD_botspeed+1+500+");
+    EXPECT_EQ(io.take(), toAll("CMD_chat+2+P2 chats: hi+all", 2) + toAll("CMD_action+2+P2 waves", 2) +
+                             toAll("CMD_playasound+1+wave3+", 2));
+
+    // A relay must fit the tables' 4096-byte message buffer, or it is not sent at all.
+    const std::string longest(4096 - std::string("CMD_chat+2+P2 chats: ").size(), 'w');
+    feed(2, "CMD_chat+2+" + longest + "w");
+    EXPECT_EQ(io.take(), (Transcript{}));
+    feed(2, "CMD_chat+2+" + longest);
+    EXPECT_EQ(io.take(), toAll("CMD_chat+2+P2 chats: " + longest, 2));
+}
+
+TEST_F(HostTest, MessagesNamingAnotherSenderOrBadNumbersChangeNothing)
+{
+    table(3);
+    start();
+    const auto before = state();
+    io.take();
+    for (const char* line : {"CMD_chat+1+I am P1", "CMD_action+3+x", "CMD_playasound+1+wave1+", "CMD_kickhim+1+3+",
+                             "CMD_kickhim+2+3+", "CMD_justwatch+1+1", "CMD_justwatch+3+2", "CMD_startgame+P2+3+1+",
+                             "CMD_logininfo+1+1.0.4+Mallory", "CMD_playbone+1+1+1+1+", "CMD_hepasses+1+",
+                             "CMD_chat+x+hi", "CMD_chat+-2+hi", "CMD_justwatch+02x+2", "CMD_hepasses+2+"})
+        feed(2, line);
+    for (const char* line : {"CMD_kickhim+1+99+", "CMD_kickhim+1+-1+", "CMD_kickhim+1+x+", "CMD_justwatch+7+2",
+                             "CMD_justwatch+0+2", "CMD_playbone+1+x+1+1+", "CMD_playbone+1+1+1+", "CMD_nosuchverb+1+",
+                             "nothing", ""})
+        feed(1, line);
+    EXPECT_EQ(io.take(), (Transcript{}));
+    EXPECT_EQ(seat(1).name, "P1");
+    EXPECT_EQ(seat(1).hand, before.seat(1).hand);
+    EXPECT_EQ(state().turnSeat, 1);
+
+    // The same requests from the right connections are obeyed.
+    feed(1, "CMD_justwatch+3+1");
+    feed(1, "CMD_kickhim+1+2+");
+    EXPECT_EQ(io.take(), (toAll("CMD_justwatching+3+1", 3) +
+                             Transcript{"close 2", "1 CMD_playerdisconnected+2+P2", "3 CMD_playerdisconnected+2+P2"}));
+}
+
+TEST_F(HostTest, AFloodClosesOnlyItsConnectionAndTakesItsQueuedLinesAlong)
+{
+    table(4);
+    std::string flood;
+    for (int i = 0; i < 101; ++i)
+        flood += "CMD_chat+3+x\xFF";
+    engine.Sock1Read(3, flood);
+    EXPECT_EQ(io.take(), (Transcript{"close 3", "1 CMD_playerdisconnected+3+P3", "2 CMD_playerdisconnected+3+P3",
+                                     "4 CMD_playerdisconnected+3+P3"}));
+    EXPECT_EQ(engine.queuedLines(), 0u);
+
+    // The next holder of number 4 is not credited with the lines (or half line) of the last.
+    engine.Sock1Read(4, "CMD_chat+4+one\xFF" "CMD_chat+4+th");
+    engine.Sock1Read(1, "CMD_chat+1+here\xFF");
+    engine.connectionLost(4);
+    EXPECT_EQ(connect(), 3);
+    EXPECT_EQ(connect(), 4);
+    engine.Sock1Read(4, "ree+\xFF");
+    io.take();
+    drain();
+    EXPECT_EQ(io.take(), toAll("CMD_chat+1+P1 chats: here", 4));
+}
+
+TEST_F(HostTest, TheDispatcherHandlesOneLinePerTickAndSleepsWhenIdle)
+{
+    table(2);
+    EXPECT_EQ(io.socktimer, -1);
+    engine.Sock1Read(2, "CMD_chat+2+a\xFF" "CMD_chat+2+b\xFF" "CMD_chat+2+");
+    EXPECT_EQ(io.socktimer, 0);  // the first tick comes at once
+    engine.socktimerTimer();
+    EXPECT_EQ(io.take(), toAll("CMD_chat+2+P2 chats: a", 2));
+    EXPECT_EQ(io.socktimer, 10);
+    engine.socktimerTimer();
+    EXPECT_EQ(io.take(), toAll("CMD_chat+2+P2 chats: b", 2));
+    EXPECT_EQ(io.socktimer, -1);
+    engine.Sock1Read(2, "c");  // still no whole line
+    EXPECT_EQ(io.socktimer, -1);
+    engine.Sock1Read(2, "\xFF");
+    EXPECT_EQ(io.socktimer, 0);
+}
+
+TEST_F(HostTest, JustWatchHandsTheTurnToTheComputer)
+{
+    table(3);
+    feed(3, "CMD_justwatch+3+1");  // outside a game: nothing
+    feed(3, "CMD_justwatch+3+2");
+    EXPECT_EQ(io.take(), toAll("CMD_justwatching+3+2", 3));
+    start();
+    io.take();
+    feed(1, "CMD_justwatch+1+1");  // on its own turn: the turn passes at once
+    passes({2, 3});
+    EXPECT_EQ(io.take(), (toAll("CMD_justwatching+1+1", 3) + toAll("CMD_nextplayer+2+1+t+t+t+1+1+1+", 3) +
+                             toAll("CMD_hepassed+2+", 3) + toAll("CMD_nextplayer+3+1+t+t+t+1+1+1+", 3) +
+                             toAll("CMD_hepassed+3+", 3) + toAll("CMD_nextplayer+1+1+t+t+t+1+1+1+", 3) +
+                             Transcript{"computer 1000"}));
+    // Seat 1 takes its seat back before the computer moves: the computer leaves it alone.
+    feed(1, "CMD_justwatch+1+2");
+    engine.computertimerTimer();
+    EXPECT_EQ(io.take(), (toAll("CMD_justwatching+1+2", 3) + Transcript{"computer stop"}));
+}
