@@ -89,27 +89,38 @@ void Tchat::image_toe1Click(ClickImage* marker)
     turnSeat_ = 0;
 }
 
+// Only the new bone's place is painted again: a long board is wide.
+void Tchat::updateCell(int toe, int position)
+{
+    paintbox_board->update(67 * position - 3, toeRow(toe), 66, 34);
+}
+
+void Tchat::updateSpinner()
+{
+    paintbox_board->update(spinnerPoint_.x(), spinnerPoint_.y(), 34, 66);
+}
+
 void Tchat::boardToeBone(int toe, int position, int bone, bool flip)
 {
     board_.place(toe, position, bone, flip);
     ClickImage* marker = image_toe[toe];
     marker->move(66 * position + 70, toeRow(toe));
     marker->tag += 1;
-    paintbox_board->update();
+    updateCell(toe, position);
     updateBoardRange();
 }
 
 void Tchat::boardDoubleOnToe(int toe, int position, int bone, bool flip)
 {
     board_.place(toe, position, bone, flip);
-    paintbox_board->update();
+    updateCell(toe, position);
     updateBoardRange();
 }
 
 void Tchat::boardSpinnerFromPlay(int bone)
 {
     spinnerBone_ = bone;
-    paintbox_board->update();
+    updateSpinner();
 }
 
 void Tchat::offerToe(int toe, int position)

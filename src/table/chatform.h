@@ -43,6 +43,7 @@ class ClickImage;
 class HScrollBox;
 class MessageBoxes;
 class PaintBox;
+class TiledPicture;
 class SoundPlayer;
 struct Artwork;
 
@@ -190,6 +191,8 @@ private:
     void paintbox_boardPaint(QPainter& painter) const;
     void image_toe1Click(ClickImage* marker);
     static int toeRow(int toe);
+    void updateCell(int toe, int position);
+    void updateSpinner();
     void boardToeBone(int toe, int position, int bone, bool flip);
     void boardDoubleOnToe(int toe, int position, int bone, bool flip);
     void boardSpinnerFromPlay(int bone);
@@ -270,7 +273,7 @@ private:
     // Widgets (indices 1 to 6 for the seat rows, 1 to 3 for the toe markers)
     QWidget* panel_main = nullptr;
     HScrollBox* panel_board = nullptr;
-    QLabel* image_boardback = nullptr;
+    TiledPicture* image_boardback = nullptr;
     PaintBox* paintbox_board = nullptr;
     std::array<ClickImage*, 4> image_toe{};
     QLabel* label_round = nullptr;

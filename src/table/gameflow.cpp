@@ -130,7 +130,7 @@ void Tchat::startround(std::string_view payload)
     clearToes();
     for (int seat = 1; seat <= kSeatCount; ++seat)
         label_bonus[seat]->clear();
-    paintbox_board->update();
+    updateSpinner();
     showRoundCounter(QString::number(*round));
 }
 
@@ -142,7 +142,7 @@ void Tchat::beginagain(std::string_view payload)
     spinnerBone_ = *bone;
     clearboard();
     clearToes();
-    paintbox_board->update();
+    updateSpinner();
     for (int seat = 1; seat <= kSeatCount; ++seat)
         label_bonus[seat]->clear();
     setStatus(QStringLiteral("New Spinner Loaded!"));
@@ -320,7 +320,7 @@ void Tchat::gamestats(std::string_view payload)
     showRoundCounter(QString::number(*round));
     label_notplaying->setVisible(!inPlay && ownSeat_ <= kSeatCount);
     spinnerBone_ = *spinnerPip >= 0 && *spinnerPip <= game::kHighestPip ? game::doubleOf(*spinnerPip) : -1;
-    paintbox_board->update();
+    updateSpinner();
     if (turnSeat_ == ownSeat_) {
         showAllMarkers();
         setStatus(QStringLiteral("Your Turn"));

@@ -72,7 +72,9 @@ void Tchat::buildLayout()
     panel_board->setGeometry(3, 3, 774, 262);
     AreaContent* board = panel_board->content();
     board->setObjectName(QStringLiteral("boardcontent"));
-    image_boardback = makePicture(board, QStringLiteral("image_boardback"), artwork_->boardBackground, {});
+    // The felt is laid every 750 pixels, as wiping the board draws it, and never stretched.
+    image_boardback = new TiledPicture(artwork_->boardBackground, 750, board);
+    image_boardback->setObjectName(QStringLiteral("image_boardback"));
     paintbox_board = new PaintBox([this](QPainter& painter) { paintbox_boardPaint(painter); }, board);
     paintbox_board->setObjectName(QStringLiteral("paintbox_board"));
     board->addFiller(paintbox_board);

@@ -1,7 +1,10 @@
 #include "table/tablewidgets.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 #include <QScrollBar>
 
 ClickImage::ClickImage(QWidget* parent) : QLabel(parent)
@@ -49,6 +52,21 @@ void PaintBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (handler_)
         handler_(painter);
+}
+
+TiledPicture::TiledPicture(const QPixmap& picture, int step, QWidget* parent)
+    : QWidget(parent), picture_(picture), step_(std::max(step, 1))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TiledPicture::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    for (int x = (dirty.left() / step_) * step_ - step_; x <= dirty.right(); x += step_)
+        if (x >= 0)
+            painter.drawPixmap(x, 0, picture_);
 }
 
 void AreaContent::addFiller(QWidget* child)

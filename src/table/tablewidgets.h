@@ -62,6 +62,19 @@ private:
     PaintHandler handler_;
 };
 
+// A picture repeated to the right every `step` pixels from x 0, as the board is wiped to.
+class TiledPicture : public QWidget {
+public:
+    TiledPicture(const QPixmap& picture, int step, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+    int step_;
+};
+
 // The content of a scrolling area: children registered as fillers always cover all of it
 // (background pictures, drawing surfaces).
 class AreaContent : public QWidget {
