@@ -80,6 +80,7 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     connect(Timer1, &QTimer::timeout, this, &Tchat::Timer1Timer);
 
     phrasePause_ = new QTimer(this);
+    phrasePause_->setObjectName(QStringLiteral("phrasepause"));
     phrasePause_->setSingleShot(true);
     phrasePause_->setInterval(kPhrasePauseMs);
     connect(phrasePause_, &QTimer::timeout, this, [this] { phraseReady_ = true; });

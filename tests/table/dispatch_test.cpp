@@ -3,6 +3,7 @@
 #include "tablefixture.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 TEST_F(TableTest, MessagesOfOneReadAreHandledOnConsecutiveTicksInOrder)
 {
@@ -36,6 +37,15 @@ TEST_F(TableTest, DispatcherSleepsWhileIdleAndWakesForANewLine)
     EXPECT_EQ(chat().count(QStringLiteral("differnt")), 2);
 }
 
+TEST_F(TableTest, APhrasePauseEndsWithoutDispatcherTicks)
+{
+    table->startPhrasePause();
+    EXPECT_FALSE(table->phraseReady());
+    EXPECT_FALSE(table->dispatcherRunning());
+    find<QTimer>(QStringLiteral("phrasepause"))->start(1); // the same pause, shortened
+    EXPECT_TRUE(QTest::qWaitFor([&] { return table->phraseReady(); }, 5000));
+}
+
 TEST_F(TableTest, LinesWithoutAVerbOrWithAnUnknownOneAreIgnored)
 {
     feed({"", "CMD_full", "CMD_tiegame+", "cmd_winner+Bob+", "CMD_winnerx+Bob+", "+CMD_full+", "no verb at all"});
@@ -61,12 +71,13 @@ TEST_F(TableTest, LoginSendsVersionAndNameWithAnEmptyMessageAfterIt)
     feed({"CMD_sendlogininfo+x", "CMD_sendlogininfo+10", "CMD_sendlogininfo+0"});
     EXPECT_FALSE(table->loggedIn());
 
-    table->setPlayerName(QStringLiteral("Ann+Bo"));
+    // A name may hold "+", but never the byte that ends a message.
+    table->setPlayerName(QStringLiteral("Ann+B\u00FF"));
     feed({"CMD_sendlogininfo+5"});
     EXPECT_TRUE(table->loggedIn());
     EXPECT_EQ(table->ownSeat(), 5);
     ASSERT_TRUE(host.waitForMessage(""));
-    EXPECT_EQ(host.received, QByteArray("CMD_logininfo+5+1.0.4+Ann+Bo\xFF\xFF"));
+    EXPECT_EQ(host.received, QByteArray("CMD_logininfo+5+1.0.4+Ann+B?\xFF\xFF"));
 }
 
 TEST_F(TableTest, TheTableClosesWhenTheHostGoesAway)
