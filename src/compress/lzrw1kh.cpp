@@ -1,0 +1,319 @@
+#include "compress/lzrw1kh.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace compress {
+
+namespace {
+
+constexpr std::uint16_t kEmptySlot = 0xFFFF;
+constexpr std::size_t kHashSize = 4096;
+constexpr std::size_t kMinCopy = 3;
+constexpr std::size_t kMaxCopy = 18;
+constexpr std::size_t kMinRun = 16;
+constexpr std::size_t kMaxRun = 4095;
+constexpr std::size_t kMaxOffset = 4095;
+constexpr unsigned kGroupItems = 16;
+
+std::uint64_t load64(const std::uint8_t* at)
+{
+    std::uint64_t value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+// How many leading bytes two 8-byte words have in common (8 when they are equal).
+unsigned commonBytes(std::uint64_t a, std::uint64_t b)
+{
+    const std::uint64_t diff = a ^ b;
+    if (diff == 0)
+        return 8;
+    if constexpr (std::endian::native == std::endian::little)
+        return static_cast<unsigned>(std::countr_zero(diff)) / 8;
+    else
+        return static_cast<unsigned>(std::countl_zero(diff)) / 8;
+}
+
+unsigned hashOf(const std::uint8_t* at)
+{
+    const std::uint32_t mixed = ((std::uint32_t{at[0]} << 4 ^ at[1]) << 4) ^ at[2];
+    return (mixed * 40543u >> 4) & (kHashSize - 1);
+}
+
+// Equal bytes at a and b, at most limit (<= kMaxCopy). b is before a; the ranges may overlap.
+std::size_t matchLength(const std::uint8_t* a, const std::uint8_t* b, std::size_t limit)
+{
+    if (limit == kMaxCopy) {
+        // The common case away from the end of the chunk: two words and a last pair of bytes.
+        unsigned same = commonBytes(load64(a), load64(b));
+        if (same < 8)
+            return same;
+        same = commonBytes(load64(a + 8), load64(b + 8));
+        if (same < 8)
+            return 8 + same;
+        return a[16] != b[16] ? 16 : a[17] != b[17] ? 17 : 18;
+    }
+    std::size_t length = 0;
+    while (length < limit && a[length] == b[length])
+        ++length;
+    return length;
+}
+
+// Bytes equal to at[0] from at on, at most limit.
+std::size_t runLength(const std::uint8_t* at, std::size_t limit)
+{
+    const std::uint64_t pattern = at[0] * 0x0101010101010101ull;
+    std::size_t length = 1;
+    while (length + 8 <= limit) {
+        const unsigned same = commonBytes(load64(at + length), pattern);
+        length += same;
+        if (same < 8)
+            return length;
+    }
+    while (length < limit && at[length] == at[0])
+        ++length;
+    return length;
+}
+
+void put16(std::uint8_t* at, unsigned value)
+{
+    at[0] = static_cast<std::uint8_t>(value >> 8);
+    at[1] = static_cast<std::uint8_t>(value);
+}
+
+void copy8(std::uint8_t* to, const std::uint8_t* from)
+{
+    std::uint64_t word;
+    std::memcpy(&word, from, sizeof word);
+    std::memcpy(to, &word, sizeof word);
+}
+
+// A copy item's bytes at op. Offsets of 8 or more go in three words (24 bytes, the room's slack
+// takes the excess); each word reads only bytes already written, so a short offset still repeats
+// its pattern. Shorter offsets go byte by byte.
+void copyMatch(std::uint8_t* op, std::size_t offset, std::size_t length)
+{
+    const std::uint8_t* from = op - offset;
+    if (offset >= 8) {
+        copy8(op, from);
+        copy8(op + 8, from + 8);
+        copy8(op + 16, from + 16);
+        return;
+    }
+    for (std::size_t i = 0; i < length; ++i)
+        op[i] = from[i];
+}
+
+constexpr const char* kFaultTooLong = "block longer than 32769 bytes";
+constexpr const char* kFaultNoControl = "missing control word";
+constexpr const char* kFaultCutShort = "item cut short";
+constexpr const char* kFaultBeforeStart = "copy reaches before the start of the output";
+constexpr const char* kFaultTooMuch = "more than 32768 bytes of output";
+
+// With this much input left at the start of a group, none of its items (4 bytes at most, or a
+// 16-byte burst of literals) can read past the block, so the group is decoded without input checks.
+constexpr std::ptrdiff_t kFastGroupInput = 2 + 4 * kGroupItems + 16;
+
+} // namespace
+
+std::size_t encodeBlock(const std::uint8_t* in, std::size_t n, std::uint8_t* out)
+{
+    // Kept on the stack: the table is private to this call, which lets the compiler keep it close.
+    std::uint16_t table[kHashSize];
+    std::memset(table, 0xFF, sizeof table);
+
+    out[0] = kCompressedBlock;
+    std::uint8_t* control = out + 1;
+    std::uint8_t* op = out + 3;
+    // The coder gives up as soon as its output passes n bytes; the chunk is then stored.
+    const std::uint8_t* const opLimit = out + n;
+    unsigned bits = 0;
+    unsigned items = 0;
+    std::size_t p = 0;
+
+    while (p < n && op <= opLimit) {
+        if (items == kGroupItems) {
+            put16(control, bits);
+            control = op;
+            op += 2;
+            bits = 0;
+            items = 0;
+        }
+        const std::uint8_t c = in[p];
+        const std::size_t left = n - p;
+        unsigned bit = 1;
+
+        std::size_t run = 1;
+        if (left > 1 && in[p + 1] == c)
+            run = runLength(in + p, std::min(left, kMaxRun));
+        if (run >= kMinRun) {
+            op[0] = 0;
+            put16(op + 1, static_cast<unsigned>(run - kMinRun));
+            op[3] = c;
+            op += 4;
+            p += run;
+        } else {
+            std::size_t length = 0;
+            std::size_t offset = 0;
+            // Fewer than 3 bytes left can never match, so their hash is not needed.
+            if (left >= kMinCopy) {
+                const unsigned h = hashOf(in + p);
+                const std::size_t q = table[h];
+                table[h] = static_cast<std::uint16_t>(p);
+                offset = p - q;
+                if (q != kEmptySlot && offset <= kMaxOffset)
+                    length = matchLength(in + p, in + q, std::min(left, kMaxCopy));
+            }
+            if (length >= kMinCopy) {
+                put16(op, static_cast<unsigned>(offset << 4 | (length - kMinCopy)));
+                op += 2;
+                p += length;
+            } else {
+                *op++ = c;
+                ++p;
+                bit = 0;
+            }
+        }
+        bits = bits << 1 | bit;
+        ++items;
+    }
+    put16(control, bits << (kGroupItems - items));
+
+    if (op > opLimit) {
+        out[0] = kStoredBlock;
+        std::memcpy(out + 1, in, n);
+        return n + 1;
+    }
+    return static_cast<std::size_t>(op - out);
+}
+
+BlockResult tryDecodeBlock(const std::uint8_t* block, std::size_t length, std::uint8_t* out) noexcept
+{
+    if (length > kMaxBlockSize)
+        return {0, kFaultTooLong};
+    if (length <= 1)
+        return {};
+    if (block[0] == kStoredBlock) {
+        std::memcpy(out, block + 1, length - 1);
+        return {length - 1, nullptr};
+    }
+    if (length < 3)
+        return {0, kFaultNoControl};
+
+    const std::uint8_t* ip = block + 3;
+    const std::uint8_t* const end = block + length;
+    std::uint8_t* op = out;
+    std::uint8_t* const opEnd = out + kChunkSize;
+    unsigned control = block[1] << 8 | block[2];
+    unsigned left = kGroupItems;
+
+    // Whole groups while the input cannot run out under them. The output is still checked item
+    // by item, exactly; only the slack past it takes the wide copies' excess.
+    for (;;) {
+        if (left == 0) {
+            if (end - ip < kFastGroupInput)
+                break;
+            control = ip[0] << 8 | ip[1];
+            ip += 2;
+            left = kGroupItems;
+        } else if (end - ip < kFastGroupInput - 2) {
+            break;
+        }
+        while (left != 0) {
+            if ((control & 0x8000) == 0) {
+                // A burst of literals: as many as there are 0 bits at the top of the word.
+                const unsigned zeros = static_cast<unsigned>(std::countl_zero(static_cast<std::uint16_t>(control)));
+                const unsigned count = std::min(zeros, left);
+                if (static_cast<std::size_t>(opEnd - op) < count)
+                    return {0, kFaultTooMuch};
+                std::memcpy(op, ip, 16);
+                op += count;
+                ip += count;
+                control = (control << count) & 0xFFFF;
+                left -= count;
+                continue;
+            }
+            const unsigned b1 = ip[1];
+            const std::size_t offset = std::size_t{ip[0]} << 4 | b1 >> 4;
+            if (offset == 0) {
+                const std::size_t run = (b1 << 8 | ip[2]) + kMinRun;
+                if (static_cast<std::size_t>(opEnd - op) < run)
+                    return {0, kFaultTooMuch};
+                std::memset(op, ip[3], run);
+                op += run;
+                ip += 4;
+            } else {
+                const std::size_t copy = (b1 & 15) + kMinCopy;
+                if (offset > static_cast<std::size_t>(op - out))
+                    return {0, kFaultBeforeStart};
+                if (static_cast<std::size_t>(opEnd - op) < copy)
+                    return {0, kFaultTooMuch};
+                copyMatch(op, offset, copy);
+                op += copy;
+                ip += 2;
+            }
+            control = (control << 1) & 0xFFFF;
+            --left;
+        }
+    }
+
+    // The last groups, every byte checked. A group's unused low bits are 0 and the block simply
+    // ends: the loop stops at the block's length, not at the control word.
+    while (ip < end) {
+        if (left == 0) {
+            if (end - ip < 2)
+                return {0, kFaultNoControl};
+            control = ip[0] << 8 | ip[1];
+            ip += 2;
+            left = kGroupItems;
+        }
+        if ((control & 0x8000) == 0) {
+            if (ip == end)
+                return {0, kFaultCutShort};
+            if (op == opEnd)
+                return {0, kFaultTooMuch};
+            *op++ = *ip++;
+        } else {
+            if (end - ip < 2)
+                return {0, kFaultCutShort};
+            const unsigned b1 = ip[1];
+            const std::size_t offset = std::size_t{ip[0]} << 4 | b1 >> 4;
+            if (offset == 0) {
+                if (end - ip < 4)
+                    return {0, kFaultCutShort};
+                const std::size_t run = (b1 << 8 | ip[2]) + kMinRun;
+                if (static_cast<std::size_t>(opEnd - op) < run)
+                    return {0, kFaultTooMuch};
+                std::memset(op, ip[3], run);
+                op += run;
+                ip += 4;
+            } else {
+                const std::size_t copy = (b1 & 15) + kMinCopy;
+                if (offset > static_cast<std::size_t>(op - out))
+                    return {0, kFaultBeforeStart};
+                if (static_cast<std::size_t>(opEnd - op) < copy)
+                    return {0, kFaultTooMuch};
+                const std::uint8_t* from = op - offset;
+                for (std::size_t i = 0; i < copy; ++i)
+                    op[i] = from[i];
+                op += copy;
+                ip += 2;
+            }
+        }
+        control = (control << 1) & 0xFFFF;
+        --left;
+    }
+    return {static_cast<std::size_t>(op - out), nullptr};
+}
+
+std::size_t decodeBlock(const std::uint8_t* block, std::size_t length, std::uint8_t* out)
+{
+    const BlockResult result = tryDecodeBlock(block, length, out);
+    if (result.fault)
+        throw ELzrw1Exception(std::string("Lzrw1 (decompression LZRW1/KH) : damaged block : ") + result.fault);
+    return result.size;
+}
+
+} // namespace compress
