@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-namespace compress {
+namespace lzrw1 {
 
 constexpr std::uint8_t kFastIdentifier[4] = {'W', 'R', 'Z', 'L'};
 constexpr std::uint8_t kGoodIdentifier[4] = {'!', 'H', 'Z', 'L'};
@@ -56,4 +56,4 @@ std::uint64_t decompressStream(ByteSource& source, ByteSink& sink, const std::st
 std::vector<std::uint8_t> compressBuffer(std::span<const std::uint8_t> data, const std::string& name = {});
 std::vector<std::uint8_t> decompressBuffer(std::span<const std::uint8_t> container, const std::string& name = {});
 
-} // namespace compress
+} // namespace lzrw1

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace compress::texts {
+namespace lzrw1::texts {
 
 inline std::string noMemory() { return "Lzrw1 (de)compression : Failed to get memory for I/O buffers !"; }
 
@@ -67,4 +67,4 @@ inline std::string inputChanged(std::string_view input)
     return "Lzrw1 compression : The input file changed size while being compressed : " + std::string(input);
 }
 
-} // namespace compress::texts
+} // namespace lzrw1::texts

@@ -16,8 +16,8 @@ int main(int argc, char** argv)
         std::cerr << "usage: lzrw1 c|d INPUT OUTPUT\n";
         return 2;
     }
-    compress::Tlzrw1 codec;
-    codec.CompressMode = compress::TCompressMode::Fast;
+    lzrw1::Tlzrw1 codec;
+    codec.CompressMode = lzrw1::TCompressMode::Fast;
     codec.InputFile = argv[2];
     codec.OutputFile = argv[3];
     try {

@@ -4,7 +4,7 @@
 #include <bit>
 #include <cstring>
 
-namespace compress {
+namespace lzrw1 {
 
 namespace {
 
@@ -16,6 +16,7 @@ constexpr std::size_t kMinRun = 16;
 constexpr std::size_t kMaxRun = 4095;
 constexpr std::size_t kMaxOffset = 4095;
 constexpr unsigned kGroupItems = 16;
+constexpr std::ptrdiff_t kMaxGroupOutput = 2 + 4 * kGroupItems;
 
 std::uint64_t load64(const std::uint8_t* at)
 {
@@ -36,10 +37,43 @@ unsigned commonBytes(std::uint64_t a, std::uint64_t b)
         return static_cast<unsigned>(std::countl_zero(diff)) / 8;
 }
 
+// The index of the first differing byte of two words whose XOR is diff (8 when they are equal).
+std::size_t firstDifference(std::uint64_t diff)
+{
+    if constexpr (std::endian::native == std::endian::little)
+        return static_cast<std::size_t>(std::countr_zero(diff)) / 8;
+    else
+        return static_cast<std::size_t>(std::countl_zero(diff)) / 8;
+}
+
 unsigned hashOf(const std::uint8_t* at)
 {
     const std::uint32_t mixed = ((std::uint32_t{at[0]} << 4 ^ at[1]) << 4) ^ at[2];
     return (mixed * 40543u >> 4) & (kHashSize - 1);
+}
+
+// The hash of every position with 3 bytes left. It depends on the input alone, so it is worked
+// out for the whole chunk first, 8 positions at a time. The hash keeps bits 4 to 15 of the
+// product, which 16-bit multiplication gives exactly.
+void hashAll(const std::uint8_t* in, std::size_t n, std::uint16_t* hashes)
+{
+    std::size_t i = 0;
+#if defined(__GNUC__)
+    using Bytes8 = std::uint8_t __attribute__((vector_size(8)));
+    using Lanes8 = std::uint16_t __attribute__((vector_size(16)));
+    for (; i + 10 <= n; i += 8) {
+        Bytes8 c0, c1, c2;
+        std::memcpy(&c0, in + i, 8);
+        std::memcpy(&c1, in + i + 1, 8);
+        std::memcpy(&c2, in + i + 2, 8);
+        const Lanes8 mixed = __builtin_convertvector(c0, Lanes8) << 8 ^ __builtin_convertvector(c1, Lanes8) << 4 ^
+                             __builtin_convertvector(c2, Lanes8);
+        const Lanes8 hash = mixed * 40543 >> 4;
+        std::memcpy(hashes + i, &hash, sizeof hash);
+    }
+#endif
+    for (; i + 2 < n; ++i)
+        hashes[i] = static_cast<std::uint16_t>(hashOf(in + i));
 }
 
 // Equal bytes at a and b, at most limit (<= kMaxCopy). b is before a; the ranges may overlap.
@@ -123,6 +157,8 @@ std::size_t encodeBlock(const std::uint8_t* in, std::size_t n, std::uint8_t* out
     // Kept on the stack: the table is private to this call, which lets the compiler keep it close.
     std::uint16_t table[kHashSize];
     std::memset(table, 0xFF, sizeof table);
+    std::uint16_t hashes[kChunkSize];
+    hashAll(in, n, hashes);
 
     out[0] = kCompressedBlock;
     std::uint8_t* control = out + 1;
@@ -133,6 +169,67 @@ std::size_t encodeBlock(const std::uint8_t* in, std::size_t n, std::uint8_t* out
     unsigned items = 0;
     std::size_t p = 0;
 
+    // Away from the end of the chunk every item may read 18 bytes ahead without a check. The
+    // candidate from the table is tested without a branch: a stale or empty slot (offset out of
+    // reach) is made to differ in its first byte, so the literal case stays the predicted one.
+    // A group adds at most 2 + 16 x 4 bytes, so with that much room left the output limit
+    // cannot be reached inside it and is checked once per group.
+    while (p + kMaxCopy <= n && opLimit - op >= kMaxGroupOutput) {
+        if (items == kGroupItems) {
+            put16(control, bits);
+            control = op;
+            op += 2;
+            bits = 0;
+            items = 0;
+        }
+        do {
+        const std::uint8_t* const at = in + p;
+        const std::uint8_t c = at[0];
+        unsigned bit = 1;
+        // Only a run of 16 or more becomes an item, so shorter ones are not measured: 16 equal
+        // bytes means the first word repeats its own first byte and the second word equals it.
+        const std::uint64_t word = load64(at);
+        std::size_t run = 1;
+        if ((word ^ (word << 8)) >> 8 == 0 && load64(at + 8) == word)
+            run = runLength(at, std::min(n - p, kMaxRun));
+        if (run >= kMinRun) {
+            op[0] = 0;
+            put16(op + 1, static_cast<unsigned>(run - kMinRun));
+            op[3] = c;
+            op += 4;
+            p += run;
+        } else {
+            const unsigned h = hashes[p];
+            const std::size_t q = table[h];
+            table[h] = static_cast<std::uint16_t>(p);
+            const std::size_t offset = p - q;
+            // All ones when the candidate is within reach, else 0: selects by arithmetic, since
+            // whether an old position is in reach is a coin toss the branch predictor loses.
+            const std::size_t reach = std::size_t{0} - static_cast<std::size_t>(offset <= kMaxOffset);
+            const std::uint8_t* const candidate = in + (p ^ ((p ^ q) & reach));
+            const std::uint64_t diff = (word ^ load64(candidate)) | (~reach & 1);
+            std::size_t length = firstDifference(diff);
+            if (length == 8) {
+                length += firstDifference(load64(at + 8) ^ load64(candidate + 8));
+                if (length == 16)
+                    length = at[16] != candidate[16] ? 16 : at[17] != candidate[17] ? 17 : 18;
+            }
+            if (length >= kMinCopy) {
+                put16(op, static_cast<unsigned>(offset << 4 | (length - kMinCopy)));
+                op += 2;
+                p += length;
+            } else {
+                *op++ = c;
+                ++p;
+                bit = 0;
+            }
+        }
+        bits = bits << 1 | bit;
+        ++items;
+        } while (items < kGroupItems && p + kMaxCopy <= n);
+    }
+
+    // The last bytes of the chunk, every limit checked.
     while (p < n && op <= opLimit) {
         if (items == kGroupItems) {
             put16(control, bits);
@@ -316,4 +413,4 @@ std::size_t decodeBlock(const std::uint8_t* block, std::size_t length, std::uint
     return result.size;
 }
 
-} // namespace compress
+} // namespace lzrw1

@@ -16,7 +16,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace compress {
+namespace lzrw1 {
 
 // Every error of the codec and of the file component; what() is the text shown to the player.
 class ELzrw1Exception : public std::runtime_error {
@@ -57,4 +57,4 @@ BlockResult tryDecodeBlock(const std::uint8_t* block, std::size_t length, std::u
 // before the start of the output, or more than kChunkSize bytes of output.
 std::size_t decodeBlock(const std::uint8_t* block, std::size_t length, std::uint8_t* out);
 
-} // namespace compress
+} // namespace lzrw1

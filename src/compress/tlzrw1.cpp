@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace compress {
+namespace lzrw1 {
 
 namespace {
 
@@ -161,4 +161,4 @@ std::uint64_t Tlzrw1::Decompress()
     return written;
 }
 
-} // namespace compress
+} // namespace lzrw1

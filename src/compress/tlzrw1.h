@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <string>
 
-namespace compress {
+namespace lzrw1 {
 
 // Only Fast (LZRW1-KH) is built; Good (LZH) and Auto refuse with the header error.
 enum class TCompressMode { Good = 0, Fast = 1, Auto = 2 };
@@ -32,4 +32,4 @@ public:
     std::uint64_t Decompress();
 };
 
-} // namespace compress
+} // namespace lzrw1
