@@ -21,33 +21,6 @@ std::unique_ptr<std::uint8_t[]> buffer(std::size_t size)
     return memory;
 }
 
-class BufferSource : public ByteSource {
-public:
-    explicit BufferSource(std::span<const std::uint8_t> data) : rest_(data) {}
-
-    std::size_t read(std::uint8_t* to, std::size_t count) override
-    {
-        const std::size_t taken = std::min(count, rest_.size());
-        if (taken != 0)
-            std::memcpy(to, rest_.data(), taken);
-        rest_ = rest_.subspan(taken);
-        return taken;
-    }
-
-private:
-    std::span<const std::uint8_t> rest_;
-};
-
-class VectorSink : public ByteSink {
-public:
-    explicit VectorSink(std::vector<std::uint8_t>& out) : out_(out) {}
-
-    void write(const std::uint8_t* from, std::size_t count) override { out_.insert(out_.end(), from, from + count); }
-
-private:
-    std::vector<std::uint8_t>& out_;
-};
-
 // Where decoding takes its bytes from: take(count) gives the next count bytes (at most
 // kMaxBlockSize), or nullptr when fewer are left.
 class StreamInput {
@@ -80,13 +53,15 @@ private:
     std::span<const std::uint8_t> rest_;
 };
 
-// Where it puts them: each block is decoded into room() (kDecodeRoom bytes), then keep(count)
-// keeps the first count bytes of it.
+// Where the coder and decoder put their bytes: each block is made in room(count), then keep(size)
+// keeps the first size bytes of it.
+constexpr std::size_t kRoom = std::max(kDecodeRoom, 2 + kEncodeRoom);
+
 class StreamOutput {
 public:
-    explicit StreamOutput(ByteSink& sink) : sink_(sink), room_(buffer(kDecodeRoom)) {}
+    explicit StreamOutput(ByteSink& sink) : sink_(sink), room_(buffer(kRoom)) {}
     void expect(std::uint64_t) {}
-    std::uint8_t* room() { return room_.get(); }
+    std::uint8_t* room(std::size_t) { return room_.get(); }
     void keep(std::size_t count) { sink_.write(room_.get(), count); }
 
 private:
@@ -94,18 +69,19 @@ private:
     std::unique_ptr<std::uint8_t[]> room_;
 };
 
-// Decodes straight into the result, with no copy and (usually) one allocation.
+// Makes each block straight into the result, with no copy and (usually) one allocation.
 class VectorOutput {
 public:
     VectorOutput(std::vector<std::uint8_t>& out, std::size_t inputSize) : out_(out), inputSize_(inputSize) {}
-    // The size comes from the file, so it is trusted only as far as the input could make it.
+    // When decoding, the size comes from the file, so it is trusted only as far as the input
+    // could make it.
     void expect(std::uint64_t size)
     {
-        out_.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size, std::uint64_t{64} * inputSize_)) + kDecodeRoom);
+        out_.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size, std::uint64_t{64} * inputSize_)) + kRoom);
     }
-    std::uint8_t* room()
+    std::uint8_t* room(std::size_t count)
     {
-        out_.resize(used_ + kDecodeRoom);
+        out_.resize(used_ + count);
         return out_.data() + used_;
     }
     void keep(std::size_t count) { used_ += count; }
@@ -116,6 +92,75 @@ private:
     std::size_t inputSize_;
     std::size_t used_ = 0;
 };
+
+// Where the coder takes its chunks from: next(chunk) points chunk at up to kChunkSize bytes and
+// returns how many; fewer only at the end.
+class StreamChunks {
+public:
+    explicit StreamChunks(ByteSource& source) : source_(source), chunk_(buffer(kChunkSize)) {}
+    std::size_t next(const std::uint8_t*& chunk)
+    {
+        chunk = chunk_.get();
+        return source_.read(chunk_.get(), kChunkSize);
+    }
+
+private:
+    ByteSource& source_;
+    std::unique_ptr<std::uint8_t[]> chunk_;
+};
+
+class MemoryChunks {
+public:
+    explicit MemoryChunks(std::span<const std::uint8_t> data) : rest_(data) {}
+    std::size_t next(const std::uint8_t*& chunk)
+    {
+        const std::size_t count = std::min(kChunkSize, rest_.size());
+        chunk = rest_.data();
+        rest_ = rest_.subspan(count);
+        return count;
+    }
+
+private:
+    std::span<const std::uint8_t> rest_;
+};
+
+template <class Chunks, class Output>
+std::uint64_t encodeContainer(Chunks& chunks, std::uint64_t size, Output& output, const std::string& inputName,
+                              const BlockHook& hook)
+{
+    if (size > kMaxSize)
+        throw ELzrw1Exception(texts::tooLarge(inputName));
+    output.expect(size);
+    std::uint8_t* header = output.room(kHeaderSize);
+    std::memcpy(header, kFastIdentifier, 4);
+    for (int i = 0; i < 4; ++i)
+        header[4 + i] = static_cast<std::uint8_t>(size >> (8 * i));
+    output.keep(kHeaderSize);
+    std::uint64_t written = kHeaderSize;
+
+    std::uint64_t taken = 0;
+    for (;;) {
+        const std::uint8_t* chunk = nullptr;
+        const std::size_t n = chunks.next(chunk);
+        taken += n;
+        if (taken > size)
+            throw ELzrw1Exception(texts::inputChanged(inputName));
+        // The length goes in front, so each block goes out in one write.
+        std::uint8_t* block = output.room(2 + kEncodeRoom);
+        const std::size_t length = encodeBlock(chunk, n, block + 2);
+        block[0] = static_cast<std::uint8_t>(length);
+        block[1] = static_cast<std::uint8_t>(length >> 8);
+        output.keep(length + 2);
+        written += length + 2;
+        if (hook)
+            hook();
+        if (n < kChunkSize)
+            break;
+    }
+    if (taken != size)
+        throw ELzrw1Exception(texts::inputChanged(inputName));
+    return written;
+}
 
 template <class Input>
 const std::uint8_t* takeOrFail(Input& input, std::size_t count, const std::string& inputName)
@@ -144,7 +189,7 @@ std::uint64_t decodeContainer(Input& input, Output& output, const std::string& i
         if (length > kMaxBlockSize)
             throw ELzrw1Exception(texts::damagedBlock(inputName, "block longer than 32769 bytes"));
         at = takeOrFail(input, length, inputName);
-        const BlockResult result = tryDecodeBlock(at, length, output.room());
+        const BlockResult result = tryDecodeBlock(at, length, output.room(kDecodeRoom));
         if (result.fault)
             throw ELzrw1Exception(texts::damagedBlock(inputName, result.fault));
         // More data than the header announced can never end well; stop before writing it.
@@ -167,38 +212,9 @@ std::uint64_t decodeContainer(Input& input, Output& output, const std::string& i
 std::uint64_t compressStream(ByteSource& source, std::uint64_t size, ByteSink& sink, const std::string& inputName,
                              const BlockHook& hook)
 {
-    if (size > kMaxSize)
-        throw ELzrw1Exception(texts::tooLarge(inputName));
-    const auto chunk = buffer(kChunkSize);
-    // Room for the block and its length in front, so each block goes out in one write.
-    const auto block = buffer(2 + kEncodeRoom);
-
-    std::uint8_t header[kHeaderSize];
-    std::memcpy(header, kFastIdentifier, 4);
-    for (int i = 0; i < 4; ++i)
-        header[4 + i] = static_cast<std::uint8_t>(size >> (8 * i));
-    sink.write(header, kHeaderSize);
-    std::uint64_t written = kHeaderSize;
-
-    std::uint64_t taken = 0;
-    for (;;) {
-        const std::size_t n = source.read(chunk.get(), kChunkSize);
-        taken += n;
-        if (taken > size)
-            throw ELzrw1Exception(texts::inputChanged(inputName));
-        const std::size_t length = encodeBlock(chunk.get(), n, block.get() + 2);
-        block[0] = static_cast<std::uint8_t>(length);
-        block[1] = static_cast<std::uint8_t>(length >> 8);
-        sink.write(block.get(), length + 2);
-        written += length + 2;
-        if (hook)
-            hook();
-        if (n < kChunkSize)
-            break;
-    }
-    if (taken != size)
-        throw ELzrw1Exception(texts::inputChanged(inputName));
-    return written;
+    StreamChunks chunks(source);
+    StreamOutput output(sink);
+    return encodeContainer(chunks, size, output, inputName, hook);
 }
 
 std::uint64_t decompressStream(ByteSource& source, ByteSink& sink, const std::string& inputName, const BlockHook& hook)
@@ -211,10 +227,10 @@ std::uint64_t decompressStream(ByteSource& source, ByteSink& sink, const std::st
 std::vector<std::uint8_t> compressBuffer(std::span<const std::uint8_t> data, const std::string& name)
 {
     std::vector<std::uint8_t> out;
-    out.reserve(kHeaderSize + data.size() + data.size() / kChunkSize * 3 + 3);
-    BufferSource source(data);
-    VectorSink sink(out);
-    compressStream(source, data.size(), sink, name);
+    MemoryChunks chunks(data);
+    VectorOutput output(out, data.size());
+    encodeContainer(chunks, data.size(), output, name, {});
+    output.finish();
     return out;
 }
 

@@ -37,13 +37,24 @@ unsigned commonBytes(std::uint64_t a, std::uint64_t b)
         return static_cast<unsigned>(std::countl_zero(diff)) / 8;
 }
 
+// The value, hidden from the optimiser: a select stays a conditional move and is not turned back
+// into a branch.
+template <class T>
+T opaque(T value)
+{
+#if defined(__GNUC__)
+    asm("" : "+r"(value));
+#endif
+    return value;
+}
+
 // The index of the first differing byte of two words whose XOR is diff (8 when they are equal).
 std::size_t firstDifference(std::uint64_t diff)
 {
     if constexpr (std::endian::native == std::endian::little)
-        return static_cast<std::size_t>(std::countr_zero(diff)) / 8;
+        return static_cast<unsigned>(std::countr_zero(diff)) / 8;
     else
-        return static_cast<std::size_t>(std::countl_zero(diff)) / 8;
+        return static_cast<unsigned>(std::countl_zero(diff)) / 8;
 }
 
 unsigned hashOf(const std::uint8_t* at)
@@ -169,9 +180,7 @@ std::size_t encodeBlock(const std::uint8_t* in, std::size_t n, std::uint8_t* out
     unsigned items = 0;
     std::size_t p = 0;
 
-    // Away from the end of the chunk every item may read 18 bytes ahead without a check. The
-    // candidate from the table is tested without a branch: a stale or empty slot (offset out of
-    // reach) is made to differ in its first byte, so the literal case stays the predicted one.
+    // Away from the end of the chunk every item may read 18 bytes ahead without a check.
     // A group adds at most 2 + 16 x 4 bytes, so with that much room left the output limit
     // cannot be reached inside it and is checked once per group.
     while (p + kMaxCopy <= n && opLimit - op >= kMaxGroupOutput) {
@@ -203,11 +212,12 @@ std::size_t encodeBlock(const std::uint8_t* in, std::size_t n, std::uint8_t* out
             const std::size_t q = table[h];
             table[h] = static_cast<std::uint16_t>(p);
             const std::size_t offset = p - q;
-            // All ones when the candidate is within reach, else 0: selects by arithmetic, since
-            // whether an old position is in reach is a coin toss the branch predictor loses.
-            const std::size_t reach = std::size_t{0} - static_cast<std::size_t>(offset <= kMaxOffset);
-            const std::uint8_t* const candidate = in + (p ^ ((p ^ q) & reach));
-            const std::uint64_t diff = (word ^ load64(candidate)) | (~reach & 1);
+            // Whether an old position is in reach is a coin toss the branch predictor loses, so
+            // it is a select (out of reach: compare with itself, and force a difference).
+            const bool reachable = offset <= kMaxOffset;
+            const std::size_t index = opaque(reachable ? q : p);
+            const std::uint64_t diff = (word ^ load64(in + index)) | opaque(std::uint64_t{!reachable});
+            const std::uint8_t* const candidate = in + index;
             std::size_t length = firstDifference(diff);
             if (length == 8) {
                 length += firstDifference(load64(at + 8) ^ load64(candidate + 8));
