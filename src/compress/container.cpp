@@ -73,8 +73,7 @@ private:
 class VectorOutput {
 public:
     VectorOutput(std::vector<std::uint8_t>& out, std::size_t inputSize) : out_(out), inputSize_(inputSize) {}
-    // When decoding, the size comes from the file, so it is trusted only as far as the input
-    // could make it.
+    // A size read from a file is trusted only as far as the input could make it.
     void expect(std::uint64_t size)
     {
         out_.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size, std::uint64_t{64} * inputSize_)) + kRoom);
@@ -229,7 +228,11 @@ std::vector<std::uint8_t> compressBuffer(std::span<const std::uint8_t> data, con
     std::vector<std::uint8_t> out;
     MemoryChunks chunks(data);
     VectorOutput output(out, data.size());
-    encodeContainer(chunks, data.size(), output, name, {});
+    try {
+        encodeContainer(chunks, data.size(), output, name, {});
+    } catch (const std::bad_alloc&) {
+        throw ELzrw1Exception(texts::noMemory());
+    }
     output.finish();
     return out;
 }

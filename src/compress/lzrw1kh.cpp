@@ -25,18 +25,6 @@ std::uint64_t load64(const std::uint8_t* at)
     return value;
 }
 
-// How many leading bytes two 8-byte words have in common (8 when they are equal).
-unsigned commonBytes(std::uint64_t a, std::uint64_t b)
-{
-    const std::uint64_t diff = a ^ b;
-    if (diff == 0)
-        return 8;
-    if constexpr (std::endian::native == std::endian::little)
-        return static_cast<unsigned>(std::countr_zero(diff)) / 8;
-    else
-        return static_cast<unsigned>(std::countl_zero(diff)) / 8;
-}
-
 // The value, hidden from the optimiser: a select stays a conditional move and is not turned back
 // into a branch.
 template <class T>
@@ -87,19 +75,22 @@ void hashAll(const std::uint8_t* in, std::size_t n, std::uint16_t* hashes)
         hashes[i] = static_cast<std::uint16_t>(hashOf(in + i));
 }
 
-// Equal bytes at a and b, at most limit (<= kMaxCopy). b is before a; the ranges may overlap.
-std::size_t matchLength(const std::uint8_t* a, const std::uint8_t* b, std::size_t limit)
+// Equal bytes at a and b, at most 18, when 18 bytes can be read from both. b is before a; the
+// ranges may overlap. The first 8 bytes are already compared: diff is their XOR.
+std::size_t matchLength(const std::uint8_t* a, const std::uint8_t* b, std::uint64_t diff)
 {
-    if (limit == kMaxCopy) {
-        // The common case away from the end of the chunk: two words and a last pair of bytes.
-        unsigned same = commonBytes(load64(a), load64(b));
-        if (same < 8)
-            return same;
-        same = commonBytes(load64(a + 8), load64(b + 8));
-        if (same < 8)
-            return 8 + same;
-        return a[16] != b[16] ? 16 : a[17] != b[17] ? 17 : 18;
+    std::size_t length = firstDifference(diff);
+    if (length == 8) {
+        length += firstDifference(load64(a + 8) ^ load64(b + 8));
+        if (length == 16)
+            length = a[16] != b[16] ? 16 : a[17] != b[17] ? 17 : 18;
     }
+    return length;
+}
+
+// The same near the end of the chunk: at most limit bytes, one at a time.
+std::size_t matchLengthNearEnd(const std::uint8_t* a, const std::uint8_t* b, std::size_t limit)
+{
     std::size_t length = 0;
     while (length < limit && a[length] == b[length])
         ++length;
@@ -112,7 +103,7 @@ std::size_t runLength(const std::uint8_t* at, std::size_t limit)
     const std::uint64_t pattern = at[0] * 0x0101010101010101ull;
     std::size_t length = 1;
     while (length + 8 <= limit) {
-        const unsigned same = commonBytes(load64(at + length), pattern);
+        const std::size_t same = firstDifference(load64(at + length) ^ pattern);
         length += same;
         if (same < 8)
             return length;
@@ -126,6 +117,22 @@ void put16(std::uint8_t* at, unsigned value)
 {
     at[0] = static_cast<std::uint8_t>(value >> 8);
     at[1] = static_cast<std::uint8_t>(value);
+}
+
+// A run item: 00, the length less 16 in two bytes, the byte. Returns the place after it.
+std::uint8_t* putRun(std::uint8_t* op, std::size_t run, std::uint8_t value)
+{
+    op[0] = 0;
+    put16(op + 1, static_cast<unsigned>(run - kMinRun));
+    op[3] = value;
+    return op + 4;
+}
+
+// A copy item: the offset in 12 bits and the length less 3 in 4 bits, high byte first.
+std::uint8_t* putCopy(std::uint8_t* op, std::size_t offset, std::size_t length)
+{
+    put16(op, static_cast<unsigned>(offset << 4 | (length - kMinCopy)));
+    return op + 2;
 }
 
 void copy8(std::uint8_t* to, const std::uint8_t* from)
@@ -180,10 +187,8 @@ std::size_t encodeBlock(const std::uint8_t* in, std::size_t n, std::uint8_t* out
     unsigned items = 0;
     std::size_t p = 0;
 
-    // Away from the end of the chunk every item may read 18 bytes ahead without a check.
-    // A group adds at most 2 + 16 x 4 bytes, so with that much room left the output limit
-    // cannot be reached inside it and is checked once per group.
-    while (p + kMaxCopy <= n && opLimit - op >= kMaxGroupOutput) {
+    // A full group's control word is written only when another item follows.
+    auto startGroupIfFull = [&] {
         if (items == kGroupItems) {
             put16(control, bits);
             control = op;
@@ -191,91 +196,73 @@ std::size_t encodeBlock(const std::uint8_t* in, std::size_t n, std::uint8_t* out
             bits = 0;
             items = 0;
         }
+    };
+
+    // Away from the end of the chunk every item may read 18 bytes ahead without a check. A group
+    // adds at most 2 + 16 x 4 bytes, so with that much room left the output limit cannot be
+    // reached inside it and is checked once per group.
+    while (p + kMaxCopy <= n && opLimit - op >= kMaxGroupOutput) {
+        startGroupIfFull();
         do {
-        const std::uint8_t* const at = in + p;
-        const std::uint8_t c = at[0];
-        unsigned bit = 1;
-        // Only a run of 16 or more becomes an item, so shorter ones are not measured: 16 equal
-        // bytes means the first word repeats its own first byte and the second word equals it.
-        const std::uint64_t word = load64(at);
-        std::size_t run = 1;
-        if ((word ^ (word << 8)) >> 8 == 0 && load64(at + 8) == word)
-            run = runLength(at, std::min(n - p, kMaxRun));
-        if (run >= kMinRun) {
-            op[0] = 0;
-            put16(op + 1, static_cast<unsigned>(run - kMinRun));
-            op[3] = c;
-            op += 4;
-            p += run;
-        } else {
-            const unsigned h = hashes[p];
-            const std::size_t q = table[h];
-            table[h] = static_cast<std::uint16_t>(p);
-            const std::size_t offset = p - q;
-            // Whether an old position is in reach is a coin toss the branch predictor loses, so
-            // it is a select (out of reach: compare with itself, and force a difference).
-            const bool reachable = offset <= kMaxOffset;
-            const std::size_t index = opaque(reachable ? q : p);
-            const std::uint64_t diff = (word ^ load64(in + index)) | opaque(std::uint64_t{!reachable});
-            const std::uint8_t* const candidate = in + index;
-            std::size_t length = firstDifference(diff);
-            if (length == 8) {
-                length += firstDifference(load64(at + 8) ^ load64(candidate + 8));
-                if (length == 16)
-                    length = at[16] != candidate[16] ? 16 : at[17] != candidate[17] ? 17 : 18;
-            }
-            if (length >= kMinCopy) {
-                put16(op, static_cast<unsigned>(offset << 4 | (length - kMinCopy)));
-                op += 2;
-                p += length;
+            const std::uint8_t* const at = in + p;
+            const std::uint64_t word = load64(at);
+            unsigned bit = 1;
+            // Only a run of 16 or more becomes an item, so shorter ones are not measured: 16
+            // equal bytes means the first word repeats its own first byte and the second equals it.
+            const bool run16 = (word ^ (word << 8)) >> 8 == 0 && load64(at + 8) == word;
+            const std::size_t run = run16 ? runLength(at, std::min(n - p, kMaxRun)) : 1;
+            if (run >= kMinRun) {
+                op = putRun(op, run, at[0]);
+                p += run;
             } else {
-                *op++ = c;
-                ++p;
-                bit = 0;
+                const unsigned h = hashes[p];
+                const std::size_t q = table[h];
+                table[h] = static_cast<std::uint16_t>(p);
+                const std::size_t offset = p - q;
+                // Whether an old position is in reach is a coin toss the branch predictor loses,
+                // so it is a select (out of reach: compare with itself, and force a difference).
+                const bool reachable = offset <= kMaxOffset;
+                const std::uint8_t* const candidate = in + opaque(reachable ? q : p);
+                const std::uint64_t diff = (word ^ load64(candidate)) | opaque(std::uint64_t{!reachable});
+                const std::size_t length = matchLength(at, candidate, diff);
+                if (length >= kMinCopy) {
+                    op = putCopy(op, offset, length);
+                    p += length;
+                } else {
+                    *op++ = at[0];
+                    ++p;
+                    bit = 0;
+                }
             }
-        }
-        bits = bits << 1 | bit;
-        ++items;
+            bits = bits << 1 | bit;
+            ++items;
         } while (items < kGroupItems && p + kMaxCopy <= n);
     }
 
     // The last bytes of the chunk, every limit checked.
     while (p < n && op <= opLimit) {
-        if (items == kGroupItems) {
-            put16(control, bits);
-            control = op;
-            op += 2;
-            bits = 0;
-            items = 0;
-        }
+        startGroupIfFull();
         const std::uint8_t c = in[p];
         const std::size_t left = n - p;
         unsigned bit = 1;
-
-        std::size_t run = 1;
-        if (left > 1 && in[p + 1] == c)
-            run = runLength(in + p, std::min(left, kMaxRun));
+        const std::size_t run = left > 1 && in[p + 1] == c ? runLength(in + p, std::min(left, kMaxRun)) : 1;
         if (run >= kMinRun) {
-            op[0] = 0;
-            put16(op + 1, static_cast<unsigned>(run - kMinRun));
-            op[3] = c;
-            op += 4;
+            op = putRun(op, run, c);
             p += run;
         } else {
             std::size_t length = 0;
             std::size_t offset = 0;
             // Fewer than 3 bytes left can never match, so their hash is not needed.
             if (left >= kMinCopy) {
-                const unsigned h = hashOf(in + p);
+                const unsigned h = hashes[p];
                 const std::size_t q = table[h];
                 table[h] = static_cast<std::uint16_t>(p);
                 offset = p - q;
                 if (q != kEmptySlot && offset <= kMaxOffset)
-                    length = matchLength(in + p, in + q, std::min(left, kMaxCopy));
+                    length = matchLengthNearEnd(in + p, in + q, std::min(left, kMaxCopy));
             }
             if (length >= kMinCopy) {
-                put16(op, static_cast<unsigned>(offset << 4 | (length - kMinCopy)));
-                op += 2;
+                op = putCopy(op, offset, length);
                 p += length;
             } else {
                 *op++ = c;

@@ -2,6 +2,7 @@
 
 #include "compress/errortexts.h"
 
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -64,7 +65,7 @@ public:
         struct stat info;
         if (path.empty() || (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)))
             throw ELzrw1Exception(texts::cannotOpenOutput(path));
-        static unsigned serial = 0;
+        static std::atomic<unsigned> serial{0};
         for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
             temporary_ = path + "." + std::to_string(::getpid()) + "-" + std::to_string(serial++) + ".part";
             fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
