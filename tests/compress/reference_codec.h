@@ -1,9 +1,8 @@
 #pragma once
-// The block format done the slow, obvious way, one byte at a time, to check the tuned coder and
-// decoder against: the same input must give the same bytes.
+// The coding done the slow, obvious way, one byte at a time, to check the tuned coder against:
+// the same chunk must give the same block.
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace reference {
@@ -60,56 +59,6 @@ inline Bytes encode(const Bytes& in)
         return stored;
     }
     out.resize(w);
-    return out;
-}
-
-// Nothing for a block the format does not allow (or that would pass 32768 bytes of output).
-inline std::optional<Bytes> decode(const Bytes& block)
-{
-    const std::size_t length = block.size();
-    if (length > 32769)
-        return std::nullopt;
-    if (length <= 1)
-        return Bytes{};
-    if (block[0] == 0x80)
-        return Bytes(block.begin() + 1, block.end());
-    if (length < 3)
-        return std::nullopt;
-    Bytes out;
-    std::uint32_t control = block[1] * 256u + block[2];
-    int left = 16;
-    std::size_t r = 3;
-    while (r < length) {
-        if (left == 0) {
-            if (r + 2 > length)
-                return std::nullopt;
-            control = block[r] * 256u + block[r + 1], r += 2, left = 16;
-        }
-        if ((control & 0x8000) == 0) {
-            if (r >= length)
-                return std::nullopt;
-            out.push_back(block[r++]);
-        } else {
-            if (r + 2 > length)
-                return std::nullopt;
-            const std::size_t offset = block[r] * 16u + (block[r + 1] >> 4);
-            if (offset == 0) {
-                if (r + 4 > length)
-                    return std::nullopt;
-                out.insert(out.end(), block[r + 1] * 256u + block[r + 2] + 16, block[r + 3]);
-                r += 4;
-            } else {
-                if (offset > out.size())
-                    return std::nullopt;
-                for (std::size_t i = 0; i < (block[r + 1] & 15u) + 3; ++i)
-                    out.push_back(out[out.size() - offset]);
-                r += 2;
-            }
-        }
-        if (out.size() > 32768)
-            return std::nullopt;
-        control = control << 1 & 0xFFFF, --left;
-    }
     return out;
 }
 

@@ -39,24 +39,19 @@ inline Bytes randomBytes(std::size_t n, std::uint32_t seed)
     return out;
 }
 
-// Words, random stretches and runs of every length, so every kind of item turns up.
+// Pieces of tally text, random stretches and runs of every length, so every kind of item turns up.
 inline Bytes mixed(std::size_t n, std::uint32_t seed)
 {
-    static const char* const words[] = {"spinner ", "toe ", "double-nine ", "Chicken Foot\r\n", "pass ", "Klot "};
+    static const Bytes text = tallyText(50);
     std::mt19937 generator(seed);
     Bytes out;
     while (out.size() < n) {
-        const unsigned kind = generator() % 16;
-        if (kind < 11) {
-            for (const char* c = words[generator() % 6]; *c; ++c)
-                out.push_back(static_cast<std::uint8_t>(*c));
-        } else if (kind < 15) {
-            for (unsigned i = generator() % 40; i > 0; --i)
-                out.push_back(static_cast<std::uint8_t>(generator()));
-        } else {
-            const unsigned length = generator() % 8 == 0 ? generator() % 6000 : generator() % 300;
-            out.insert(out.end(), length, static_cast<std::uint8_t>(generator()));
-        }
+        const std::size_t at = generator() % (text.size() - 40);
+        out.insert(out.end(), text.begin() + at, text.begin() + at + generator() % 40);
+        for (unsigned i = generator() % 20; i > 0; --i)
+            out.push_back(static_cast<std::uint8_t>(generator()));
+        if (generator() % 4 == 0)
+            out.insert(out.end(), generator() % 8 == 0 ? generator() % 6000 : generator() % 300, static_cast<std::uint8_t>(generator()));
     }
     out.resize(n);
     return out;
