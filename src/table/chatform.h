@@ -1,0 +1,309 @@
+#pragma once
+// Tchat: the table window every player sees. It talks to the game host through one socket,
+// `sock`, queues what arrives one message per line, and hands the messages one per tick of
+// Timer1 to their handlers, which keep the seat rows, the hand, the board, the status line and
+// the chat in step with the host. The host alone holds the game; the table only mirrors it and
+// proposes plays and passes.
+//
+// The implementation is split by concern: chatform.cpp (the window, its menus, the connection,
+// the dispatcher and the seat list), tablelayout.cpp (where every control sits), hand.cpp,
+// boardview.cpp, gameflow.cpp, chatview.cpp and sounds.cpp.
+
+#include "game/board.h"
+#include "game/message.h"
+#include "game/random.h"
+#include "net/tsock.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <QPoint>
+#include <QStringListModel>
+
+#include <array>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPainter;
+class QTextBrowser;
+class QTimer;
+
+class AreaContent;
+class BoneImage;
+class ClickImage;
+class HScrollBox;
+class MessageBoxes;
+class PaintBox;
+class TiledPicture;
+class SoundPlayer;
+struct Artwork;
+
+class Tchat : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kSeatCount = 6;   // connection numbers above this are spectators
+    static constexpr int kMaxConnection = 9;
+    static constexpr int kHandPlaces = 20;
+    static constexpr int kDrawnPositions = 20; // toe positions the board shows
+
+    using VersionProvider = std::function<QString()>;
+
+    // The sound player and the message boxes must outlive the window. Without a version provider
+    // the table logs in with the program's version, "1.0.4".
+    Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version = {}, QWidget* parent = nullptr);
+    ~Tchat() override;
+
+    // ---- What the program's shell uses --------------------------------------------------------
+
+    // Points `sock` at the host and starts connecting without waiting; the host answers with the
+    // login. May throw ESockException (for example when the address cannot be looked up).
+    void connectToHost(const QString& address, int port = 7772);
+
+    int ownSeat() const { return ownSeat_; }
+    bool loggedIn() const { return loggedIn_; }
+    int turnSeat() const { return turnSeat_; }
+    bool hosting() const { return hosting_; }
+    void setHosting(bool hosting);
+    const QString& playerName() const { return playerName_; }
+    void setPlayerName(const QString& name) { playerName_ = name; }
+    // Spectators as "<n>: <name>", for the spy list window.
+    QStringListModel* spectators() { return &spectators_; }
+    // The computer players' delay chosen under Options, Bot Speed: 2000, 1000 or 500 ms.
+    int botSpeed() const { return botSpeed_; }
+    const Artwork& artwork() const { return *artwork_; }
+    QColor systemLineColor() const { return QColor(0, 0, 255); }
+    game::Random& random() { return random_; }
+
+    // What other windows do; each may be left empty.
+    std::function<void()> onShowGameStart;              // Start Game while logged in
+    std::function<void()> onLoadSettings;               // the host confirmed this table's own entry
+    std::function<void(const QString&)> onAddGame;      // a game ended: "addtomine" or the winner's name
+    std::function<void()> onSaveSettings;               // a sound option or the bot speed changed
+    std::function<void()> onShowTally, onShowSpyList, onShowPhrases, onShowHelp, onShowAbout;
+    std::function<void()> onBannerClick;                // the banner at the lower left
+
+    // Sound options, for the settings file.
+    bool playSounds() const;
+    void setPlaySounds(bool on);
+    bool playChatterSounds() const;
+    void setPlayChatterSounds(bool on);
+    int turnSound() const { return turnSound_; } // 0 Classic, 1 New
+    void setTurnSound(int sound);
+    void setBotSpeed(int milliseconds);
+
+    // The pause after a phrase button: one phrase at most per pause.
+    bool phraseReady() const { return phraseReady_; }
+    void startPhrasePause();
+    static constexpr int kPhrasePauseMs = 2000;
+
+    // ---- Connection and dispatch ---------------------------------------------------------------
+
+    TSock sock;
+    void sockRead(TSock* sender, int count);
+    void sockInfo(TSock* sender, TSocketInfo info, const std::string& message);
+    // What sockRead does with the bytes it took: cut them into messages and queue them.
+    void queueReceived(std::string_view bytes);
+    // One tick of the dispatcher: one queued message handled. The timer runs only while
+    // messages wait.
+    void Timer1Timer();
+    bool dispatcherRunning() const;
+    std::size_t queuedMessages() const { return receivedlist.size(); }
+
+    // ---- Chat ----------------------------------------------------------------------------------
+
+    // One chat line: a code ("0" for the table's own notices, 1 to 9 for a seat), "+", the text.
+    void addlinetochat(const QString& line, const QColor& colour);
+    void addNotice(const QString& text) { addlinetochat(QStringLiteral("0+") + text, systemLineColor()); }
+
+    // ---- State the tests and other windows read --------------------------------------------------
+
+    int selectedSlot() const { return selectedSlot_; }
+    int spinnerBone() const { return spinnerBone_; }
+    const game::Board& boardTable() const { return board_; }
+    int handSlotAt(int place) const; // -1 for a free place or one outside 1 to 20
+
+private:
+    using Handler = void (Tchat::*)(std::string_view payload);
+    struct Route {
+        std::string_view verb;
+        Handler handler;
+    };
+    static const std::array<Route, 24> kRoutes;
+
+    struct Place {
+        bool free = true;
+        int slot = -1;
+    };
+
+    struct ChatStyle {
+        QColor colour;
+        bool bold = false;
+        bool underline = false;
+        int pointSize = 10;
+    };
+
+    // tablelayout.cpp
+    void buildLayout();
+    void buildSeatRow(int seat);
+    void buildMenus();
+
+    // chatform.cpp: connection, dispatch, login and seat list
+    void processsocktimer();
+    void sendToHost(const game::Message& message);
+    void sendloginfo(std::string_view payload);
+    void newplayerinfo(std::string_view payload);
+    void playerdisconnected(std::string_view payload);
+    void justwatching(std::string_view payload);
+    void havewrongversion(std::string_view payload);
+    void wrongversion(std::string_view payload);
+    void gameisfull(std::string_view payload);
+    QString caption(int seat) const;
+    static QString computerName(int seat);
+    static bool isSeat(int n) { return n >= 1 && n <= kSeatCount; }
+
+    // hand.cpp
+    void dealmybones(std::string_view payload);
+    void createbone(int slot, int bone);
+    void boneimagesMouseDown(BoneImage* image, Qt::MouseButton button);
+    void sortthem();
+    void freebone(int slot);
+    void movebone(int slot);
+    void clearselected();
+    void clearallbones();
+    BoneImage* boneImage(int slot) const;
+    int placeLeft(int place) const { return 40 * place - 36; }
+    void bringBonesToFront(int fromPlace);
+    void updateHandRange();
+
+    // boardview.cpp
+    void placeboardbone(QPainter& painter, int bone, int x, bool flip, int y) const;
+    void placespinner(QPainter& painter, int bone, int x, int y) const;
+    void clearboard();
+    void paintbox_boardPaint(QPainter& painter) const;
+    void image_toe1Click(ClickImage* marker);
+    static int toeRow(int toe);
+    void updateCell(int toe, int position);
+    void updateSpinner();
+    void boardToeBone(int toe, int position, int bone, bool flip);
+    void boardDoubleOnToe(int toe, int position, int bone, bool flip);
+    void boardSpinnerFromPlay(int bone);
+    void offerToe(int toe, int position);
+    void showAllMarkers();
+    void hideMarkers();
+    void clearToes();
+    void updateBoardRange();
+    void scrollBoardHome();
+
+    // gameflow.cpp
+    void startthegame(std::string_view payload);
+    void clearall();
+    void startround(std::string_view payload);
+    void beginagain(std::string_view payload);
+    void getnextplayer(std::string_view payload);
+    void heplayed(std::string_view payload);
+    void doubleplayed(std::string_view payload); // the handler of "CMD_double" (a C++ keyword)
+    void hepassed(std::string_view payload);
+    void noplay(std::string_view payload);
+    void endround(std::string_view payload);
+    void winner(std::string_view payload);
+    void gamestats(std::string_view payload);
+    void youplay(std::string_view payload);
+    void button_passClick();
+    void button_startClick();
+    void setStatus(const QString& text);
+    void hideTurnIndicators();
+    void showRoundCounter(const QString& round);
+
+    // chatview.cpp
+    void chatrecieved(std::string_view payload);
+    void recolourStyle(int style);
+
+    // sounds.cpp
+    void buildSoundMenus(QMenu* options);
+    void playsounds(const QString& name);
+    void playasound(std::string_view payload);
+    void wave20Click(int number);
+    void b_phrase10Click();
+
+    // Services
+    SoundPlayer& sounds_;
+    MessageBoxes& boxes_;
+    VersionProvider version_;
+    std::unique_ptr<Artwork> artwork_;
+    game::Random random_;
+
+    // Connection state
+    int ownSeat_ = 0;
+    bool loggedIn_ = false;
+    QString playerName_;
+    int turnSeat_ = 0;
+    bool hosting_ = false;
+    game::Framer framer_;
+    std::deque<std::string> receivedlist;
+    QTimer* Timer1 = nullptr;
+    bool phraseReady_ = true;
+    QTimer* phrasePause_ = nullptr;
+    QStringListModel spectators_;
+
+    // Hand
+    std::array<Place, kHandPlaces + 1> places_{}; // places 1 to 20
+    int selectedSlot_ = -1;
+
+    // Board
+    game::Board board_;
+    int spinnerBone_ = -1;
+    QPoint spinnerPoint_{16, 124};
+    QString roundsText_ = QStringLiteral("10");
+
+    // Options
+    int turnSound_ = 0;
+    int botSpeed_ = 1000;
+    bool scrollChatOff_ = false;
+    std::array<ChatStyle, 15> chatStyles_{};
+
+    // Widgets (indices 1 to 6 for the seat rows, 1 to 3 for the toe markers)
+    QWidget* panel_main = nullptr;
+    HScrollBox* panel_board = nullptr;
+    TiledPicture* image_boardback = nullptr;
+    PaintBox* paintbox_board = nullptr;
+    std::array<ClickImage*, 4> image_toe{};
+    QLabel* label_round = nullptr;
+    ClickImage* button_start = nullptr;
+    QFrame* panel_winner = nullptr;
+    QLabel* label_winner1 = nullptr;
+    QLabel* label_winner2 = nullptr;
+    HScrollBox* panel_bones = nullptr;
+    QLabel* Image3 = nullptr;
+    QLabel* label_notplaying = nullptr;
+    std::array<QLabel*, kSeatCount + 1> label_playername{};
+    std::array<QLabel*, kSeatCount + 1> label_score{};
+    std::array<QLabel*, kSeatCount + 1> label_bonus{};
+    std::array<QLabel*, kSeatCount + 1> label_bones{};
+    std::array<QLabel*, kSeatCount + 1> image_turn{};
+    std::array<QLabel*, kSeatCount + 1> image_eyes{};
+    QLabel* label_status = nullptr;
+    ClickImage* button_pass = nullptr;
+    QTextBrowser* mainchat = nullptr;
+    QLineEdit* mychat = nullptr;
+    ClickImage* b_phrase10 = nullptr;
+    QMenu* popup_sounds = nullptr;
+    ClickImage* Image5 = nullptr;
+
+    // Menu entries
+    QAction* StartGame1 = nullptr;
+    QAction* PlaySounds1 = nullptr;
+    QAction* PlayChatterSounds1 = nullptr;
+    QAction* Classic1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* JustWatch1 = nullptr;
+    std::array<QAction*, 3> botSpeedItems_{}; // Slow, Normal, Fast
+};

@@ -1,0 +1,72 @@
+// The table's end of the connection: cutting reads into messages, one message per tick, the idle
+// dispatcher, the login, and the messages that end the table.
+#include "tablefixture.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+TEST_F(TableTest, MessagesOfOneReadAreHandledOnConsecutiveTicksInOrder)
+{
+    table->queueReceived("CMD_havewrongversion+Bob\xFF" "CMD_wrongversion+\xFF" "CMD_havewrong");
+    EXPECT_EQ(table->queuedMessages(), 2u);
+    table->Timer1Timer();
+    EXPECT_EQ(chatLines(), QStringList{QStringLiteral("Bob has a different version of the game then you.")});
+    table->Timer1Timer();
+    EXPECT_EQ(lastLine(), QStringLiteral("You have a differnt version of the game then the host."));
+
+    // The rest of the read waits for the rest of its message.
+    table->queueReceived("version+Cy\xFF");
+    table->Timer1Timer();
+    EXPECT_EQ(lastLine(), QStringLiteral("Cy has a different version of the game then you."));
+}
+
+TEST_F(TableTest, DispatcherSleepsWhileIdleAndWakesForANewLine)
+{
+    EXPECT_FALSE(table->dispatcherRunning());
+    table->Timer1Timer(); // an idle tick does nothing
+    EXPECT_FALSE(table->dispatcherRunning());
+    table->queueReceived("CMD_wrongversion+\xFF\xFF" "CMD_wrongversion+\xFF");
+    EXPECT_TRUE(table->dispatcherRunning());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table->queuedMessages() == 0; }, 5000));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(table->dispatcherRunning());
+    EXPECT_EQ(chatLines().size(), 2);
+
+    // The phrase pause runs on its own, without waking the dispatcher.
+    table->startPhrasePause();
+    EXPECT_FALSE(table->phraseReady());
+    EXPECT_FALSE(table->dispatcherRunning());
+    find<QTimer>(QStringLiteral("phrasepause"))->start(1); // the same pause, shortened
+    EXPECT_TRUE(QTest::qWaitFor([&] { return table->phraseReady(); }, 5000));
+}
+
+TEST_F(TableTest, OnlyAFullGameWithItsSeparatorClosesTheTable)
+{
+    feed({"", "CMD_full", "CMD_tiegame+", "cmd_winner+Bob+", "CMD_winnerx+Bob+", "+CMD_full+", "no verb at all"});
+    EXPECT_TRUE(boxes.shown.isEmpty() && chat().isEmpty() && sounds.played.isEmpty());
+    EXPECT_EQ(text("label_status"), QStringLiteral("Welcome to Tilvaro"));
+    EXPECT_TRUE(table->isVisible());
+    feed({"CMD_full+"});
+    EXPECT_EQ(boxes.shown, QStringList{QStringLiteral("Game is full")});
+    EXPECT_FALSE(table->isVisible());
+}
+
+TEST_F(TableTest, LoginSendsVersionAndNameWithAnEmptyMessageAfterIt)
+{
+    table->connectToHost(QStringLiteral("127.0.0.1"), host.port());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.connection != nullptr && table->sock.Connected(); }, 10000));
+    feed({"CMD_sendlogininfo+x", "CMD_sendlogininfo+10", "CMD_sendlogininfo+0"});
+    EXPECT_FALSE(table->loggedIn());
+
+    // A name may hold "+", but never the byte that ends a message.
+    table->setPlayerName(QStringLiteral("Ann+B\u00FF"));
+    feed({"CMD_sendlogininfo+5"});
+    EXPECT_TRUE(table->loggedIn());
+    EXPECT_EQ(table->ownSeat(), 5);
+    ASSERT_TRUE(host.waitForMessage(""));
+    EXPECT_EQ(host.received, QByteArray("CMD_logininfo+5+1.0.4+Ann+B?\xFF\xFF"));
+
+    // The host going away ends the table.
+    host.connection->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !table->isVisible(); }, 10000));
+}
