@@ -144,3 +144,13 @@ TEST_F(TableTest, WindowKeepsItsMinimumAndClosingStoresBoundsThatFitTheDesktop)
     EXPECT_EQ(saved, 1);
     EXPECT_EQ(table->lastWindowBounds(), outer.adjusted(0, 0, -15, -15));
 }
+
+TEST_F(TableTest, StartGameSendsTheDialogsFieldsOnceLoggedIn)
+{
+    table->startGame({"Ann", "7", "3", ""}); // not connected yet: nothing, and no error
+    login(1);
+    // A "+" in the name would push the rounds and the option into the wrong fields.
+    table->startGame({"Jo+Al", "7", "3", ""});
+    ASSERT_TRUE(host.waitForMessage("CMD_startgame+Jo_Al+7+3+"));
+    EXPECT_EQ(host.received, QByteArray("CMD_startgame+Jo_Al+7+3+\xFF"));
+}
