@@ -25,10 +25,11 @@ public:
     int login()
     {
         const QByteArray ask("CMD_sendlogininfo+");
-        if (!waitFor(ask) || !QTest::qWaitFor([&] { return received.indexOf('\xFF', received.indexOf(ask)) > 0; }, 20000))
+        const auto end = [&] { return received.indexOf('\xFF', received.indexOf(ask)); };
+        if (!QTest::qWaitFor([&] { return received.contains(ask) && end() >= 0; }, 20000))
             return 0;
         const qsizetype from = received.indexOf(ask) + ask.size();
-        const QByteArray number = received.mid(from, received.indexOf('\xFF', from) - from);
+        const QByteArray number = received.mid(from, end() - from);
         send("CMD_logininfo+" + number + "+1.0.4+" + name_);
         return number.toInt();
     }
