@@ -1,22 +1,38 @@
-// Program entry. Until the table window exists the program is the host alone, on port 7772.
+// Program entry: one copy per user and session, then the nine windows, then the event loop until
+// the table window closes.
 
-#include "host/serverform.h"
+#include "app/application.h"
+#include "app/program.h"
+#include "platform/messagebox.h"
+#include "platform/singleinstance.h"
+#include "platform/sound.h"
 
-#include <QCoreApplication>
+#include <QStringList>
 
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    TServer server;
-    try {
-        server.startListening();
-    } catch (const ESockException& error) {
-        std::fprintf(stderr, "%s\n", error.what());
-        return 1;
-    }
-    std::printf("Tilvaro host listening on port %d\n", server.port());
-    std::fflush(stdout);
+    // Taken before Qt removes the options it knows, so a player called "-reverse" keeps the name.
+    QStringList parameters;
+    for (int i = 1; i < argc; ++i)
+        parameters.append(QString::fromLocal8Bit(argv[i]));
+
+    TilvaroApplication app(argc, argv);
+    SingleInstance instance(QStringLiteral("oksirb"));
+    if (instance.anotherInstanceRuns())
+        return 0;
+
+    QtMessageBoxes boxes;
+    SoundPlayer* sounds = createSystemSoundPlayer(&app);
+    Program program(*sounds, boxes);
+    instance.setBringForward([&program] { bringWindowForward(&program.chat); });
+    program.chat.onClosed = [] { QCoreApplication::quit(); };
+    // A test aid: the seat captions on stdout whenever they change.
+    if (qEnvironmentVariableIsSet("TILVARO_TEST_PRINT_SEATS"))
+        program.reportSeatsTo(stdout);
+
+    program.chat.setCommandLine(parameters);
+    program.chat.show();
     return app.exec();
 }

@@ -13,3 +13,8 @@ bool QtMessageBoxes::confirm(QWidget* parent, const QString& text)
     return QMessageBox::question(parent, QApplication::applicationName(), text,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
+
+void QtMessageBoxes::error(QWidget* parent, const QString& text)
+{
+    QMessageBox::critical(parent, QApplication::applicationName(), text);
+}

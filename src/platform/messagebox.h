@@ -14,6 +14,8 @@ public:
     virtual void inform(QWidget* parent, const QString& text) = 0;
     // A question with the buttons Yes and No; true for Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // The application's error box: an error's own message, with the error sign.
+    virtual void error(QWidget* parent, const QString& text) { inform(parent, text); }
 };
 
 // Real, modal boxes titled with the application's name.
@@ -21,6 +23,7 @@ class QtMessageBoxes : public MessageBoxes {
 public:
     void inform(QWidget* parent, const QString& text) override;
     bool confirm(QWidget* parent, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
 };
 
 // Remembers every text; confirm() answers with `answer`. For tests.

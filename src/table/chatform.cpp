@@ -63,6 +63,7 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
 
     buildLayout();
     buildMenus();
+    buildSeatPopup();
 
     sock.setSocketType(stStream);
     sock.setPortName("7772");
@@ -71,6 +72,11 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     sock.OnInfo = [this](TSock* sender, TSocketInfo info, const std::string& message) {
         sockInfo(sender, info, message);
     };
+
+    Sock11.setSocketType(stStream);
+    Sock11.setHostName("127.0.0.1");
+    Sock11.setPortName("9001");
+    Sock11.setBlocking(false);
 
     // The dispatcher ticks every millisecond, but only while messages wait: an idle table sleeps.
     Timer1 = new QTimer(this);
@@ -166,6 +172,8 @@ void Tchat::Timer1Timer()
     processsocktimer();
     if (receivedlist.empty())
         Timer1->stop();
+    if (onMessageHandled)
+        onMessageHandled();
 }
 
 void Tchat::processsocktimer()

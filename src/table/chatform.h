@@ -3,11 +3,13 @@
 // `sock`, queues what arrives one message per line, and hands the messages one per tick of
 // Timer1 to their handlers, which keep the seat rows, the hand, the board, the status line and
 // the chat in step with the host. The host alone holds the game; the table only mirrors it and
-// proposes plays and passes.
+// proposes plays and passes. It is the program's main window: closing it ends the program.
 //
 // The implementation is split by concern: chatform.cpp (the window, its menus, the connection,
-// the dispatcher and the seat list), tablelayout.cpp (where every control sits), hand.cpp,
-// boardview.cpp, gameflow.cpp, chatview.cpp and sounds.cpp.
+// the dispatcher and the seat list), tablelayout.cpp (where every control sits), shell.cpp
+// (start-up, hosting, joining, the lobby link, closing), administration.cpp (the seat popup,
+// Just Watch, Bot Speed, removing players), hand.cpp, boardview.cpp, gameflow.cpp, chatview.cpp
+// and sounds.cpp.
 
 #include "game/board.h"
 #include "game/message.h"
@@ -17,6 +19,7 @@
 #include <QColor>
 #include <QMainWindow>
 #include <QPoint>
+#include <QRect>
 #include <QStringListModel>
 
 #include <array>
@@ -24,6 +27,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +50,7 @@ class PaintBox;
 class TiledPicture;
 class SoundPlayer;
 struct Artwork;
+class TServer;
 
 class Tchat : public QMainWindow {
     Q_OBJECT
@@ -77,6 +82,8 @@ public:
     void setPlayerName(const QString& name) { playerName_ = name; }
     // Spectators as "<n>: <name>", for the spy list window.
     QStringListModel* spectators() { return &spectators_; }
+    // What the seat's name label shows (seats 1 to 6; empty for any other number).
+    QString seatCaption(int seat) const { return caption(seat); }
     // The computer players' delay chosen under Options, Bot Speed: 2000, 1000 or 500 ms.
     int botSpeed() const { return botSpeed_; }
     const Artwork& artwork() const { return *artwork_; }
@@ -90,6 +97,48 @@ public:
     std::function<void()> onSaveSettings;               // a sound option or the bot speed changed
     std::function<void()> onShowTally, onShowSpyList, onShowPhrases, onShowHelp, onShowAbout;
     std::function<void()> onBannerClick;                // the banner at the lower left
+    std::function<void()> onShowDownload;               // a solo start offers the lobby
+    std::function<void()> onHosting;                    // this table started hosting
+    std::function<void()> onClosed;                     // the window closed: the program ends
+    std::function<void()> onMessageHandled;             // after each message from the host
+
+    // ---- Start-up, hosting and joining (shell.cpp) -------------------------------------------
+
+    // The hidden host this table starts when it hosts; not owned. From then on the host reads
+    // this table's version text and its Bot Speed, as the computer's delay.
+    void setServer(TServer* server);
+    // The port a joining table connects to: the game's 7772 unless a test says otherwise.
+    void setGamePort(int port) { gamePort_ = port; }
+    // The program's arguments (without the program's own name), acted on by processparams when
+    // the window is first shown. Without them showing the window starts nothing.
+    void setCommandLine(const QStringList& parameters) { commandLine_ = parameters; }
+    // No parameters: a solo game as "You". One or two: the loading notice only. Three or more:
+    // name, host address, and "true" to host (anything else joins); then the lobby link opens.
+    // A connection that cannot be started is reported in an error box; the window stays open.
+    void processparams(const QStringList& parameters);
+    // Start the host listening and connect to it; throws ESockException when it cannot listen.
+    void hostpress();
+    // Connect to the host address; throws ESockException when the address cannot be looked up.
+    void joinpress();
+    const QString& hostAddress() const { return hostAddress_; }
+    // The link to the lobby program, 127.0.0.1 port 9001. Its existence is the only signal: it
+    // has no handlers, nothing is sent or read, and a refusal goes unnoticed.
+    TSock Sock11;
+
+    // The window's bounds as last read from or written to the settings; null until then.
+    QRect lastWindowBounds() const { return lastBounds_; }
+    void setLastWindowBounds(const QRect& bounds) { lastBounds_ = bounds; }
+    void FormClose();
+    void ResetScreenLocation1Click();
+
+    // Sends "CMD_startgame" with the game start dialog's fields (name, rounds, option, "").
+    void startGame(const QStringList& fields);
+
+    // ---- Administration (administration.cpp) ---------------------------------------------------
+
+    // Asks the host to remove the player on that seat (or spectator number); only the hosting
+    // table, once logged in, sends anything.
+    void kicking(int seat);
 
     // Sound options, for the settings file.
     bool playSounds() const;
@@ -131,6 +180,10 @@ public:
     const game::Board& boardTable() const { return board_; }
     int handSlotAt(int place) const; // -1 for a free place or one outside 1 to 20
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     using Handler = void (Tchat::*)(std::string_view payload);
     struct Route {
@@ -155,6 +208,25 @@ private:
     void buildLayout();
     void buildSeatRow(int seat);
     void buildMenus();
+
+    // shell.cpp
+    void FormShow();
+    void Exit1Click();
+    void ViewTally1Click();
+    void SpyList1Click();
+    void PrhaseList1Click();
+    void Help2Click();
+    void About1Click();
+
+    // administration.cpp
+    void buildSeatPopup();
+    void label_playername1ContextPopup(QLabel* label, const QPoint& position);
+    void RemoveFromGame1Click();
+    void SettoJustWatch1Click();
+    void UnsetJustWatch1Click();
+    void sendJustWatch(int seat, bool watch);
+    void JustWatch1Click();
+    void Fast1Click(QAction* entry);
 
     // chatform.cpp: connection, dispatch, login and seat list
     void processsocktimer();
@@ -247,6 +319,11 @@ private:
     QString playerName_;
     int turnSeat_ = 0;
     bool hosting_ = false;
+    TServer* server_ = nullptr;
+    int gamePort_ = 7772;
+    std::optional<QStringList> commandLine_;
+    QString hostAddress_;
+    QRect lastBounds_;
     game::Framer framer_;
     std::deque<std::string> receivedlist;
     QTimer* Timer1 = nullptr;
@@ -306,4 +383,10 @@ private:
     QAction* New1 = nullptr;
     QAction* JustWatch1 = nullptr;
     std::array<QAction*, 3> botSpeedItems_{}; // Slow, Normal, Fast
+
+    // The seat name labels' popup; its tag is the seat it was opened on.
+    QMenu* popup_kick = nullptr;
+    QAction* RemoveFromGame1 = nullptr;
+    QAction* SettoJustWatch1 = nullptr;
+    QAction* UnsetJustWatch1 = nullptr;
 };

@@ -225,24 +225,25 @@ void Tchat::buildMenus()
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    const auto hook = [this](QAction* action, std::function<void()> Tchat::*member) {
-        connect(action, &QAction::triggered, this, [this, member] {
-            if (this->*member)
-                (this->*member)();
-        });
+    const auto menu = [bar](const char* name, const QString& text) {
+        QMenu* added = bar->addMenu(text);
+        added->setObjectName(QString::fromLatin1(name));
+        return added;
     };
 
-    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    // Each menu opens with Alt and its first letter.
+    QMenu* file = menu("File1", QStringLiteral("&File"));
     StartGame1 = item(file, "StartGame1", QStringLiteral("Start Game"));
     StartGame1->setEnabled(false);
     connect(StartGame1, &QAction::triggered, this, [this] { button_startClick(); });
     file->addSeparator();
-    connect(item(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this, &QWidget::close);
+    connect(item(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this, [this] { Exit1Click(); });
 
-    QMenu* options = bar->addMenu(QStringLiteral("Options"));
+    QMenu* options = menu("Options1", QStringLiteral("&Options"));
     buildSoundMenus(options);
 
     QMenu* speed = options->addMenu(QStringLiteral("Bot Speed"));
+    speed->setObjectName(QStringLiteral("BotSpeed1"));
     auto* speedGroup = new QActionGroup(this);
     const char* speedNames[3] = {"Slow1", "Normal1", "Fast1"};
     const char* speedTexts[3] = {"Slow", "Normal", "Fast"};
@@ -251,15 +252,8 @@ void Tchat::buildMenus()
         QAction* entry = item(speed, speedNames[i], QString::fromLatin1(speedTexts[i]));
         entry->setCheckable(true);
         entry->setActionGroup(speedGroup);
-        const int value = speedValues[i];
-        connect(entry, &QAction::triggered, this, [this, value] {
-            setBotSpeed(value);
-            // Only the hosting table's choice paces the computer; the others tell the host anyway.
-            if (loggedIn_)
-                sendToHost(game::Message("CMD_botspeed").field(ownSeat_).field(value).raw("+"));
-            if (onSaveSettings)
-                onSaveSettings();
-        });
+        entry->setProperty("tag", speedValues[i]);
+        connect(entry, &QAction::triggered, this, [this, entry] { Fast1Click(entry); });
         botSpeedItems_[i] = entry;
     }
     botSpeedItems_[1]->setChecked(true);
@@ -280,31 +274,24 @@ void Tchat::buildMenus()
         mychat->setFocus();
     });
     connect(item(options, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")), &QAction::triggered,
-            this, [this] {
-                const QSize frame = frameGeometry().size() - size();
-                move(3, 3);
-                resize(QSize(790, 578) - frame);
-            });
+            this, [this] { ResetScreenLocation1Click(); });
     options->addSeparator();
     JustWatch1 = item(options, "JustWatch1", QStringLiteral("Just Watch"));
     JustWatch1->setCheckable(true);
-    connect(JustWatch1, &QAction::triggered, this, [this](bool checkedNow) {
-        // The mark follows the host's answer, not the click.
-        const bool watching = !checkedNow;
-        JustWatch1->setChecked(watching);
-        if (loggedIn_ && isSeat(ownSeat_))
-            sendToHost(game::Message("CMD_justwatch").field(ownSeat_).field(watching ? 2 : 1));
-    });
+    connect(JustWatch1, &QAction::triggered, this, [this] { JustWatch1Click(); });
 
-    QMenu* view = bar->addMenu(QStringLiteral("View"));
-    hook(item(view, "ViewTally1", QStringLiteral("View Tally")), &Tchat::onShowTally);
-    hook(item(view, "SpyList1", QStringLiteral("Spy List")), &Tchat::onShowSpyList);
-    hook(item(view, "PrhaseList1", QStringLiteral("Phrase List")), &Tchat::onShowPhrases);
+    QMenu* view = menu("View1", QStringLiteral("&View"));
+    connect(item(view, "ViewTally1", QStringLiteral("View Tally")), &QAction::triggered, this,
+            [this] { ViewTally1Click(); });
+    connect(item(view, "SpyList1", QStringLiteral("Spy List")), &QAction::triggered, this,
+            [this] { SpyList1Click(); });
+    connect(item(view, "PrhaseList1", QStringLiteral("Phrase List")), &QAction::triggered, this,
+            [this] { PrhaseList1Click(); });
 
-    QMenu* help = bar->addMenu(QStringLiteral("Help"));
+    QMenu* help = menu("Help1", QStringLiteral("&Help"));
     QAction* content = item(help, "Help2", QStringLiteral("Content"));
     content->setShortcut(QKeySequence(Qt::Key_F1));
-    hook(content, &Tchat::onShowHelp);
+    connect(content, &QAction::triggered, this, [this] { Help2Click(); });
     help->addSeparator();
-    hook(item(help, "About1", QStringLiteral("About")), &Tchat::onShowAbout);
+    connect(item(help, "About1", QStringLiteral("About")), &QAction::triggered, this, [this] { About1Click(); });
 }

@@ -53,11 +53,12 @@ TEST_F(TableTest, ChatterSoundsAreSentFromPlayingSeatsOnly)
     EXPECT_EQ(find(QStringLiteral("b_phrase10"))->toolTip(), QStringLiteral("Chatter Sounds"));
 }
 
-TEST_F(TableTest, ASpectatorCannotSendChatterSounds)
+TEST_F(TableTest, ASpectatorCannotSendChatterSoundsNorJustWatch)
 {
     login(8);
     entry(*table, "wave1")->trigger();
-    find<QAction>(QStringLiteral("Slow1"))->trigger(); // something that is sent, to show wave1 was not
+    find<QAction>(QStringLiteral("JustWatch1"))->trigger();
+    find<QAction>(QStringLiteral("Slow1"))->trigger(); // something that is sent, to show the others were not
     ASSERT_TRUE(host.waitForMessage("CMD_botspeed+8+2000+"));
     EXPECT_EQ(host.received, QByteArray("CMD_botspeed+8+2000+\xFF"));
     EXPECT_EQ(table->botSpeed(), 2000);

@@ -1,0 +1,57 @@
+#include "app/program.h"
+
+#include "platform/datafolder.h"
+#include "table/artwork.h"
+
+namespace {
+
+void present(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+Program::Program(SoundPlayer& sounds, MessageBoxes& boxes)
+    : dataFolder(::dataFolder()),
+      // The table logs in with the about box's version; the box is made later, read later.
+      chat(sounds, boxes, [this] { return about.versionText(); }),
+      tallylist(&chat),
+      about(&chat),
+      download(&chat),
+      gamestart(&chat, chat.artwork().tableBackground),
+      help(&chat),
+      phrases(&chat),
+      spylist(chat.spectators(), chat.artwork().tableBackground, &chat)
+{
+    chat.setServer(&server);
+    chat.onShowDownload = [this] { present(&download); };
+    chat.onShowGameStart = [this] {
+        gamestart.setPlayerName(chat.playerName());
+        present(&gamestart);
+    };
+    gamestart.setStartGame([this](const QStringList& fields) { chat.startGame(fields); });
+    chat.onHosting = [this] { spylist.setHosting(true); };
+    spylist.setKicking([this](int seat) { chat.kicking(seat); });
+    chat.onShowTally = [this] { present(&tallylist); };
+    chat.onShowSpyList = [this] { present(&spylist); };
+    chat.onShowPhrases = [this] { present(&phrases); };
+    chat.onShowHelp = [this] { present(&help); };
+    chat.onShowAbout = [this] { present(&about); };
+}
+
+void Program::reportSeatsTo(std::FILE* out)
+{
+    chat.onMessageHandled = [this, out] {
+        QString seats = QStringLiteral("seats");
+        for (int seat = 1; seat <= Tchat::kSeatCount; ++seat)
+            seats += QLatin1Char('\t') + chat.seatCaption(seat);
+        if (seats == lastSeats_)
+            return;
+        lastSeats_ = seats;
+        std::fprintf(out, "%s\n", seats.toUtf8().constData());
+        std::fflush(out);
+    };
+}

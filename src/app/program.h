@@ -1,0 +1,51 @@
+#pragma once
+// The program's nine windows, each made once, in this order, for the whole run: the table
+// (the main window), the tally list, the about box, the download window, the game start dialog,
+// the help window, the phrase editor, the hidden game host and the spy list; and the wiring
+// between them. main.cpp makes one after the single-instance check; tests make their own.
+
+#include "dialogs/aboutform.h"
+#include "dialogs/downloadform.h"
+#include "dialogs/gamestartform.h"
+#include "dialogs/helpform.h"
+#include "dialogs/phrasesform.h"
+#include "dialogs/spylistform.h"
+#include "dialogs/tallylistform.h"
+#include "host/serverform.h"
+#include "platform/singleinstance.h"
+#include "table/chatform.h"
+
+#include <cstdio>
+
+class MessageBoxes;
+class SoundPlayer;
+
+class Program {
+public:
+    // The sound player and the message boxes must outlive the program's windows.
+    Program(SoundPlayer& sounds, MessageBoxes& boxes);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Where the settings and the tally live, decided once at start (see platform/datafolder.h).
+    const QString dataFolder;
+
+    Tchat chat;
+    // Tells other programs that the game runs; made with the table, held for the whole run.
+    RunningMarker marker{QStringLiteral("chickenfoot")};
+    Ttallylist tallylist;
+    Tabout about;
+    Tdownload download;
+    Tgamestart gamestart;
+    Thelp help;
+    Tphrases phrases;
+    TServer server;
+    Tspylist spylist;
+
+    // A test aid: writes the six seat captions, tab-separated after "seats", as one line to
+    // `out` whenever they change, so a test can watch a running copy from outside.
+    void reportSeatsTo(std::FILE* out);
+
+private:
+    QString lastSeats_;
+};

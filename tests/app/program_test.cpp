@@ -1,0 +1,91 @@
+// The program's windows wired together, as main makes them, with the host on a free port.
+#include "app/program.h"
+#include "platform/messagebox.h"
+#include "platform/sound.h"
+#include "rawtable.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct ProgramTest : testing::Test {
+    template <typename T = QWidget> T* find(QObject& window, const char* name)
+    {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    RecordingSoundPlayer sounds;
+    RecordingMessageBoxes boxes;
+    Program program{sounds, boxes};
+};
+
+} // namespace
+
+TEST_F(ProgramTest, SoloHostRemovesASpectatorFromTheSpyListAndStartsAGameFromTheDialog)
+{
+    Tchat& chat = program.chat;
+    program.server.Sock1.setPortName("0");
+    chat.setCommandLine({});
+    chat.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chat.seatCaption(1) == QStringLiteral("You"); }, 20000));
+    EXPECT_TRUE(program.download.isVisible());
+
+    // Five more players fill the seats; the seventh connection only watches.
+    std::vector<std::unique_ptr<RawTable>> others;
+    for (const char* name : {"Bo", "Cy", "Di", "Ed", "Flo", "Guest"}) {
+        others.push_back(std::make_unique<RawTable>(program.server.port(), name));
+        ASSERT_EQ(others.back()->login(), int(others.size()) + 1);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chat.spectators()->stringList() == QStringList{"7: Guest"}; }, 20000));
+
+    find<QAction>(chat, "SpyList1")->trigger();
+    ASSERT_TRUE(program.spylist.isVisible());
+    auto* spys = find<QListView>(program.spylist, "listbox_spys");
+    emit spys->customContextMenuRequested(spys->visualRect(spys->model()->index(0, 0)).center());
+    find<QAction>(program.spylist, "popup_kickhim")->trigger();
+    find<QMenu>(program.spylist, "popup_kick")->close();
+    EXPECT_TRUE(others.back()->disconnected());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chat.spectators()->stringList().isEmpty(); }, 20000));
+    EXPECT_TRUE(find<QTextBrowser>(chat, "mainchat")->toPlainText().contains("Guest has left."));
+
+    // Start Game opens the dialog, and Enter starts the game it shows.
+    find<QAction>(chat, "StartGame1")->trigger();
+    ASSERT_TRUE(program.gamestart.isVisible());
+    program.gamestart.setRounds(7);
+    program.gamestart.checkit("image_newcomers3");
+    QTest::keyClick(&program.gamestart, Qt::Key_Return);
+    EXPECT_FALSE(program.gamestart.isVisible());
+    EXPECT_TRUE(others.front()->waitFor("CMD_startgame+You+7+\xFF"));
+    EXPECT_EQ(program.server.engine().state().gameOption, 3);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(ProgramTest, MenusOpenWithAltAndTheirLetterAndSideWindowsCloseWithEscape)
+{
+    program.chat.show();
+    program.chat.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&program.chat));
+    for (const auto& [key, name] : {std::pair{Qt::Key_F, "File1"}, std::pair{Qt::Key_O, "Options1"},
+                                    std::pair{Qt::Key_V, "View1"}, std::pair{Qt::Key_H, "Help1"}}) {
+        auto* menu = find<QMenu>(program.chat, name);
+        QTest::keyClick(&program.chat, key, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 5000)) << name;
+        menu->close();
+    }
+    for (QDialog* window : std::initializer_list<QDialog*>{&program.tallylist, &program.about, &program.download,
+                                                           &program.gamestart, &program.help, &program.phrases,
+                                                           &program.spylist}) {
+        window->show();
+        QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible()) << window->windowTitle().toStdString();
+    }
+}
