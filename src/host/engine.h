@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -146,6 +147,7 @@ private:
 
     // Play rules (play.cpp)
     void findplayer();
+    std::optional<int> takeTurnSeat(game::FieldReader& fields) const;
     void playbone(std::string_view payload);
     bool playingfoots(int seat, int slot, int toe);
     bool playingtoes(int seat, int slot, int toe, int position);

@@ -50,13 +50,23 @@ void Engine::findplayer()
         armComputer();
 }
 
-void Engine::playbone(std::string_view payload)
+// The seat field of a play or pass, when that seat may move now; nothing otherwise (no game, a
+// pause, another seat's turn, or not a number).
+std::optional<int> Engine::takeTurnSeat(FieldReader& fields) const
 {
     if (!state_.gameRunning || !state_.turnOpen)
-        return;
-    FieldReader fields(payload);
+        return std::nullopt;
     const auto seat = fields.nextInt();
     if (!seat || *seat != state_.turnSeat)
+        return std::nullopt;
+    return seat;
+}
+
+void Engine::playbone(std::string_view payload)
+{
+    FieldReader fields(payload);
+    const auto seat = takeTurnSeat(fields);
+    if (!seat)
         return;
     const auto slot = fields.nextInt();
     const auto toe = fields.nextInt();
@@ -141,11 +151,9 @@ void Engine::afterPlay(int seat, int slot, int toe, int position)
 
 void Engine::hepasses(std::string_view payload)
 {
-    if (!state_.gameRunning || !state_.turnOpen)
-        return;
     FieldReader fields(payload);
-    const auto seat = fields.nextInt();
-    if (!seat || *seat != state_.turnSeat)
+    const auto seat = takeTurnSeat(fields);
+    if (!seat)
         return;
     state_.seat(*seat).passed = true;
     sendAll(Message("CMD_hepassed").field(*seat).field(""));

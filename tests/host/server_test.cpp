@@ -6,8 +6,7 @@
 #include "game/message.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTimer>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -23,16 +22,7 @@ using Lines = std::vector<std::string>;
 // Runs the event loop until done() holds, or fails after a generous time-out.
 bool waitFor(const std::function<bool()>& done, int milliseconds = 20000)
 {
-    QTimer wake;  // so the loop comes round to check even when nothing arrives
-    wake.start(20);
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.hasExpired(milliseconds))
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
+    return QTest::qWaitFor(done, milliseconds);
 }
 
 class Client {
