@@ -160,7 +160,7 @@ void Tgamestart::checkit(const QString& pictureName)
 void Tgamestart::button_startClick()
 {
     if (startGame_)
-        startGame_({playerName_, edit_playtoscore->text(), QString::number(newcomers()), QString()});
+        startGame_({playerName_, QString::number(rounds()), QString::number(newcomers()), QString()});
     hide();
     if (settingsChanged_)
         settingsChanged_();

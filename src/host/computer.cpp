@@ -70,7 +70,7 @@ void Engine::computertoes(int seat)
 {
     const auto& hand = state_.seat(seat).hand;
     // Which toe comes first is the only choice the computer leaves to chance.
-    const int start = static_cast<int>(random_.random(3)) + 1;
+    const int start = static_cast<int>(random_->random(3)) + 1;
     for (int step = 0; step < game::kToes; ++step) {
         const int toe = (start + step) % game::kToes + 1;
         const int position = state_.board.firstEmpty(toe);

@@ -45,7 +45,7 @@ std::string cleanPlayerName(std::string_view name)
     return clean;
 }
 
-Engine::Engine(HostIo& io, std::uint32_t seed) : io_(io), random_(seed)
+Engine::Engine(HostIo& io, std::uint32_t seed) : io_(io), ownRandom_(seed)
 {
     for (int seat = 2; seat <= kSeats; ++seat)
         state_.seat(seat).computerName = kComputerNames[seat];

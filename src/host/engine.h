@@ -110,7 +110,9 @@ public:
     std::size_t queuedLines() const { return queue_.size(); }
     // Bytes of an unfinished message waiting on connection n.
     std::size_t pendingBytes(int n) const { return n >= 1 && n <= kConnections ? framers_[n].pendingSize() : 0; }
-    game::Random& random() { return random_; }
+    game::Random& random() { return *random_; }
+    // The program has one generator: the hosting table's, seeded when its window was made.
+    void useRandom(game::Random& shared) { random_ = &shared; }
     // timer1's tick length; the game uses 1000 ms, real-socket tests shorten it.
     void setTimer1Interval(int milliseconds) { timer1Interval_ = milliseconds; }
     int timer1Interval() const { return timer1Interval_; }
@@ -169,7 +171,8 @@ private:
 
     HostIo& io_;
     HostState state_;
-    game::Random random_;
+    game::Random ownRandom_;
+    game::Random* random_ = &ownRandom_;
     int timer1Interval_ = kTimer1Interval;
 
     std::array<game::Framer, kConnections + 1> framers_;

@@ -115,7 +115,7 @@ void Engine::shufflebones()
             continue;
         int place;
         do
-            place = static_cast<int>(random_.random(game::kBoneCount)) + 1;
+            place = static_cast<int>(random_->random(game::kBoneCount)) + 1;
         while (deck[place - 1] != 0);
         deck[place - 1] = bone;
     }

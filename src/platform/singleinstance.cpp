@@ -1,6 +1,7 @@
 #include "platform/singleinstance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QWidget>
@@ -16,9 +17,13 @@ constexpr qint64 kLongestRequest = 64;
 // How long a start waits for the running copy (or for another copy that starts at the same time).
 constexpr int kWaitMs = 2000;
 
+// The login session's own folder for sockets when the desktop gives one, else the temporary folder.
 QString perUserPath(const QString& name)
 {
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("%1-%2").arg(name).arg(getuid()));
+    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::tempPath();
+    return QDir(folder).filePath(QStringLiteral("%1-%2").arg(name).arg(getuid()));
 }
 
 } // namespace

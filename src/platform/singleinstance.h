@@ -2,9 +2,10 @@
 // One copy of the game per user and session. The first copy listens on a local socket named
 // after "oksirb" and the user id; a later start finds it there, asks it to come forward and ends.
 //
-// The socket lives in the temporary folder (TMPDIR, /tmp when unset), so copies started with
-// different TMPDIR values do not see each other: that is how a hosting and a joining copy run
-// side by side on one machine.
+// The socket lives in the login session's runtime folder (XDG_RUNTIME_DIR), or in the temporary
+// folder (TMPDIR, /tmp when unset) where the session has none, so copies started with different
+// folders do not see each other: that is how a hosting and a joining copy run side by side on one
+// machine.
 
 #include <QLockFile>
 #include <QString>
@@ -17,7 +18,7 @@ class QWidget;
 
 class SingleInstance {
 public:
-    // The socket's place is fixed here, from TMPDIR as it is now.
+    // The socket's place is fixed here, from XDG_RUNTIME_DIR or TMPDIR as they are now.
     explicit SingleInstance(const QString& name = QStringLiteral("oksirb"));
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;

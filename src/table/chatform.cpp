@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QtGlobal>
 
+#include <cstdio>
+#include <cstring>
 #include <vector>
 
 const std::array<Tchat::Route, 24> Tchat::kRoutes{{
@@ -64,6 +66,8 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     buildLayout();
     buildMenus();
     buildSeatPopup();
+    // Where the window opens until the settings say otherwise.
+    move(3, 3);
 
     sock.setSocketType(stStream);
     sock.setPortName("7772");
@@ -85,6 +89,12 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &Tchat::Timer1Timer);
 
+    connectTimer_ = new QTimer(this);
+    connectTimer_->setObjectName(QStringLiteral("connecttimer"));
+    connectTimer_->setSingleShot(true);
+    connectTimer_->setInterval(kConnectTimeoutMs);
+    connect(connectTimer_, &QTimer::timeout, this, &Tchat::connectTimerTimer);
+
     phrasePause_ = new QTimer(this);
     phrasePause_->setObjectName(QStringLiteral("phrasepause"));
     phrasePause_->setSingleShot(true);
@@ -105,7 +115,15 @@ void Tchat::connectToHost(const QString& address, int port)
 {
     sock.setHostName(address.toStdString());
     sock.setPortName(std::to_string(port));
-    sock.Open();
+    connectingTo_ = address;
+    connectTimer_->start();
+    try {
+        sock.Open();
+    } catch (...) {
+        connectTimer_->stop();
+        connectingTo_.clear();
+        throw;
+    }
 }
 
 void Tchat::setHosting(bool hosting)
@@ -140,11 +158,82 @@ QString Tchat::caption(int seat) const { return isSeat(seat) ? label_playername[
 
 void Tchat::sockRead(TSock*, int) { queueReceived(sock.Receive()); }
 
-void Tchat::sockInfo(TSock*, TSocketInfo, const std::string& message)
+namespace {
+
+// "Error #111 (ECONNREFUSED)" as a player reads it: "connection refused".
+QString reasonOf(const std::string& report)
 {
-    // The host went away (or threw us out): the table has nothing left to show.
-    if (message == "Socket Closed")
+    int code = 0;
+    if (std::sscanf(report.c_str(), "Error #%d", &code) != 1 || code <= 0)
+        return QString::fromStdString(report);
+    QString reason = QString::fromLocal8Bit(std::strerror(code));
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toLower();
+    return reason;
+}
+
+} // namespace
+
+void Tchat::sockInfo(TSock*, TSocketInfo info, const std::string& message)
+{
+    if (info == siConnect) {
+        connectTimer_->stop();
+        connectingTo_.clear();
+        return;
+    }
+    if (info == siError && !connectingTo_.isEmpty() && !sock.Connected()) {
+        connectionFailed(reasonOf(message));
+        return;
+    }
+    if (message != "Socket Closed" || quietClose_)
+        return;
+    // The host went away (or threw us out): whatever it said last (a full game, the winner, a
+    // goodbye) is shown first, then the table has nothing left to show.
+    handleEverythingReceived();
+    if (!closed_)
         close();
+}
+
+void Tchat::connectTimerTimer()
+{
+    if (!connectingTo_.isEmpty() && !sock.Connected())
+        connectionFailed(QStringLiteral("no answer within %1 seconds").arg(kConnectTimeoutMs / 1000));
+}
+
+void Tchat::connectionFailed(const QString& reason)
+{
+    const QString host = connectingTo_;
+    abandonConnection();
+    addNotice(QStringLiteral("Could not connect to %1: %2").arg(host, reason));
+}
+
+void Tchat::abandonConnection()
+{
+    connectTimer_->stop();
+    connectingTo_.clear();
+    // The attempt is over; closing the handle is not the host leaving.
+    quietClose_ = true;
+    sock.Close();
+    quietClose_ = false;
+}
+
+void Tchat::handleEverythingReceived()
+{
+    try {
+        queueReceived(sock.Receive());
+    } catch (const ESockException&) {
+    }
+    while (!receivedlist.empty() && !closed_) {
+        try {
+            processsocktimer();
+        } catch (const std::exception& error) {
+            // The connection is gone: a reply the handler wanted to send cannot go anywhere.
+            std::fprintf(stderr, "Tilvaro: %s\n", error.what());
+        }
+        if (onMessageHandled)
+            onMessageHandled();
+    }
+    Timer1->stop();
 }
 
 void Tchat::queueReceived(std::string_view bytes)
@@ -212,10 +301,13 @@ void Tchat::sendloginfo(std::string_view payload)
 void Tchat::newplayerinfo(std::string_view payload)
 {
     game::FieldReader reader(payload);
+    // An empty list announces nobody, so it makes no sound.
+    bool anyone = false;
     while (!reader.empty()) {
         const auto number = reader.nextInt();
         if (!number || *number < 1 || *number > kMaxConnection)
             return;
+        anyone = true;
         const QString name = fromWire(reader.next());
         const std::string_view watch = reader.next();
         const int n = *number;
@@ -240,7 +332,8 @@ void Tchat::newplayerinfo(std::string_view payload)
             addNotice(n == ownSeat_ ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
         }
     }
-    playsounds(QStringLiteral("entered"));
+    if (anyone)
+        playsounds(QStringLiteral("entered"));
 }
 
 void Tchat::playerdisconnected(std::string_view payload)

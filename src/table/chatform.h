@@ -70,8 +70,11 @@ public:
     // ---- What the program's shell uses --------------------------------------------------------
 
     // Points `sock` at the host and starts connecting without waiting; the host answers with the
-    // login. May throw ESockException (for example when the address cannot be looked up).
+    // login. May throw ESockException (for example when the address cannot be looked up). A
+    // connection that is refused, cannot reach the host or gets no answer within
+    // kConnectTimeoutMs is given up with a notice in the chat; the window stays open.
     void connectToHost(const QString& address, int port = 7772);
+    static constexpr int kConnectTimeoutMs = 15000;
 
     int ownSeat() const { return ownSeat_; }
     bool loggedIn() const { return loggedIn_; }
@@ -118,7 +121,7 @@ public:
     void processparams(const QStringList& parameters);
     // Start the host listening and connect to it; throws ESockException when it cannot listen.
     void hostpress();
-    // Connect to the host address; throws ESockException when the address cannot be looked up.
+    // Connect to the host address; a name that cannot be looked up is reported in the chat.
     void joinpress();
     const QString& hostAddress() const { return hostAddress_; }
     // The link to the lobby program, 127.0.0.1 port 9001. Its existence is the only signal: it
@@ -159,6 +162,8 @@ public:
     TSock sock;
     void sockRead(TSock* sender, int count);
     void sockInfo(TSock* sender, TSocketInfo info, const std::string& message);
+    // The connection attempt ran out of time (the handler of the connect timer).
+    void connectTimerTimer();
     // What sockRead does with the bytes it took: cut them into messages and queue them.
     void queueReceived(std::string_view bytes);
     // One tick of the dispatcher: one queued message handled. The timer runs only while
@@ -230,6 +235,9 @@ private:
 
     // chatform.cpp: connection, dispatch, login and seat list
     void processsocktimer();
+    void handleEverythingReceived();
+    void connectionFailed(const QString& reason);
+    void abandonConnection();
     void sendToHost(const game::Message& message);
     void sendloginfo(std::string_view payload);
     void newplayerinfo(std::string_view payload);
@@ -323,6 +331,10 @@ private:
     int gamePort_ = 7772;
     std::optional<QStringList> commandLine_;
     QString hostAddress_;
+    QString connectingTo_; // the host being connected to, while the connection is not yet made
+    QTimer* connectTimer_ = nullptr;
+    bool quietClose_ = false; // the table closes its own socket: not the host going away
+    bool closed_ = false;
     QRect lastBounds_;
     game::Framer framer_;
     std::deque<std::string> receivedlist;
@@ -340,6 +352,9 @@ private:
     int spinnerBone_ = -1;
     QPoint spinnerPoint_{16, 124};
     QString roundsText_ = QStringLiteral("10");
+    // What the host offered with the player's turn, shown again when a play is refused.
+    std::array<bool, 4> offeredToes_{};
+    bool passOffered_ = false;
 
     // Options
     int turnSound_ = 0;

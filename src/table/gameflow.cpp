@@ -78,7 +78,6 @@ void Tchat::startthegame(std::string_view payload)
     label_notplaying->hide();
     clearall();
     roundsText_ = rounds;
-    label_round->setToolTip(rounds);
 
     if (isSeat(ownSeat_) && caption(ownSeat_) == name)
         addNotice(QStringLiteral("You have started a game."));
@@ -101,6 +100,8 @@ void Tchat::clearall()
         image_turn[seat]->hide();
     }
     spinnerPoint_ = QPoint(16, 124);
+    offeredToes_ = {};
+    passOffered_ = false;
     clearToes();
     clearboard();
     clearallbones();
@@ -114,15 +115,22 @@ void Tchat::startround(std::string_view payload)
     const auto count = reader.nextInt();
     if (!round || !spinner || !count)
         return;
-    spinnerBone_ = *spinner;
+    // The whole message is checked before anything changes: a bad one leaves the table as it was.
+    std::array<std::optional<bool>, kSeatCount + 1> dealt{};
     while (!reader.empty()) {
         const auto seat = reader.nextInt();
-        if (!seat || !isSeat(*seat))
+        if (!seat || !isSeat(*seat) || reader.empty())
             return;
-        if (isFlagSet(reader.next()))
-            label_bones[*seat]->setText(QString::number(*count));
+        dealt[*seat] = isFlagSet(reader.next());
+    }
+    spinnerBone_ = *spinner;
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        if (!dealt[seat])
+            continue;
+        if (*dealt[seat])
+            label_bones[seat]->setText(QString::number(*count));
         else
-            label_bones[*seat]->clear();
+            label_bones[seat]->clear();
     }
     hideMarkers();
     clearboard();
@@ -177,10 +185,18 @@ void Tchat::getnextplayer(std::string_view payload)
         setStatus(QStringLiteral("Your Turn."));
         playsounds(turnSound_ == 1 ? QStringLiteral("turnnew") : QStringLiteral("turn"));
         button_pass->show();
-        for (int toe = 1; toe <= 3; ++toe)
+        passOffered_ = true;
+        for (int toe = 1; toe <= 3; ++toe) {
+            offeredToes_[toe] = open[toe];
             if (open[toe])
                 offerToe(toe, *position[toe]);
+        }
     } else {
+        // The player's turn is over, however it ended (the computer may have passed for a
+        // seat that just watches): no marker stays up.
+        hideMarkers();
+        offeredToes_ = {};
+        passOffered_ = false;
         setStatus(caption(turnSeat_) + QStringLiteral("'s turn."));
     }
 }
@@ -230,6 +246,7 @@ void Tchat::hepassed(std::string_view payload)
     if (*seat == ownSeat_) {
         setStatus(QStringLiteral("You passed."));
         button_pass->hide();
+        hideMarkers();
         clearselected();
         playsounds(QStringLiteral("pass"));
     } else {
@@ -242,8 +259,14 @@ void Tchat::noplay(std::string_view payload)
     const auto seat = game::FieldReader(payload).nextInt();
     if (!seat || !isSeat(*seat) || *seat != ownSeat_)
         return;
-    // The play was refused: the turn is the player's again, with markers and Pass as they were.
+    // The play was refused: the turn is the player's again, with the markers and Pass the host
+    // offered (a Pass clicked while the play was on its way hid them).
     turnSeat_ = ownSeat_;
+    for (int toe = 1; toe <= 3; ++toe)
+        if (offeredToes_[toe])
+            image_toe[toe]->show();
+    updateBoardRange();
+    button_pass->setVisible(passOffered_);
     clearselected();
     setStatus(QStringLiteral("That is not a valid play"));
     playsounds(QStringLiteral("invalid"));
@@ -312,7 +335,6 @@ void Tchat::gamestats(std::string_view payload)
 
     turnSeat_ = *turn;
     roundsText_ = QString::number(*rounds);
-    label_round->setToolTip(roundsText_);
     for (int seat = 1; seat <= kSeatCount; ++seat)
         label_score[seat]->setText(QString::number(*totals[seat]));
     clearboard();
@@ -323,6 +345,8 @@ void Tchat::gamestats(std::string_view payload)
     updateSpinner();
     if (turnSeat_ == ownSeat_) {
         showAllMarkers();
+        offeredToes_ = {false, true, true, true};
+        passOffered_ = false;
         setStatus(QStringLiteral("Your Turn"));
     }
     if (isSeat(turnSeat_))

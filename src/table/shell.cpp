@@ -28,6 +28,7 @@ void Tchat::setServer(TServer* server)
         return;
     server_->versionProvider = [this] { return toWire(version_()); };
     server_->botSpeedProvider = [this] { return botSpeed(); };
+    server_->engine().useRandom(random_);
 }
 
 void Tchat::showEvent(QShowEvent* event)
@@ -93,7 +94,11 @@ void Tchat::hostpress()
 void Tchat::joinpress()
 {
     setHosting(false);
-    connectToHost(hostAddress_, gamePort_);
+    try {
+        connectToHost(hostAddress_, gamePort_);
+    } catch (const ESockException&) {
+        addNotice(QStringLiteral("Could not connect to %1: the host name was not found").arg(hostAddress_));
+    }
 }
 
 void Tchat::startGame(const QStringList& fields)
@@ -102,7 +107,10 @@ void Tchat::startGame(const QStringList& fields)
         return;
     game::Message start("CMD_startgame");
     for (qsizetype i = 0; i < fields.size(); ++i) {
-        std::string field = toWire(fields[i]);
+        // The name goes out as the host stored it (the own seat's caption), so every table, this
+        // one too, recognises who started the game.
+        const QString& text = i == 0 && isSeat(ownSeat_) ? caption(ownSeat_) : fields[i];
+        std::string field = toWire(text);
         // A "+" in the name would shift the rounds and the option into the wrong fields.
         if (i == 0)
             std::replace(field.begin(), field.end(), '+', '_');
@@ -117,7 +125,10 @@ void Tchat::closeEvent(QCloseEvent* event)
 {
     FormClose();
     QMainWindow::closeEvent(event);
-    if (event->isAccepted() && onClosed)
+    if (!event->isAccepted())
+        return;
+    closed_ = true;
+    if (onClosed)
         onClosed();
 }
 

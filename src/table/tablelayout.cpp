@@ -81,7 +81,6 @@ void Tchat::buildLayout()
     board->addFiller(image_boardback);
 
     label_round = makeLabel(board, "label_round", QStringLiteral("Round: 0 of 10"), {5, 4, 120, 16}, true);
-    label_round->setToolTip(roundsText_);
     button_start = new ClickImage(board);
     button_start->setObjectName(QStringLiteral("button_start"));
     button_start->setPixmap(artwork_->startButton);
@@ -202,7 +201,6 @@ void Tchat::buildSeatRow(int seat)
     label_bones[seat]->setGeometry(x + 4, y + 6, 18, 14);
     label_playername[seat] = new QLabel(QStringLiteral("<Waiting>"), panel_main);
     label_playername[seat]->setGeometry(x + 24, y + 5, 105, 16);
-    label_playername[seat]->setToolTip(computerName(seat));
     QFont bold = label_playername[seat]->font();
     bold.setBold(true);
     label_playername[seat]->setFont(bold);

@@ -101,3 +101,23 @@ TEST_F(GameStart, ShowsCentredOnTheTableEvenAfterThePlayerMovedIt)
     dialog.show();
     EXPECT_LE((dialog.frameGeometry().center() - table.frameGeometry().center()).manhattanLength(), 2);
 }
+
+TEST(GameStartLocale, RoundsGoOutInPlainDigitsWhateverThePlayersLanguage)
+{
+    // As under LANG=ar_EG.UTF-8: the spin box shows Arabic-Indic digits.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+    QWidget table;
+    Tgamestart dialog(&table, QPixmap());
+    QList<QStringList> sent;
+    dialog.setStartGame([&](const QStringList& fields) { sent.append(fields); });
+    dialog.setPlayerName("Ann");
+    dialog.setRounds(10);
+    const QString shown = dialog.findChild<QLineEdit*>("edit_playtoscore")->text();
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("button_start"), Qt::LeftButton);
+    QLocale::setDefault(before);
+
+    EXPECT_NE(shown, QStringLiteral("10")) << "the test needs a locale with digits of its own";
+    EXPECT_EQ(sent, QList<QStringList>({{"Ann", "10", "1", ""}}));
+}

@@ -1,5 +1,6 @@
 #include "platform/singleinstance.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -15,11 +16,19 @@
 
 namespace {
 
-// Copies made after this see TMPDIR as `folder`; the caller restores it.
+// Copies made after this see TMPDIR as `folder` and no runtime folder; the caller restores both.
 [[nodiscard]] auto startWithTmpdir(const QString& folder)
 {
-    auto restore = qScopeGuard([old = qgetenv("TMPDIR")] { qputenv("TMPDIR", old); });
+    auto restore = qScopeGuard([old = qgetenv("TMPDIR"), runtime = qgetenv("XDG_RUNTIME_DIR"),
+                                hadRuntime = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")] {
+        qputenv("TMPDIR", old);
+        if (hadRuntime)
+            qputenv("XDG_RUNTIME_DIR", runtime);
+        else
+            qunsetenv("XDG_RUNTIME_DIR");
+    });
     qputenv("TMPDIR", folder.toLocal8Bit());
+    qunsetenv("XDG_RUNTIME_DIR");
     return restore;
 }
 
@@ -94,4 +103,27 @@ TEST(SingleInstance, BringingForwardRestoresAMinimisedWindowKeepingItMaximised)
     bringWindowForward(&table);
     EXPECT_FALSE(table.isMinimized());
     EXPECT_TRUE(table.isMaximized());
+}
+
+TEST(SingleInstance, TheSocketLivesInTheSessionsRuntimeFolderWhenThereIsOne)
+{
+    QTemporaryDir temporary, runtime;
+    auto restore = startWithTmpdir(temporary.path());
+    const QString name = QStringLiteral("oksirb-%1").arg(getuid());
+
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    SingleInstance first;
+    ASSERT_FALSE(first.anotherInstanceRuns());
+    EXPECT_EQ(first.socketPath(), QDir(runtime.path()).filePath(name));
+    EXPECT_TRUE(QFileInfo::exists(first.socketPath()));
+    // A copy of the same session finds it there, whatever its temporary folder.
+    QTemporaryDir otherTemporary;
+    qputenv("TMPDIR", otherTemporary.path().toLocal8Bit());
+    EXPECT_TRUE(SingleInstance().anotherInstanceRuns());
+
+    // Unset, empty or not a folder: the temporary folder.
+    qputenv("XDG_RUNTIME_DIR", "");
+    EXPECT_EQ(SingleInstance().socketPath(), QDir(otherTemporary.path()).filePath(name));
+    qputenv("XDG_RUNTIME_DIR", QDir(runtime.path()).filePath("missing").toLocal8Bit());
+    EXPECT_EQ(SingleInstance().socketPath(), QDir(otherTemporary.path()).filePath(name));
 }

@@ -46,9 +46,66 @@ TEST_F(TableTest, OnlyAFullGameWithItsSeparatorClosesTheTable)
     EXPECT_TRUE(boxes.shown.isEmpty() && chat().isEmpty() && sounds.played.isEmpty());
     EXPECT_EQ(text("label_status"), QStringLiteral("Welcome to Tilvaro"));
     EXPECT_TRUE(table->isVisible());
-    feed({"CMD_full+"});
+
+    // The host turns a tenth table away as a real host does: the message and the close in one go.
+    table->connectToHost(QStringLiteral("127.0.0.1"), host.port());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return host.connection != nullptr && table->sock.Connected(); }, 10000));
+    host.connection->write("CMD_full+\xFF");
+    host.connection->disconnectFromHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table->isVisible(); }, 10000));
     EXPECT_EQ(boxes.shown, QStringList{QStringLiteral("Game is full")});
-    EXPECT_FALSE(table->isVisible());
+}
+
+TEST_F(TableTest, WhatTheHostSaidLastIsShownBeforeTheTableCloses)
+{
+    login(2);
+    feed({"CMD_existingplayers+1+Hal+0", "CMD_newplayerinfo+2+Ann+0"});
+    int saved = 0;
+    table->onAddGame = [&](const QString& name) { saved += name == QStringLiteral("Hal"); };
+    host.connection->write("CMD_chat+1+Hal chats: bye all|clRed\xFF" "CMD_winner+Hal+\xFF" "CMD_chat+1+Hal chats: gone\xFF");
+    host.connection->disconnectFromHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !table->isVisible(); }, 10000));
+    const QStringList lines = chatLines();
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines.mid(lines.size() - 3),
+              (QStringList{"Hal chats: bye all", "Hal has Won the Game!", "Hal chats: gone"}));
+    EXPECT_EQ(saved, 1);
+    EXPECT_EQ(text("label_winner1"), QStringLiteral("Hal has Won the Game!"));
+    EXPECT_EQ(table->queuedMessages(), 0u);
+}
+
+TEST_F(TableTest, AHostThatCannotBeReachedIsReportedAndTheWindowStaysOpen)
+{
+    // Nobody listens on a port just given up.
+    quint16 deadPort = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        deadPort = probe.serverPort();
+    }
+    table->connectToHost(QStringLiteral("127.0.0.1"), deadPort);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !chat().isEmpty(); }, 10000));
+    EXPECT_EQ(lastLine(), QStringLiteral("Could not connect to 127.0.0.1: connection refused"));
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_TRUE(boxes.shown.isEmpty());
+
+    // No answer in time: the time-out's handler, called while the attempt is still on its way,
+    // gives it up; nothing of it is left behind.
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    table->connectToHost(QStringLiteral("localhost"), silent.serverPort());
+    EXPECT_TRUE(find<QTimer>(QStringLiteral("connecttimer"))->isActive());
+    table->connectTimerTimer();
+    EXPECT_EQ(lastLine(), QStringLiteral("Could not connect to localhost: no answer within 15 seconds"));
+    EXPECT_FALSE(find<QTimer>(QStringLiteral("connecttimer"))->isActive());
+    QCoreApplication::processEvents(); // a late connection event must find nothing to report
+    EXPECT_FALSE(table->sock.Connected());
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_TRUE(boxes.shown.isEmpty());
+
+    // After a failure the table can still connect and log in.
+    login(4);
+    EXPECT_EQ(table->ownSeat(), 4);
 }
 
 TEST_F(TableTest, LoginSendsVersionAndNameWithAnEmptyMessageAfterIt)

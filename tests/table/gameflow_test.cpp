@@ -23,6 +23,11 @@ TEST_F(TableTest, ANewGameAndRoundResetTheRowsAndCountTheRounds)
     EXPECT_EQ(text("label_round"), QStringLiteral("Round: 3 of 10")) << "the counter changes at the next round";
     feed({"CMD_startround+1+55+9+1+t+2+t+3+t+4+f+5+f+6+f"});
     EXPECT_EQ(text("label_round"), QStringLiteral("Round: 1 of 3"));
+
+    // The number of rounds and the computer names are kept, not shown as help on hovering.
+    EXPECT_TRUE(find(QStringLiteral("label_round"))->toolTip().isEmpty());
+    for (int seat = 1; seat <= 6; ++seat)
+        EXPECT_TRUE(find(QStringLiteral("label_playername%1").arg(seat))->toolTip().isEmpty()) << seat;
 }
 
 TEST_F(TableTest, TurnsShowWhoMovesAndOfferTheOpenToes)
@@ -51,6 +56,36 @@ TEST_F(TableTest, TurnsShowWhoMovesAndOfferTheOpenToes)
     feed({"CMD_hepassed+3+"});
     EXPECT_EQ(text("label_status"), QStringLiteral("You passed."));
     EXPECT_EQ(sounds.played.last(), QStringLiteral("pass"));
+}
+
+TEST_F(TableTest, ARefusedPlayGivesBackTheOfferedMarkersAndPassEvenAfterAQuickPass)
+{
+    login(3);
+    feed({"CMD_existingplayers+1+Hal+0", "CMD_startround+1+55+3+1+t+2+t+3+t+4+f+5+f+6+f",
+          "CMD_dealmybones+3+1+30+2+1+3+27", "CMD_nextplayer+3+2+t+f+t+4+1+2+"});
+    QTest::mouseClick(table->findChild<QWidget*>(QStringLiteral("bone1")), Qt::LeftButton);
+    QTest::mouseClick(find(QStringLiteral("image_toe1")), Qt::LeftButton);
+    ASSERT_TRUE(host.waitForMessage("CMD_playbone+3+1+1+4+"));
+    // Pass before the host answers: hides everything, sends nothing (the turn is on its way).
+    QTest::mouseClick(find(QStringLiteral("button_pass")), Qt::LeftButton);
+    EXPECT_EQ(visibility({"button_pass", "image_toe1", "image_toe2", "image_toe3"}), QStringLiteral("----"));
+    feed({"CMD_noplay+3+"});
+    EXPECT_EQ(text("label_status"), QStringLiteral("That is not a valid play"));
+    EXPECT_EQ(visibility({"button_pass", "image_toe1", "image_toe2", "image_toe3"}), QStringLiteral("++-+"));
+    EXPECT_EQ(table->turnSeat(), 3);
+    // The player can move again: a pass now goes out.
+    host.received.clear();
+    QTest::mouseClick(find(QStringLiteral("button_pass")), Qt::LeftButton);
+    ASSERT_TRUE(host.waitForMessage("CMD_hepasses+3+"));
+
+    // The computer passes for a seat that just watches: the turn ends, no marker stays up, and a
+    // stray refusal later brings none back.
+    feed({"CMD_nextplayer+3+2+t+t+t+4+1+2+", "CMD_hepassed+3+"});
+    EXPECT_EQ(visibility({"button_pass", "image_toe1", "image_toe2", "image_toe3"}), QStringLiteral("----"));
+    feed({"CMD_nextplayer+3+2+t+t+t+4+1+2+", "CMD_nextplayer+4+2+t+t+t+4+1+2+"});
+    EXPECT_EQ(visibility({"button_pass", "image_toe1", "image_toe2", "image_toe3"}), QStringLiteral("----"));
+    feed({"CMD_noplay+3+"});
+    EXPECT_EQ(visibility({"button_pass", "image_toe1", "image_toe2", "image_toe3"}), QStringLiteral("----"));
 }
 
 TEST_F(TableTest, RoundScoresCarryTheirSign)

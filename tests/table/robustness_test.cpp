@@ -11,7 +11,7 @@ QStringList snapshot(Tchat& table)
 {
     QStringList state;
     for (QLabel* label : table.findChildren<QLabel*>())
-        state << label->objectName() + "=" + label->text() + (label->isVisible() ? "+" : "-");
+        state << label->objectName() + "=" + label->text() + (label->isVisible() ? "+" : "-") + label->toolTip();
     for (ClickImage* image : table.findChildren<ClickImage*>())
         state << image->objectName() + QString::number(image->tag) + (image->isVisible() ? "+" : "-");
     for (BoneImage* bone : table.findChildren<BoneImage*>())
@@ -35,6 +35,7 @@ TEST_F(TableTest, MessagesWithBadNumbersSeatsSlotsOrPositionsChangeNothing)
           "CMD_dealmybones+3+1+30+2+1+3+27", "CMD_heplayed+1+1+46+1+1+f+2+", "CMD_nextplayer+3+2+f+t+t+1+1+1+"});
     const QStringList before = snapshot(*table);
     const QString chatBefore = chat();
+    const QStringList soundsBefore = sounds.played;
     feed({"CMD_heplayed+3+0+30+1+2+f+2+", "CMD_heplayed+3+21+30+1+2+f+2+", "CMD_heplayed+9+1+30+1+2+f+2+",
           "CMD_heplayed+3+1+30+4+2+f+2+", "CMD_heplayed+3+1+30+1+41+f+2+", "CMD_heplayed+3+1+30+0+-1+f+2+",
           "CMD_heplayed+3+1+30+1+2+f+x+", "CMD_heplayed+3+1+30+1+2+f+", "CMD_double+3+1+30+2+41+f+2+",
@@ -47,9 +48,13 @@ TEST_F(TableTest, MessagesWithBadNumbersSeatsSlotsOrPositionsChangeNothing)
           "CMD_justwatching+0+1", "CMD_justwatching++1", "CMD_playerdisconnected+-5+x",
           "CMD_playerdisconnected+2x+Hal", "CMD_newplayerinfo+100+x+0", "CMD_newplayerinfo+0+Eve+1",
           "CMD_newplayerinfo+99999999999+Eve+1", "CMD_sendlogininfo+-1", "CMD_sendlogininfo+", "CMD_heplayed+",
-          "CMD_double+", "CMD_gamestats+", "CMD_endround+", "CMD_startround+", "CMD_existingplayers+", "CMD_winner"});
+          "CMD_double+", "CMD_gamestats+", "CMD_endround+", "CMD_startround+", "CMD_existingplayers+", "CMD_winner",
+          // A round whose seat list goes wrong only at its end must not start halfway.
+          "CMD_startround+2+53+8+1+t+2+f+3+t+7+t", "CMD_startround+2+53+8+1+t+2+f+3+t+x+t",
+          "CMD_startround+2+53+8+1+t+2+f+3"});
     EXPECT_EQ(snapshot(*table), before);
     EXPECT_EQ(chat(), chatBefore);
+    EXPECT_EQ(sounds.played, soundsBefore);
 
     // A seat list stops at its bad entry; the entries before it stay.
     feed({"CMD_newplayerinfo+2+Bob+0+x+Eve+0+4+Cy+0"});

@@ -136,12 +136,30 @@ TEST_F(TableTest, WindowKeepsItsMinimumAndClosingStoresBoundsThatFitTheDesktop)
     EXPECT_EQ(table->lastWindowBounds(), outer.adjusted(0, 0, -15, -15));
 }
 
-TEST_F(TableTest, StartGameSendsTheDialogsFieldsOnceLoggedIn)
+TEST_F(TableTest, StartGameSendsTheNameTheHostStoredSoTheTableKnowsItStartedTheGame)
 {
     table->startGame({"Ann", "7", "3", ""}); // not connected yet: nothing, and no error
     login(1);
-    // A "+" in the name would push the rounds and the option into the wrong fields.
-    table->startGame({"Jo+Al", "7", "3", ""});
-    ASSERT_TRUE(host.waitForMessage("CMD_startgame+Jo_Al+7+3+"));
-    EXPECT_EQ(host.received, QByteArray("CMD_startgame+Jo_Al+7+3+\xFF"));
+    // The host cut the long name and replaced its "+"; the dialog still has the name as typed.
+    const std::string stored = "Annabel_Lee of the Kingdom by th";
+    feed({"CMD_newplayerinfo+1+" + stored + "+0"});
+    table->startGame({"Annabel+Lee of the Kingdom by the Sea", "7", "3", ""});
+    ASSERT_TRUE(host.waitForMessage("CMD_startgame+" + stored + "+7+3+"));
+    EXPECT_EQ(host.received, QByteArray::fromStdString("CMD_startgame+" + stored + "+7+3+\xFF"));
+    feed({"CMD_startgame+" + stored + "+7+"});
+    EXPECT_EQ(lastLine(), QStringLiteral("You have started a game."));
+}
+
+TEST_F(ShellTest, TheWindowOpensAtThreeThreeAndTheHostDrawsFromTheTablesGenerator)
+{
+    Tchat fresh(sounds, boxes);
+    EXPECT_EQ(fresh.frameGeometry().topLeft(), QPoint(3, 3));
+    fresh.show();
+    EXPECT_EQ(fresh.frameGeometry().topLeft(), QPoint(3, 3));
+
+    // One generator in a run: what the host draws moves the table's generator on.
+    EXPECT_EQ(&server.engine().random(), &table->random());
+    table->random().seed(12345);
+    server.engine().random().random(55);
+    EXPECT_EQ(table->random().state(), 12345u * 134775813u + 1u);
 }
