@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-TEST(AboutBox, VersionIs104WithTheBuildRightAfterItReadingVersion1042)
+TEST(AboutBox, VersionReads1042WithNothingCutOffOrOverlapping)
 {
     Tabout about;
     about.show();
@@ -17,7 +17,20 @@ TEST(AboutBox, VersionIs104WithTheBuildRightAfterItReadingVersion1042)
     QLabel* before = labelReading("Version ");
     QLabel* build = labelReading(".2");
     ASSERT_TRUE(version && before && build);
+    // The table logs in with this text: a peer with another text is told it has another version.
     EXPECT_EQ(about.versionText(), "1.0.4");
-    EXPECT_EQ(before->geometry().right() + 1, version->x());
-    EXPECT_EQ(build->x(), version->geometry().right() + 1);
+
+    // The three pieces read as one line, "Version 1.0.4.2", in whatever font the desktop gives:
+    // each wide enough for its text, in order on one line, none covering the next, all inside the box.
+    QLabel* pieces[] = {before, version, build};
+    for (QLabel* piece : pieces) {
+        EXPECT_GE(piece->width(), piece->fontMetrics().horizontalAdvance(piece->text())) << piece->text().toStdString();
+        EXPECT_TRUE(about.rect().contains(piece->geometry())) << piece->text().toStdString();
+        EXPECT_TRUE(piece->isVisible());
+    }
+    EXPECT_LE(before->geometry().right(), version->x());
+    EXPECT_LE(version->geometry().right(), build->x());
+    EXPECT_EQ(before->y(), version->y());
+    EXPECT_EQ(version->y(), build->y());
+    EXPECT_LE(build->x() - before->geometry().right(), version->width() + 2) << "no gap inside the line";
 }

@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <QAudioDevice>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
 #include <QObject>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <unistd.h>
 
@@ -20,6 +19,9 @@ struct Wave {
     bool ok = false;
     int format = 0, channels = 0, rate = 0, bits = 0;
     double seconds = 0;
+    int peak = 0;              // largest sample magnitude
+    double rms = 0;            // of the whole recording, in full-scale units (0..1)
+    double firstSound = 0;     // seconds until the first sample above -40 dBFS
 };
 
 quint32 le(const QByteArray& b, qsizetype at, int bytes)
@@ -30,7 +32,8 @@ quint32 le(const QByteArray& b, qsizetype at, int bytes)
     return v;
 }
 
-// Reads a RIFF WAVE file chunk by chunk, as a player does: the format, then the sample data.
+// Reads a RIFF WAVE file chunk by chunk, as a player does: the format, then the sample data,
+// which it measures when it is 16-bit PCM.
 Wave readWave(const QByteArray& b)
 {
     Wave w;
@@ -51,6 +54,21 @@ Wave readWave(const QByteArray& b)
         } else if (id == "data" && haveFormat && w.rate > 0 && w.channels > 0 && w.bits > 0) {
             w.seconds = double(size) / (w.rate * w.channels * (w.bits / 8));
             w.ok = true;
+            if (w.bits != 16)
+                return w;
+            const qsizetype samples = size / 2;
+            double sum = 0;
+            qsizetype first = -1;
+            for (qsizetype i = 0; i < samples; ++i) {
+                const int value = qint16(le(b, at + 8 + 2 * i, 2));
+                const int magnitude = value < 0 ? -value : value;
+                w.peak = std::max(w.peak, magnitude);
+                sum += double(value) * value;
+                if (first < 0 && magnitude > 328) // -40 dBFS
+                    first = i;
+            }
+            w.rms = samples > 0 ? std::sqrt(sum / samples) / 32768.0 : 0;
+            w.firstSound = first < 0 ? w.seconds : double(first) / (w.rate * w.channels);
             return w;
         }
         at += 8 + size + (size & 1);
@@ -79,15 +97,10 @@ template <typename Body> std::string captureStderr(Body body)
 
 } // namespace
 
-TEST(Sounds, EveryRecordingIsEmbeddedAsAShortMonoPcmWave)
+TEST(Sounds, EveryRecordingIsEmbeddedAsAShortAudibleMonoPcmWave)
 {
-    const std::map<QString, double> gameLengths = {
-        {"entered", 0.8}, {"selectbone", 0.13}, {"clearbone", 0.3}, {"sort", 0.2},
-        {"placebone", 0.3}, {"double", 0.7}, {"pass", 0.2}, {"invalid", 0.25},
-        {"turn", 0.6}, {"turnnew", 0.4}, {"roundover", 2.3}, {"blocked", 1.0}, {"winner", 2.8}};
-    QStringList expected;
-    for (const auto& [name, length] : gameLengths)
-        expected << name;
+    QStringList expected = {"entered", "selectbone", "clearbone", "sort", "placebone", "double", "pass",
+                            "invalid", "turn", "turnnew", "roundover", "blocked", "winner"};
     for (int n = 1; n <= 20; ++n)
         expected << QStringLiteral("wave%1").arg(n);
     QStringList names = soundNames();
@@ -108,13 +121,13 @@ TEST(Sounds, EveryRecordingIsEmbeddedAsAShortMonoPcmWave)
         EXPECT_EQ(w.bits, 16) << qPrintable(name);
         EXPECT_GE(w.rate, 8000) << qPrintable(name);
         EXPECT_LE(w.rate, 22050) << qPrintable(name);
-        const auto game = gameLengths.find(name);
-        if (game != gameLengths.end()) {
-            EXPECT_NEAR(w.seconds, game->second, 0.02 + game->second * 0.05) << qPrintable(name);
-        } else {
-            EXPECT_GE(w.seconds, 0.2) << qPrintable(name);
-            EXPECT_LE(w.seconds, 5.5) << qPrintable(name);
-        }
+        // A sound the player hears at once, at a level like the others, never clipped, and
+        // over before the next event of the game could need the speaker.
+        EXPECT_GT(w.rms, 0.02) << qPrintable(name) << " is (nearly) silent";
+        EXPECT_LT(w.peak, 32767) << qPrintable(name) << " clips";
+        EXPECT_LT(w.firstSound, 0.1) << qPrintable(name) << " starts late";
+        EXPECT_GE(w.seconds, 0.1) << qPrintable(name);
+        EXPECT_LE(w.seconds, 5.5) << qPrintable(name);
     }
     EXPECT_LT(totalBytes, 2 * 1024 * 1024);
 }
@@ -130,9 +143,9 @@ TEST(Sounds, NamesAreFoundWhateverTheirLetterCase)
 
 TEST(Sounds, PlayerNeverComplainsOrStalls)
 {
-    // On a test machine there is usually no audio device: the player must then stay silent, on
-    // stderr too. Where there is one, playing must still return at once and not crash.
-    bool silentMachine = false;
+    // With or without an audio device, playing returns at once, never crashes, and never writes
+    // to stderr: an unknown name or a missing device is no news to the player, and a wave Qt
+    // cannot decode would show up here as a complaint.
     QObject owner;
     const std::string noise = captureStderr([&] {
         SoundPlayer* player = createSystemSoundPlayer(&owner);
@@ -148,9 +161,6 @@ TEST(Sounds, PlayerNeverComplainsOrStalls)
         // Let the deferred loading run.
         for (int i = 0; i < 20; ++i)
             QCoreApplication::processEvents();
-        silentMachine = QMediaDevices::audioOutputs().isEmpty();
     });
-    if (silentMachine) {
-        EXPECT_EQ(noise, "");
-    }
+    EXPECT_EQ(noise, "");
 }

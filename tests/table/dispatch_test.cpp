@@ -51,6 +51,7 @@ TEST_F(TableTest, OnlyAFullGameWithItsSeparatorClosesTheTable)
     table->connectToHost(QStringLiteral("127.0.0.1"), host.port());
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.connection != nullptr && table->sock.Connected(); }, 10000));
     host.connection->write("CMD_full+\xFF");
+    host.connection->flush();
     host.connection->disconnectFromHost();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !table->isVisible(); }, 10000));
     EXPECT_EQ(boxes.shown, QStringList{QStringLiteral("Game is full")});
@@ -63,6 +64,7 @@ TEST_F(TableTest, WhatTheHostSaidLastIsShownBeforeTheTableCloses)
     int saved = 0;
     table->onAddGame = [&](const QString& name) { saved += name == QStringLiteral("Hal"); };
     host.connection->write("CMD_chat+1+Hal chats: bye all|clRed\xFF" "CMD_winner+Hal+\xFF" "CMD_chat+1+Hal chats: gone\xFF");
+    host.connection->flush();
     host.connection->disconnectFromHost();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !table->isVisible(); }, 10000));
     const QStringList lines = chatLines();
