@@ -376,13 +376,19 @@ QImage drawPhraseButton()
     return image;
 }
 
+// The pieces the bones are made of, drawn once and shared with the banner.
+struct BonePieces {
+    QImage backLying;
+    std::array<QImage, 10> facesLying;
+};
+
 // A small bone for the banner, drawn lying at (x, y) in a 44 x 22 box.
-void drawBannerBone(QPainter& p, int x, int y, int left, int right)
+void drawBannerBone(QPainter& p, const BonePieces& pieces, int x, int y, int left, int right)
 {
-    QImage bone = drawBoneBack(66, 34);
+    QImage bone = pieces.backLying;
     QPainter bp(&bone);
-    bp.drawImage(3, 3, rotatedQuarter(drawFace(left)));
-    bp.drawImage(35, 3, rotatedQuarter(drawFace(right)));
+    bp.drawImage(3, 3, pieces.facesLying[left]);
+    bp.drawImage(35, 3, pieces.facesLying[right]);
     bp.end();
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -391,7 +397,7 @@ void drawBannerBone(QPainter& p, int x, int y, int left, int right)
 }
 
 // The game's name on a dark green plaque with a pair of bones, for the table's lower left.
-QImage drawBanner()
+QImage drawBanner(const BonePieces& pieces)
 {
     const int w = 280, h = 40;
     QImage image = blankImage(w, h);
@@ -404,8 +410,8 @@ QImage drawBanner()
     p.setBrush(fill);
     p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), 7, 7);
 
-    drawBannerBone(p, 10, 9, 6, 6);
-    drawBannerBone(p, 56, 9, 6, 9);
+    drawBannerBone(p, pieces, 10, 9, 6, 6);
+    drawBannerBone(p, pieces, 56, 9, 6, 9);
 
     QFont title(QStringLiteral("DejaVu Serif"));
     title.setStyleHint(QFont::Serif);
@@ -474,13 +480,15 @@ QImage embeddedTexture(const ArtworkTexture& texture)
 
 Artwork::Artwork()
 {
-    const QImage backUpright = drawBoneBack(34, 66);
-    boneBackUpright = QPixmap::fromImage(backUpright);
-    boneBackLying = QPixmap::fromImage(drawBoneBack(66, 34));
+    BonePieces pieces;
+    boneBackUpright = QPixmap::fromImage(drawBoneBack(34, 66));
+    pieces.backLying = drawBoneBack(66, 34);
+    boneBackLying = QPixmap::fromImage(pieces.backLying);
     for (int pips = 0; pips <= game::kHighestPip; ++pips) {
         const QImage face = drawFace(pips);
         dotsUpright[pips] = QPixmap::fromImage(face);
-        dotsLying[pips] = QPixmap::fromImage(rotatedQuarter(face));
+        pieces.facesLying[pips] = rotatedQuarter(face);
+        dotsLying[pips] = QPixmap::fromImage(pieces.facesLying[pips]);
     }
     boardBackground = QPixmap::fromImage(embeddedTexture(kBoardTexture));
     handBackground = QPixmap::fromImage(embeddedTexture(kHandTexture));
@@ -494,7 +502,7 @@ Artwork::Artwork()
     watchingMark = QPixmap::fromImage(drawWatchingMark());
     tableBackground = QPixmap::fromImage(embeddedTexture(kLinenTexture));
     phraseButton = QPixmap::fromImage(drawPhraseButton());
-    banner = QPixmap::fromImage(drawBanner());
+    banner = QPixmap::fromImage(drawBanner(pieces));
 }
 
 QPixmap Artwork::uprightBone(int bone) const
