@@ -8,17 +8,20 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QResource>
 #include <QTransform>
+#include <QtDebug>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <numbers>
 #include <vector>
 
 // Everything here is drawn pixel by pixel or with QPainter into QImages, then turned into
 // pixmaps once. Textures use a fixed hash instead of a random generator, so every start (and
-// every test) draws exactly the same pictures.
+// every test, and the build that embeds them) draws exactly the same pictures.
 
 namespace {
 
@@ -256,13 +259,16 @@ QImage drawButton(int w, int h, const QColor& body, const QStringList& lines, in
     return image;
 }
 
+// The three textures are opaque, so they have no alpha channel: smaller embedded pictures and
+// faster blits.
+
 // Green baize for the board. It repeats every 750 pixels across, because the board lays it
 // down at x 0, 750 and 1500 and the six overlapping columns must match.
 QImage drawBoardBackground()
 {
     const int w = 756, h = 312, period = 750;
     const QColor felt(0x2b, 0x6e, 0x3c);
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const int px = x % period;
@@ -283,7 +289,7 @@ QImage drawHandBackground()
 {
     const int w = 774, h = 99;
     const QColor light(0xb0, 0x7a, 0x48), dark(0x7a, 0x4a, 0x26);
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             // Long, gently drifting grain lines of uneven spacing, and fine streaks along them.
@@ -308,7 +314,7 @@ QImage drawTableBackground()
 {
     const int size = 128;
     const QColor linen(0xea, 0xe1, 0xcb);
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, size, QImage::Format_RGB32);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             const double weave = ((x + y) % 2 == 0 ? 0.012 : -0.012) +
@@ -370,13 +376,19 @@ QImage drawPhraseButton()
     return image;
 }
 
+// The pieces the bones are made of, drawn once and shared with the banner.
+struct BonePieces {
+    QImage backLying;
+    std::array<QImage, 10> facesLying;
+};
+
 // A small bone for the banner, drawn lying at (x, y) in a 44 x 22 box.
-void drawBannerBone(QPainter& p, int x, int y, int left, int right)
+void drawBannerBone(QPainter& p, const BonePieces& pieces, int x, int y, int left, int right)
 {
-    QImage bone = drawBoneBack(66, 34);
+    QImage bone = pieces.backLying;
     QPainter bp(&bone);
-    bp.drawImage(3, 3, rotatedQuarter(drawFace(left)));
-    bp.drawImage(35, 3, rotatedQuarter(drawFace(right)));
+    bp.drawImage(3, 3, pieces.facesLying[left]);
+    bp.drawImage(35, 3, pieces.facesLying[right]);
     bp.end();
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -385,7 +397,7 @@ void drawBannerBone(QPainter& p, int x, int y, int left, int right)
 }
 
 // The game's name on a dark green plaque with a pair of bones, for the table's lower left.
-QImage drawBanner()
+QImage drawBanner(const BonePieces& pieces)
 {
     const int w = 280, h = 40;
     QImage image = blankImage(w, h);
@@ -398,8 +410,8 @@ QImage drawBanner()
     p.setBrush(fill);
     p.drawRoundedRect(QRectF(1, 1, w - 2, h - 2), 7, 7);
 
-    drawBannerBone(p, 10, 9, 6, 6);
-    drawBannerBone(p, 56, 9, 6, 9);
+    drawBannerBone(p, pieces, 10, 9, 6, 6);
+    drawBannerBone(p, pieces, 56, 9, 6, 9);
 
     QFont title(QStringLiteral("DejaVu Serif"));
     title.setStyleHint(QFont::Serif);
@@ -415,20 +427,71 @@ QImage drawBanner()
     return image;
 }
 
+constexpr char kTextureMagic[4] = {'T', 'X', 'R', '1'};
+constexpr qsizetype kTextureHeader = 12;
+
 } // namespace
+
+const ArtworkTexture kBoardTexture{"board.texture", drawBoardBackground};
+const ArtworkTexture kHandTexture{"hand.texture", drawHandBackground};
+const ArtworkTexture kLinenTexture{"linen.texture", drawTableBackground};
+
+QByteArray textureBytes(const QImage& picture)
+{
+    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    const std::uint32_t size[2] = {std::uint32_t(pixels.width()), std::uint32_t(pixels.height())};
+    QByteArray bytes(kTextureMagic, sizeof kTextureMagic);
+    bytes.append(reinterpret_cast<const char*>(size), sizeof size);
+    for (int y = 0; y < pixels.height(); ++y)
+        bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), pixels.width() * 4);
+    return bytes;
+}
+
+QImage textureFromBytes(QByteArrayView data)
+{
+    if (data.size() < kTextureHeader || std::memcmp(data.data(), kTextureMagic, sizeof kTextureMagic) != 0)
+        return {};
+    std::uint32_t size[2];
+    std::memcpy(size, data.data() + sizeof kTextureMagic, sizeof size);
+    // Checked in 64 bits before anything is allocated, so no width and height can overflow.
+    const std::uint64_t width = size[0], height = size[1];
+    if (width == 0 || height == 0 || width > 16384 || height > 16384 ||
+        std::uint64_t(data.size() - kTextureHeader) != width * height * 4)
+        return {};
+    QImage picture(int(width), int(height), QImage::Format_RGB32);
+    if (picture.isNull())
+        return {};
+    const char* row = data.data() + kTextureHeader;
+    for (int y = 0; y < picture.height(); ++y, row += width * 4)
+        std::memcpy(picture.scanLine(y), row, width * 4);
+    return picture;
+}
+
+QImage embeddedTexture(const ArtworkTexture& texture)
+{
+    const QResource resource(QStringLiteral(":/textures/") + QLatin1String(texture.name));
+    QImage picture = resource.isValid() ? textureFromBytes(resource.uncompressedData()) : QImage();
+    if (picture.isNull()) {
+        qWarning("tilvaro: texture %s is not embedded; drawing it instead", texture.name);
+        picture = texture.draw();
+    }
+    return picture;
+}
 
 Artwork::Artwork()
 {
-    const QImage backUpright = drawBoneBack(34, 66);
-    boneBackUpright = QPixmap::fromImage(backUpright);
-    boneBackLying = QPixmap::fromImage(drawBoneBack(66, 34));
+    BonePieces pieces;
+    boneBackUpright = QPixmap::fromImage(drawBoneBack(34, 66));
+    pieces.backLying = drawBoneBack(66, 34);
+    boneBackLying = QPixmap::fromImage(pieces.backLying);
     for (int pips = 0; pips <= game::kHighestPip; ++pips) {
         const QImage face = drawFace(pips);
         dotsUpright[pips] = QPixmap::fromImage(face);
-        dotsLying[pips] = QPixmap::fromImage(rotatedQuarter(face));
+        pieces.facesLying[pips] = rotatedQuarter(face);
+        dotsLying[pips] = QPixmap::fromImage(pieces.facesLying[pips]);
     }
-    boardBackground = QPixmap::fromImage(drawBoardBackground());
-    handBackground = QPixmap::fromImage(drawHandBackground());
+    boardBackground = QPixmap::fromImage(embeddedTexture(kBoardTexture));
+    handBackground = QPixmap::fromImage(embeddedTexture(kHandTexture));
     toeMarker = QPixmap::fromImage(drawButton(66, 34, QColor(0x2a, 0xa8, 0x45),
                                               {QStringLiteral("place bone"), QStringLiteral("here")}, 10));
     passButton = QPixmap::fromImage(drawButton(65, 28, QColor(0x9a, 0x22, 0x22),
@@ -437,9 +500,9 @@ Artwork::Artwork()
                                                 {QStringLiteral("start game")}, 13));
     turnIndicator = QPixmap::fromImage(drawTurnIndicator());
     watchingMark = QPixmap::fromImage(drawWatchingMark());
-    tableBackground = QPixmap::fromImage(drawTableBackground());
+    tableBackground = QPixmap::fromImage(embeddedTexture(kLinenTexture));
     phraseButton = QPixmap::fromImage(drawPhraseButton());
-    banner = QPixmap::fromImage(drawBanner());
+    banner = QPixmap::fromImage(drawBanner(pieces));
 }
 
 QPixmap Artwork::uprightBone(int bone) const

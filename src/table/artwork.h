@@ -1,13 +1,39 @@
 #pragma once
-// The table's pictures, drawn by our own code when the window is made: bones and their pip
-// faces, the board and hand backgrounds, the toe marker, buttons and seat-row marks.
+// The table's pictures, drawn by our own code: bones and their pip faces, the board and hand
+// backgrounds, the toe marker, buttons and seat-row marks.
 
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QImage>
 #include <QPixmap>
 
 #include <array>
 
+// The board's cloth, the hand's wood and the windows' linen are value noise worked out pixel by
+// pixel, which takes far longer than all the rest. So the build runs these very functions once
+// (src/resources/make_textures_main.cpp) and embeds the results as ":/textures/<name>", and the
+// program only loads them.
+struct ArtworkTexture {
+    const char* name;
+    QImage (*draw)(); // an opaque Format_RGB32 picture
+};
+extern const ArtworkTexture kBoardTexture;
+extern const ArtworkTexture kHandTexture;
+extern const ArtworkTexture kLinenTexture;
+inline const std::array<const ArtworkTexture*, 3> kArtworkTextures = {&kBoardTexture, &kHandTexture,
+                                                                      &kLinenTexture};
+
+// The embedded form of a texture: "TXR1", width and height (32-bit, in this machine's byte
+// order, as the build machine is the one that runs it), then the RGB32 pixels row by row.
+// Loading it is one copy, where even an uncompressed PNG takes milliseconds to decode.
+QByteArray textureBytes(const QImage& picture);
+// The picture held in data, or a null image if the bytes are not a whole texture.
+QImage textureFromBytes(QByteArrayView data);
+// The embedded texture; drawn on the spot (with a warning) if the program lacks it.
+QImage embeddedTexture(const ArtworkTexture& texture);
+
 struct Artwork {
-    Artwork(); // draws everything; needs a QGuiApplication
+    Artwork(); // draws the bones and marks, loads the textures; needs a QGuiApplication
 
     QPixmap boneBackUpright;             // imagelist_back_v: 34 x 66, cream tile, line across the middle
     QPixmap boneBackLying;               // imagelist_back_h: 66 x 34

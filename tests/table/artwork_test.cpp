@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QResource>
+#include <QSet>
 #include <QTransform>
 
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -246,4 +250,87 @@ TEST(Artwork, MarksAndButtonsCarryTheirLook)
     EXPECT_GT(QColor(eyes.pixel(2, 4)).lightness(), 200);
     EXPECT_LT(QColor(eyes.pixel(6, 4)).lightness(), 80);
     EXPECT_LT(QColor(eyes.pixel(18, 4)).lightness(), 80);
+}
+
+TEST(Artwork, EmbeddedTexturesAreThePicturesTheDrawingMakes)
+{
+    // Board and hand as the table lays them out; the linen is a square tile.
+    struct Expect {
+        const ArtworkTexture* texture;
+        QSize size;
+        const QPixmap* shown;
+    };
+    const Expect expected[] = {{&kBoardTexture, QSize(756, 312), &art().boardBackground},
+                               {&kHandTexture, QSize(774, 99), &art().handBackground},
+                               {&kLinenTexture, QSize(128, 128), &art().tableBackground}};
+    for (const Expect& e : expected) {
+        SCOPED_TRACE(e.texture->name);
+        const QResource resource(QStringLiteral(":/textures/") + QLatin1String(e.texture->name));
+        ASSERT_TRUE(resource.isValid()) << "not embedded";
+        const QImage embedded = textureFromBytes(resource.uncompressedData());
+        ASSERT_EQ(embedded.size(), e.size);
+        EXPECT_TRUE(samePixels(embedded, e.texture->draw()));
+        EXPECT_TRUE(samePixels(argb(*e.shown), embedded));
+        // A texture, not a flat fill: cloth, grain and weave give dozens of shades, all opaque.
+        QSet<QRgb> shades;
+        bool opaque = true;
+        const QImage pixels = embedded.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < pixels.height(); ++y)
+            for (int x = 0; x < pixels.width(); ++x) {
+                shades.insert(pixels.pixel(x, y));
+                opaque = opaque && qAlpha(pixels.pixel(x, y)) == 255;
+            }
+        EXPECT_GT(shades.size(), 20);
+        EXPECT_TRUE(opaque);
+    }
+}
+
+TEST(Artwork, TextureBytesHoldExactlyOnePictureAndNothingElseLoads)
+{
+    QImage picture(3, 2, QImage::Format_RGB32);
+    const QRgb colours[6] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
+                             qRgb(1, 2, 3),   qRgb(250, 251, 252), qRgb(0, 0, 0)};
+    for (int i = 0; i < 6; ++i)
+        picture.setPixel(i % 3, i / 3, colours[i]);
+    const QByteArray bytes = textureBytes(picture);
+    // A 12-byte header, then four bytes a pixel.
+    ASSERT_EQ(bytes.size(), 12 + 6 * 4);
+    EXPECT_EQ(bytes.left(4), QByteArray("TXR1"));
+    const QImage back = textureFromBytes(bytes);
+    ASSERT_EQ(back.size(), QSize(3, 2));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(back.pixel(i % 3, i / 3), colours[i]) << i;
+
+    EXPECT_TRUE(textureFromBytes(QByteArray()).isNull());
+    EXPECT_TRUE(textureFromBytes(bytes.left(11)).isNull());
+    EXPECT_TRUE(textureFromBytes(bytes.chopped(1)).isNull());
+    EXPECT_TRUE(textureFromBytes(bytes + '\0').isNull());
+    QByteArray wrongMagic = bytes;
+    wrongMagic[3] = '2';
+    EXPECT_TRUE(textureFromBytes(wrongMagic).isNull());
+    // Sizes whose product overflows 32 bits, or is zero, are refused before anything is read.
+    auto withSize = [&](std::uint32_t w, std::uint32_t h) {
+        QByteArray b = bytes;
+        std::memcpy(b.data() + 4, &w, 4);
+        std::memcpy(b.data() + 8, &h, 4);
+        return b;
+    };
+    EXPECT_TRUE(textureFromBytes(withSize(0xffffffffu, 0xffffffffu)).isNull());
+    EXPECT_TRUE(textureFromBytes(withSize(0x40000000u, 4)).isNull());
+    EXPECT_TRUE(textureFromBytes(withSize(0, 2)).isNull());
+    EXPECT_TRUE(textureFromBytes(withSize(4, 2)).isNull());
+    // Only the pixel count can be checked: the same six pixels in one row still load.
+    EXPECT_FALSE(textureFromBytes(withSize(6, 1)).isNull());
+}
+
+TEST(Artwork, AMissingEmbeddedTextureIsDrawnInstead)
+{
+    const ArtworkTexture missing{"no-such.texture", [] {
+                                     QImage picture(2, 2, QImage::Format_RGB32);
+                                     picture.fill(qRgb(10, 20, 30));
+                                     return picture;
+                                 }};
+    const QImage picture = embeddedTexture(missing);
+    ASSERT_EQ(picture.size(), QSize(2, 2));
+    EXPECT_EQ(picture.pixel(1, 1), qRgb(10, 20, 30));
 }
