@@ -54,6 +54,7 @@ bool hasAudioOutput()
 // The game sounds come during play and should start at once; they are loaded as soon as the
 // event loop runs. Chatter is rarer and loads on first use.
 constexpr int kGameSoundCount = 13;
+constexpr int kPreloadDelayMs = 400;
 
 } // namespace
 
@@ -71,8 +72,9 @@ class QtSoundPlayer : public QObject, public SoundPlayer {
 public:
     explicit QtSoundPlayer(QObject* parent) : QObject(parent)
     {
-        // Decoding happens on Qt's loader thread; deferring it keeps the table's start quick.
-        QTimer::singleShot(0, this, [this] {
+        // Decoding happens on Qt's loader thread, but finding the audio output talks to the sound
+        // server on this one: both wait until the table is up, well before the first deal.
+        QTimer::singleShot(kPreloadDelayMs, this, [this] {
             if (hasOutput())
                 for (int i = 0; i < kGameSoundCount; ++i)
                     effect(kSoundNames[i]);

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <algorithm>
 #include <stdexcept>
@@ -55,8 +56,11 @@ void Tchat::processparams(const QStringList& parameters)
     try {
         if (parameters.isEmpty()) {
             addNotice(QStringLiteral("Loading Solo Game..Please wait."));
-            if (onShowDownload)
-                onShowDownload();
+            // The offer comes over the table once the table is up, not before it.
+            QTimer::singleShot(0, this, [this] {
+                if (onShowDownload)
+                    onShowDownload();
+            });
             hostAddress_ = QStringLiteral("127.0.0.1");
             playerName_ = QStringLiteral("You");
             hostpress();
