@@ -50,9 +50,11 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
     gamestart.setSettingsChanged([this] { saveSettings(); });
 }
 
-void Program::saveSettings()
+void Program::saveSettings() { reportSaveFailure(settings.save()); }
+
+void Program::reportSaveFailure(bool saved)
 {
-    if (settings.save())
+    if (saved)
         return;
     const QString text = QStringLiteral("The settings could not be saved. %1").arg(settings.errorString());
     // Once a run: every option the player chooses would say the same again.

@@ -57,6 +57,8 @@ public:
 
 private:
     void saveSettings();
+    // An error box the first time a save fails in a run, a line on stderr after that.
+    void reportSaveFailure(bool saved);
 
     MessageBoxes& boxes_;
     bool saveFailureShown_ = false;
