@@ -146,7 +146,7 @@ TEST(IniFile, AHundredSavesChangeNoByteOutsideOurSectionAndKeepTheFilesMode)
     EXPECT_TRUE(leftovers(folder.path()).isEmpty());
 }
 
-TEST(IniFile, ALinkStaysALinkAndAFileThatCannotBeReadIsNotReplaced)
+TEST(IniFile, ALinkStaysALinkAndAMissingFolderIsReported)
 {
     QTemporaryDir folder;
     QDir(folder.path()).mkdir("real");
@@ -164,13 +164,21 @@ TEST(IniFile, ALinkStaysALinkAndAFileThatCannotBeReadIsNotReplaced)
     EXPECT_FALSE(nowhere.errorString().isEmpty());
     EXPECT_TRUE(nowhere.readSection(kOurs).entries().isEmpty());
 
+}
+
+TEST(IniFile, AFileThatCannotBeReadIsNotReplaced)
+{
     if (::geteuid() == 0)
         GTEST_SKIP() << "the superuser reads every file";
-    ::chmod(QFile::encodeName(real).constData(), 0);
-    EXPECT_FALSE(linked.writeSection(kOurs, {{"Top", "4"}}));
-    EXPECT_TRUE(linked.errorString().startsWith("Cannot read")) << linked.errorString().toStdString();
-    ::chmod(QFile::encodeName(real).constData(), 0600);
-    EXPECT_EQ(readAll(real), "[Lobby]\nA=1\n[Chickenfoot]\nTop=3\n");
+    QTemporaryDir folder;
+    const QString path = folder.filePath("briskolobby.ini");
+    writeAll(path, "[Lobby]\nA=1\n");
+    ::chmod(QFile::encodeName(path).constData(), 0);
+    ini::IniFile file(path);
+    EXPECT_FALSE(file.writeSection(kOurs, {{"Top", "4"}}));
+    EXPECT_TRUE(file.errorString().startsWith("Cannot read")) << file.errorString().toStdString();
+    ::chmod(QFile::encodeName(path).constData(), 0600);
+    EXPECT_EQ(readAll(path), "[Lobby]\nA=1\n");
 }
 
 // ---- Real processes: tests/platform/saver/ini_saver_main.cpp saves in a loop ----------------------
