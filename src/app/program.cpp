@@ -1,7 +1,10 @@
 #include "app/program.h"
 
 #include "platform/datafolder.h"
+#include "platform/messagebox.h"
 #include "table/artwork.h"
+
+#include <QDir>
 
 namespace {
 
@@ -14,8 +17,8 @@ void present(QWidget* window)
 
 } // namespace
 
-Program::Program(SoundPlayer& sounds, MessageBoxes& boxes)
-    : dataFolder(::dataFolder()),
+Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder)
+    : dataFolder(folder),
       // The table logs in with the about box's version; the box is made later, read later.
       chat(sounds, boxes, [this] { return about.versionText(); }),
       tallylist(&chat),
@@ -24,7 +27,9 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes)
       gamestart(&chat, chat.artwork().tableBackground),
       help(&chat),
       phrases(&chat),
-      spylist(chat.spectators(), chat.artwork().tableBackground, &chat)
+      spylist(chat.spectators(), chat.artwork().tableBackground, &chat),
+      settings(QDir(dataFolder).filePath(QStringLiteral("briskolobby.ini")), settingsLink),
+      boxes_(boxes)
 {
     chat.setServer(&server);
     chat.onShowDownload = [this] { present(&download); };
@@ -40,6 +45,25 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes)
     chat.onShowPhrases = [this] { present(&phrases); };
     chat.onShowHelp = [this] { present(&help); };
     chat.onShowAbout = [this] { present(&about); };
+    chat.onLoadSettings = [this] { settings.load(); };
+    chat.onSaveSettings = [this] { saveSettings(); };
+    gamestart.setSettingsChanged([this] { saveSettings(); });
+}
+
+void Program::saveSettings() { reportSaveFailure(settings.save()); }
+
+void Program::reportSaveFailure(bool saved)
+{
+    if (saved)
+        return;
+    const QString text = QStringLiteral("The settings could not be saved. %1").arg(settings.errorString());
+    // Once a run: every option the player chooses would say the same again.
+    if (!saveFailureShown_) {
+        saveFailureShown_ = true;
+        boxes_.error(&chat, text);
+    } else {
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    }
 }
 
 void Program::reportSeatsTo(std::FILE* out)

@@ -4,6 +4,7 @@
 // the help window, the phrase editor, the hidden game host and the spy list; and the wiring
 // between them. main.cpp makes one after the single-instance check; tests make their own.
 
+#include "app/settingslink.h"
 #include "dialogs/aboutform.h"
 #include "dialogs/downloadform.h"
 #include "dialogs/gamestartform.h"
@@ -12,8 +13,10 @@
 #include "dialogs/spylistform.h"
 #include "dialogs/tallylistform.h"
 #include "host/serverform.h"
+#include "platform/datafolder.h"
 #include "platform/singleinstance.h"
 #include "table/chatform.h"
+#include "table/settings.h"
 
 #include <cstdio>
 
@@ -22,8 +25,9 @@ class SoundPlayer;
 
 class Program {
 public:
-    // The sound player and the message boxes must outlive the program's windows.
-    Program(SoundPlayer& sounds, MessageBoxes& boxes);
+    // The sound player and the message boxes must outlive the program's windows. The settings
+    // and the tally live in `folder` (tests give a folder of their own).
+    Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder = ::dataFolder());
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -42,10 +46,21 @@ public:
     TServer server;
     Tspylist spylist;
 
+    // "briskolobby.ini" in the data folder; loaded when the host confirms the table, written
+    // after each option the player chooses.
+    SettingsLink settingsLink{chat, gamestart};
+    TableSettings settings;
+
     // A test aid: writes the six seat captions, tab-separated after "seats", as one line to
     // `out` whenever they change, so a test can watch a running copy from outside.
     void reportSeatsTo(std::FILE* out);
 
 private:
+    void saveSettings();
+    // An error box the first time a save fails in a run, a line on stderr after that.
+    void reportSaveFailure(bool saved);
+
+    MessageBoxes& boxes_;
+    bool saveFailureShown_ = false;
     QString lastSeats_;
 };

@@ -153,6 +153,9 @@ void Tchat::FormClose()
         if (bounds.height() > workArea.height())
             bounds.setHeight(bounds.height() - 15);
     }
+    // The window itself shrinks, so the settings store the bounds it has.
+    if (bounds.size() != frameGeometry().size())
+        resize(size() - (frameGeometry().size() - bounds.size()));
     lastBounds_ = bounds;
     if (onSaveSettings)
         onSaveSettings();

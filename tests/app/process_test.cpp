@@ -30,12 +30,18 @@ struct Ports {
 class Copy {
 public:
     // `session` is the runtime folder of the user's session; a copy of its own when empty.
-    Copy(const Ports& ports, const QStringList& arguments, const QString& session = {})
+    // `settings`, when given, is the settings file the copy finds beside it.
+    Copy(const Ports& ports, const QStringList& arguments, const QString& session = {}, const QByteArray& settings = {})
         : session_(session.isEmpty() ? folder_.filePath("tmp") : session)
     {
         const QString program = folder_.filePath("tilvaro");
         QDir().mkpath(session_);
         QFile::copy(QStringLiteral(TILVARO_PROGRAM), program);
+        if (!settings.isEmpty()) {
+            QFile file(settingsPath());
+            if (file.open(QIODevice::WriteOnly))
+                file.write(settings);
+        }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("TMPDIR", session_);
@@ -65,6 +71,12 @@ public:
         return QTest::qWaitFor([&] { return printed.contains(line); }, 20000);
     }
     QString session() const { return session_; }
+    QString settingsPath() const { return folder_.filePath("briskolobby.ini"); }
+    QByteArray settings() const
+    {
+        QFile file(settingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+    }
 
     QProcess process;
     QByteArray printed;
@@ -125,4 +137,51 @@ TEST(RealProgram, AHostingAndAJoiningCopyMeetAndBothLinkToTheLobby)
     EXPECT_TRUE(ann.showsSeats(seats({"-reverse", "-platform"})));
     EXPECT_TRUE(QTest::qWaitFor([&] { return links == 2; }, 20000));
     EXPECT_EQ(bob.process.state(), QProcess::Running);
+}
+
+TEST(RealProgram, TheWindowsPlaceIsLoadedWhenTheHostConfirmsTheTableAndStoredWhenTheHostGoesAway)
+{
+    const Ports ports;
+    QTcpServer host;
+    ASSERT_TRUE(host.listen(QHostAddress::LocalHost, ports.game));
+    QTcpSocket* table = nullptr;
+    QByteArray heard;
+    QObject::connect(&host, &QTcpServer::newConnection, [&] {
+        table = host.nextPendingConnection();
+        QObject::connect(table, &QTcpSocket::readyRead, [&] { heard += table->readAll(); });
+        table->write("CMD_sendlogininfo+2\xFF");
+    });
+    // Plays the host for one joining copy: confirms it on seat 2, then closes, which ends it.
+    const auto run = [&](Copy& copy) {
+        heard.clear();
+        if (!QTest::qWaitFor([&] { return heard.contains("CMD_logininfo+2+1.0.4+Ann\xFF"); }, 20000))
+            return false;
+        table->write("CMD_newplayerinfo+2+Ann+0\xFF");
+        if (!copy.showsSeats(seats({"<Waiting>", "Ann"})))
+            return false;
+        table->close();
+        return copy.process.waitForFinished(20000) && copy.process.exitCode() == 0;
+    };
+
+    // The lobby's sections around ours, with Windows line ends; our window is on no screen.
+    const QByteArray lobbyBefore = "[Lobby]\r\nNick=Ann\r\n\r\n";
+    const QByteArray lobbyAfter = "[Servers]\r\nMain=example.org\r\n";
+    QByteArray stored;
+    {
+        Copy first(ports, {"Ann", "127.0.0.1", "false"}, {},
+                   lobbyBefore + "[Chickenfoot]\r\nLeft=-5000\r\nTop=-5000\r\nBotspeed=2000\r\n" + lobbyAfter);
+        ASSERT_TRUE(run(first));
+        stored = first.settings();
+    }
+    // Shown at the default place, which is what the close then stored.
+    EXPECT_EQ(stored.toStdString(), (lobbyBefore +
+                          "[Chickenfoot]\r\nLeft=3\r\nTop=3\r\nBotspeed=2000\r\nWidth=790\r\n"
+                          "Height=578\r\nPlaytoscore=10\r\nNewcomers=1\r\nTurnsound=0\r\nChatterSounds=true\r\n"
+                          "Playsounds=true\r\n" +
+                          lobbyAfter).toStdString());
+
+    // The next run comes back to that place: the window has not moved, so nothing is written.
+    Copy second(ports, {"Ann", "127.0.0.1", "false"}, {}, stored);
+    ASSERT_TRUE(run(second));
+    EXPECT_EQ(second.settings().toStdString(), stored.toStdString());
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
@@ -25,7 +26,8 @@ struct ProgramTest : testing::Test {
     }
     RecordingSoundPlayer sounds;
     RecordingMessageBoxes boxes;
-    Program program{sounds, boxes};
+    QTemporaryDir folder; // the settings the games write
+    Program program{sounds, boxes, folder.path()};
 };
 
 } // namespace

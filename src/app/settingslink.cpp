@@ -1,0 +1,30 @@
+#include "app/settingslink.h"
+
+#include "dialogs/gamestartform.h"
+#include "platform/workarea.h"
+#include "table/chatform.h"
+
+QRect SettingsLink::windowBounds() const { return table_.frameGeometry(); }
+
+void SettingsLink::setWindowBounds(const QRect& stored)
+{
+    table_.setLastWindowBounds(stored);
+    const QRect place = placeOnScreens(stored, desktopWorkAreas(), TableSettings::kDefaultBounds);
+    // The stored size is the whole window; the frame is the desktop's to add.
+    const QSize frame = table_.frameGeometry().size() - table_.size();
+    table_.move(place.topLeft());
+    table_.resize(place.size() - frame);
+}
+
+int SettingsLink::rounds() const { return gamestart_.rounds(); }
+void SettingsLink::setRounds(int rounds) { gamestart_.setRounds(rounds); }
+int SettingsLink::newcomers() const { return gamestart_.newcomers(); }
+void SettingsLink::setNewcomers(int option) { gamestart_.setNewcomers(option); }
+int SettingsLink::botSpeed() const { return table_.botSpeed(); }
+void SettingsLink::setBotSpeed(int milliseconds) { table_.setBotSpeed(milliseconds); }
+int SettingsLink::turnSound() const { return table_.turnSound(); }
+void SettingsLink::setTurnSound(int sound) { table_.setTurnSound(sound); }
+bool SettingsLink::playSounds() const { return table_.playSounds(); }
+void SettingsLink::setPlaySounds(bool on) { table_.setPlaySounds(on); }
+bool SettingsLink::chatterSounds() const { return table_.playChatterSounds(); }
+void SettingsLink::setChatterSounds(bool on) { table_.setPlayChatterSounds(on); }

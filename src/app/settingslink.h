@@ -1,0 +1,36 @@
+#pragma once
+// The settings' view of the running program: the table window's place, sounds and bot speed, and
+// the game start dialog's choices. The chat's text size, colour and phrases are the chat panel's
+// and are not linked here yet, so their stored keys stay as they are.
+
+#include "table/settings.h"
+
+class Tchat;
+class Tgamestart;
+
+class SettingsLink : public SettingsTarget {
+public:
+    SettingsLink(Tchat& table, Tgamestart& gamestart) : table_(table), gamestart_(gamestart) {}
+
+    // The frame, as the player sees the window and as the close handler compares it.
+    QRect windowBounds() const override;
+    // Remembers the stored bounds as the last ones, then shows the window there, or, when no
+    // screen could show it there, where placeOnScreens() puts it.
+    void setWindowBounds(const QRect& stored) override;
+    int rounds() const override;
+    void setRounds(int rounds) override;
+    int newcomers() const override;
+    void setNewcomers(int option) override;
+    int botSpeed() const override;
+    void setBotSpeed(int milliseconds) override;
+    int turnSound() const override;
+    void setTurnSound(int sound) override;
+    bool playSounds() const override;
+    void setPlaySounds(bool on) override;
+    bool chatterSounds() const override;
+    void setChatterSounds(bool on) override;
+
+private:
+    Tchat& table_;
+    Tgamestart& gamestart_;
+};

@@ -1,0 +1,254 @@
+// The table's options in the settings file, against a plain stand-in for the table: defaults,
+// the exact comparisons, the order of the keys, and what a save before the load may write.
+#include "table/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+// The window's design state, as the table starts.
+struct FakeTable : SettingsTarget {
+    QRect bounds{3, 3, 790, 578};
+    QRect storedBounds;
+    int roundsValue = 10, newcomersValue = 1, speed = 1000, turn = 0;
+    bool sounds = true, chatter = false;
+    int size = 10;
+    QColor colour = Qt::black;
+    std::map<int, QString> phrases{{1, "Hello"}, {2, "Nice play"}, {3, "Oops"}};
+    bool hasChat = true;
+
+    QRect windowBounds() const override { return bounds; }
+    void setWindowBounds(const QRect& stored) override { storedBounds = bounds = stored; }
+    int rounds() const override { return roundsValue; }
+    void setRounds(int rounds) override { roundsValue = std::clamp(rounds, 3, 10); }
+    int newcomers() const override { return newcomersValue; }
+    void setNewcomers(int option) override { newcomersValue = option; }
+    int botSpeed() const override { return speed; }
+    void setBotSpeed(int milliseconds) override { speed = milliseconds; }
+    int turnSound() const override { return turn; }
+    void setTurnSound(int sound) override { turn = sound; }
+    bool playSounds() const override { return sounds; }
+    void setPlaySounds(bool on) override { sounds = on; }
+    bool chatterSounds() const override { return chatter; }
+    void setChatterSounds(bool on) override { chatter = on; }
+
+    std::optional<int> textSize() const override { return hasChat ? std::optional(size) : std::nullopt; }
+    void applyTextSize(int points) override { size = points; }
+    std::optional<QString> chatColourText() const override
+    {
+        if (!hasChat)
+            return std::nullopt;
+        return colour == QColor(Qt::black) ? QStringLiteral("clBlack") : QStringLiteral("$00FF8000");
+    }
+    void setChatColour(const QColor& chosen) override { colour = chosen; }
+    std::optional<QString> phrase(int n) const override
+    {
+        if (!hasChat)
+            return std::nullopt;
+        const auto found = phrases.find(n);
+        return found == phrases.end() ? QString() : found->second;
+    }
+    void setPhrase(int n, const QString& text) override { phrases[n] = text; }
+};
+
+class SettingsTest : public ::testing::Test {
+protected:
+    QString path() const { return folder.filePath("briskolobby.ini"); }
+    void store(const QByteArray& text)
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+    QByteArray stored() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Starts a run: the table in its design state, then the host confirms it.
+    void loadWith(const QByteArray& section)
+    {
+        store("[Chickenfoot]\n" + section);
+        TableSettings(path(), table).load();
+    }
+
+    QTemporaryDir folder;
+    FakeTable table;
+};
+
+} // namespace
+
+TEST_F(SettingsTest, WithoutAFileTheDefaultsAreTakenNotTheDesignState)
+{
+    table.bounds = QRect(40, 50, 800, 600);
+    table.turn = 1;
+    table.speed = 2000;
+    table.newcomersValue = 3;
+    table.roundsValue = 5;
+    TableSettings settings(path(), table);
+    settings.load();
+    EXPECT_TRUE(settings.loaded());
+    EXPECT_EQ(table.size, 8);
+    EXPECT_EQ(table.storedBounds, QRect(3, 3, 790, 578));
+    EXPECT_EQ(table.colour, QColor(Qt::black));
+    EXPECT_EQ(table.roundsValue, 10);
+    EXPECT_EQ(table.newcomersValue, 1);
+    EXPECT_EQ(table.speed, 1000);
+    EXPECT_EQ(table.turn, 0);
+    EXPECT_TRUE(table.sounds);
+    EXPECT_TRUE(table.chatter);
+    EXPECT_EQ(table.phrases.at(1), QStringLiteral("Hello"));
+    EXPECT_FALSE(QFile::exists(path())); // loading writes nothing
+}
+
+TEST_F(SettingsTest, ValuesAreComparedExactlyAndUnreadableOnesGiveTheirDefaults)
+{
+    loadWith("Textsize=11\nTop=-20\nLeft=1700\nWidth=1024\nHeight=700\nTextcolor=$0080FF00\nPlaytoscore=7\n"
+             "Newcomers=3\nBotspeed=500\nPhrase1=gg\nPhrase3=\nTurnsound=1\nPlaysounds=False\nChatterSounds=false\n");
+    EXPECT_EQ(table.size, 11);
+    EXPECT_EQ(table.storedBounds, QRect(1700, -20, 1024, 700)); // used as stored: placing is the window's
+    EXPECT_EQ(table.colour, QColor(0, 255, 128));                // red is the lowest byte
+    EXPECT_EQ(table.roundsValue, 7);
+    EXPECT_EQ(table.newcomersValue, 3);
+    EXPECT_EQ(table.speed, 500);
+    EXPECT_EQ(table.phrases.at(1), QStringLiteral("gg"));
+    EXPECT_EQ(table.phrases.at(3), QStringLiteral("Oops")); // an empty phrase keeps the button's text
+    EXPECT_EQ(table.turn, 1);
+    EXPECT_TRUE(table.sounds); // only "false" turns them off
+    EXPECT_FALSE(table.chatter);
+
+    // Exact and case-sensitive: anything but "2000" and "500" is Normal, anything but "1" Classic.
+    for (const char* speed : {"1000", "abc", "2000.0", "Fast", "", "0500"}) {
+        table.speed = 2000;
+        loadWith(QByteArray("Botspeed=") + speed + "\n");
+        EXPECT_EQ(table.speed, 1000) << speed;
+    }
+    loadWith("Botspeed=2000\nTurnsound=01\nPlaysounds=false\nChatterSounds=FALSE\n");
+    EXPECT_EQ(table.speed, 2000);
+    EXPECT_EQ(table.turn, 0);
+    EXPECT_FALSE(table.sounds);
+    EXPECT_TRUE(table.chatter);
+
+    // Unreadable numbers and colours: the defaults; the start options stay as they are.
+    table.roundsValue = 6;
+    table.newcomersValue = 2;
+    table.colour = Qt::red;
+    loadWith("Textsize=big\nTop=x\nLeft=\nWidth=12.5\nHeight=9999999999\nTextcolor=clNotAColour\n"
+             "Playtoscore=ten\nNewcomers=\n");
+    EXPECT_EQ(table.size, 8);
+    EXPECT_EQ(table.storedBounds, QRect(3, 3, 790, 578));
+    EXPECT_EQ(table.colour, QColor(Qt::black));
+    EXPECT_EQ(table.roundsValue, 6);
+    EXPECT_EQ(table.newcomersValue, 2);
+
+    // Any other number is option 1; the dialog keeps the rounds within 3 to 10; no font of 0 points.
+    loadWith("Newcomers=7\nPlaytoscore=25\nTextsize=0\nTextcolor=CLRED\nLeft=2147483000\n");
+    EXPECT_EQ(table.newcomersValue, 1);
+    EXPECT_EQ(table.roundsValue, 10);
+    EXPECT_EQ(table.size, 8);
+    EXPECT_EQ(table.colour, QColor(255, 0, 0));
+    EXPECT_EQ(table.storedBounds, QRect(3, 3, 790, 578)); // a corner that no rectangle can hold
+}
+
+TEST_F(SettingsTest, AfterTheLoadASaveWritesEveryKeyButThePhrasesInTheirOrder)
+{
+    store("[Lobby]\nA=1\n");
+    TableSettings settings(path(), table);
+    settings.load();
+    table.bounds = QRect(10, 20, 800, 600);
+    table.colour = QColor(0, 128, 255);
+    table.roundsValue = 4;
+    table.speed = 500;
+    table.sounds = false;
+    table.phrases[1] = "changed";
+    ASSERT_TRUE(settings.save()) << settings.errorString().toStdString();
+    EXPECT_EQ(stored(), "[Lobby]\nA=1\n[Chickenfoot]\nTextsize=8\nTop=20\nLeft=10\nWidth=800\nHeight=600\n"
+                        "Textcolor=$00FF8000\nPlaytoscore=4\nNewcomers=1\nBotspeed=500\nTurnsound=0\n"
+                        "ChatterSounds=true\nPlaysounds=false\n");
+
+    ASSERT_TRUE(settings.savePhrases());
+    EXPECT_TRUE(stored().endsWith("Playsounds=false\nPhrase1=changed\nPhrase2=Nice play\nPhrase3=Oops\nPhrase4=\n"
+                                  "Phrase5=\nPhrase6=\nPhrase7=\nPhrase8=\nPhrase9=\n"));
+
+    // The next run finds what was saved.
+    FakeTable next;
+    TableSettings(path(), next).load();
+    EXPECT_EQ(next.storedBounds, QRect(10, 20, 800, 600));
+    EXPECT_EQ(next.speed, 500);
+    EXPECT_FALSE(next.sounds);
+    EXPECT_EQ(next.roundsValue, 4);
+    EXPECT_EQ(next.phrases.at(1), QStringLiteral("changed"));
+}
+
+TEST_F(SettingsTest, BeforeTheLoadOnlyWhatThePlayerChangedIsWrittenAndNeverTheWindowsBounds)
+{
+    const QByteArray earlierRun = "[Chickenfoot]\nTextsize=12\nTop=100\nLeft=200\nWidth=900\nHeight=700\n"
+                                  "Textcolor=clRed\nPlaytoscore=5\nNewcomers=2\nBotspeed=2000\nPhrase2=gl hf\n"
+                                  "Turnsound=1\nChatterSounds=false\nPlaysounds=false\n";
+    store(earlierRun);
+    TableSettings settings(path(), table);
+
+    // Nothing changed yet (the window was moved, which only a loaded table stores): nothing written.
+    table.bounds = QRect(50, 60, 790, 578);
+    ASSERT_TRUE(settings.save());
+    EXPECT_EQ(stored(), earlierRun);
+
+    table.speed = 500;
+    ASSERT_TRUE(settings.save());
+    QByteArray expected = earlierRun;
+    expected.replace("Botspeed=2000", "Botspeed=500");
+    EXPECT_EQ(stored(), expected);
+
+    // Turned off and on again: the stored "false" must not outlive the player's last choice.
+    table.sounds = false;
+    ASSERT_TRUE(settings.save());
+    table.sounds = true;
+    ASSERT_TRUE(settings.save());
+    expected.replace("Playsounds=false", "Playsounds=true");
+    EXPECT_EQ(stored(), expected);
+
+    // One phrase edited: the others stored stay.
+    table.phrases[3] = "brb";
+    ASSERT_TRUE(settings.savePhrases());
+    expected += "Phrase3=brb\n";
+    EXPECT_EQ(stored(), expected);
+
+    // Once loaded, everything follows the table again.
+    settings.load();
+    EXPECT_EQ(table.speed, 500);
+    EXPECT_EQ(table.size, 12);
+    EXPECT_EQ(table.phrases.at(2), QStringLiteral("gl hf"));
+    EXPECT_EQ(table.phrases.at(3), QStringLiteral("brb"));
+    table.bounds = QRect(1, 2, 800, 600);
+    ASSERT_TRUE(settings.save());
+    FakeTable next;
+    TableSettings(path(), next).load();
+    EXPECT_EQ(next.storedBounds, QRect(1, 2, 800, 600));
+}
+
+TEST_F(SettingsTest, ATableWithoutChatOptionsLeavesTheirKeysAsStored)
+{
+    store("[Chickenfoot]\nTextsize=14\nTextcolor=clGreen\nPhrase1=hi\n");
+    table.hasChat = false;
+    TableSettings settings(path(), table);
+    settings.load();
+    table.speed = 2000;
+    ASSERT_TRUE(settings.save());
+    ASSERT_TRUE(settings.savePhrases());
+    EXPECT_EQ(stored(), "[Chickenfoot]\nTextsize=14\nTextcolor=clGreen\nPhrase1=hi\nTop=3\nLeft=3\nWidth=790\n"
+                        "Height=578\nPlaytoscore=10\nNewcomers=1\nBotspeed=2000\nTurnsound=0\nChatterSounds=true\n"
+                        "Playsounds=true\n");
+}
+
+TEST_F(SettingsTest, ASaveThatCannotBeWrittenSaysSo)
+{
+    TableSettings settings(folder.filePath("no such folder/briskolobby.ini"), table);
+    settings.load();
+    EXPECT_FALSE(settings.save());
+    EXPECT_FALSE(settings.errorString().isEmpty());
+}
