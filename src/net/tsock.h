@@ -82,6 +82,8 @@ public:
 
     // The port a listening socket is bound to (PortName "0" lets the system choose, for tests).
     int LocalPort() const;
+    // Bytes queued by Send that the network has not taken yet.
+    std::size_t PendingOutput() const { return outBuf_.size(); }
     // Dotted address of the last accepted peer.
     const std::string& LastRemoteAddress() const { return lastRemoteAddress_; }
 
