@@ -244,9 +244,10 @@ void Engine::Sock1Read(int n, std::string_view bytes)
     std::vector<std::string> lines;
     const bool fits = framers_[n].feed(bytes, lines);
     if (!fits || queuedPerConnection_[n] + lines.size() > kMaxQueuedLines) {
-        // A line longer than any message of ours, or a flood: this connection goes, nobody else.
-        // What it queued before this read was within bounds and is still handled.
-        disconnectsock(n);
+        // A line longer than any message of ours, or a flood: this connection goes, nobody else,
+        // and its queued lines with it. A flooder that comes back again and again must not keep
+        // the dispatcher busy with a hundred lines per visit while honest tables wait.
+        disconnectsock(n, true);
         return;
     }
     if (lines.empty())
