@@ -78,6 +78,7 @@ def computer_game_start(seed, steps):
         return PIPS[bone][0] if flip else PIPS[bone][1]
 
     def announce_next():
+        passed.discard(turn)  # the mark of the seat whose turn it now is
         foot = any(board[t][1] is None for t in (1, 2, 3))
         flags, places = [], []
         for t in (1, 2, 3):
