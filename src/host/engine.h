@@ -98,9 +98,10 @@ public:
     // Bytes received on connection n: cut into lines and queued. A connection that overflows
     // the line length or the queue is closed and handled as lost, and what it queued is dropped.
     void Sock1Read(int n, std::string_view bytes);
-    // The socket of connection n reported "Socket Closed" (or the host closed it for not reading or
-    // not logging in). Lines it sent before it went are still handled, in their turn, then the loss; until then the number stays taken
-    // and nothing more is sent to it. Safe to call more than once and from inside HostIo::close.
+    // The socket of connection n reported "Socket Closed" (or the host closed it for not reading
+    // or not logging in). Lines it sent before it went are still handled, in their turn, then the
+    // loss; until then its number stays taken and nothing more is sent to it. Safe to call more
+    // than once and from inside HostIo::close.
     void connectionLost(int n);
 
     // --- Timer handlers ---
