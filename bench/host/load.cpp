@@ -390,6 +390,10 @@ int main(int argc, char** argv)
                             if (c.role != Role::LongLine)
                                 send(c, "CMD_logininfo+" + std::to_string(c.number) + "+1.0.4+" +
                                             (c.name.empty() ? roleName(c.role) : c.name));
+                            // Coming back into a seat of the running game, the table that never
+                            // reads would hold up every turn of it: it leaves the seat to the computer.
+                            if (c.role == Role::NonReader && c.number <= 6)
+                                send(c, "CMD_justwatch+" + std::to_string(c.number) + "+1");
                         } else if (c.role == Role::Quiet && line.rfind("CMD_startround+", 0) == 0) {
                             // Quiet tables leave their seats to the computer.
                             send(c, "CMD_justwatch+" + std::to_string(c.number) + "+1");
