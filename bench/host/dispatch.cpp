@@ -30,6 +30,9 @@ public:
     void stopTimer1() override {}
     void startComputertimer(int) override {}
     void stopComputertimer() override {}
+    std::size_t unsent(int) override { return 0; }
+    void startLoginTimer(int, int) override {}
+    void stopLoginTimer(int) override {}
     std::string version() override { return "1.0.4"; }
     int botSpeed() override { return 1000; }
 };

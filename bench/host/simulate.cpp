@@ -304,6 +304,9 @@ public:
     void stopTimer1() override { timer1 = false; }
     void startComputertimer(int) override { computer = true; }
     void stopComputertimer() override { computer = false; }
+    std::size_t unsent(int) override { return 0; }
+    void startLoginTimer(int, int) override {}
+    void stopLoginTimer(int) override {}
     std::string version() override { return "1.0.4"; }
     int botSpeed() override { return 0; }
 };

@@ -7,10 +7,13 @@
 // stream (messages end with 0xFF). Bits 0-1: one read, single bytes, pseudo-random pieces of 1 to
 // 64 bytes, or one message per read. Bits 2-3: each read comes from the connection its first field
 // names (an honest table), from connection 1, from a pseudo-random connection, or honest with a
-// few lies. Bits 4-7: how many connections are there at the start (1 to 9).
+// few lies. Bits 4-7: how many connections are there at the start (1 to 9). Now and then a
+// connection is lost (what it queued is still handled), stops reading, or reaches its login
+// deadline; nothing may then be sent to it.
 
 #include "host/engine.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -24,19 +27,23 @@ public:
     host::Engine* engine = nullptr;
     bool timer1 = false;
     bool computer = false;
+    std::array<bool, host::kRefused + 1> gone{};           // closed or lost, until accepted again
+    std::array<std::size_t, host::kRefused + 1> backlog{};  // what each connection leaves unread
 
     void send(int n, const std::string& wire) override
     {
         const bool refusing = n == host::kRefused;
-        if (n < 1 || n > host::kRefused || (!refusing && !engine->state().records[n].open))
+        if (n < 1 || n > host::kRefused || (!refusing && (!engine->state().records[n].open || gone[n])))
             std::abort();  // sent to a connection that is not there
         if (wire.empty() || wire.find('\xFF') != wire.size() - 1 || wire.size() > 4097)
             std::abort();  // a table could not read it as one message
     }
     void close(int n) override
     {
-        if (n >= 1 && n <= host::kConnections)
+        if (n >= 1 && n <= host::kConnections) {
+            gone[n] = true;
             engine->connectionLost(n);
+        }
     }
     void startSocktimer(int) override {}
     void stopSocktimer() override {}
@@ -44,6 +51,9 @@ public:
     void stopTimer1() override { timer1 = false; }
     void startComputertimer(int) override { computer = true; }
     void stopComputertimer() override { computer = false; }
+    std::size_t unsent(int n) override { return n >= 0 && n <= host::kRefused ? backlog[n] : 0; }
+    void startLoginTimer(int, int) override {}
+    void stopLoginTimer(int) override {}
     std::string version() override { return "1.0.4"; }
     int botSpeed() override { return 0; }
 };
@@ -94,8 +104,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     io.engine = &engine;
     game::Random chance(static_cast<std::uint32_t>(size) * 2654435761u + static_cast<std::uint32_t>(mode));
     const int connections = 1 + (mode >> 4) % host::kConnections;
+    const auto accept = [&] {
+        const int n = engine.numberForNewConnection();
+        if (n <= host::kConnections) {
+            io.gone[n] = false;
+            io.backlog[n] = 0;
+        }
+        engine.connectionAccepted(n);
+    };
     for (int i = 0; i < connections; ++i)
-        engine.connectionAccepted(engine.numberForNewConnection());
+        accept();
 
     while (!stream.empty()) {
         std::size_t length = stream.size();
@@ -116,12 +134,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             from = 1 + static_cast<int>(chance.random(host::kConnections));
         engine.Sock1Read(from, read);
 
-        // Connections come and go now and then.
+        // Connections come and go now and then, stop reading, or miss their login deadline.
         if (chance.random(16) == 0) {
             const int n = 2 + static_cast<int>(chance.random(host::kConnections - 1));
+            io.gone[n] = true;
             engine.connectionLost(n);
-            engine.connectionAccepted(engine.numberForNewConnection());
+            accept();
         }
+        if (chance.random(32) == 0)
+            io.backlog[1 + chance.random(host::kConnections)] = host::Engine::kMaxUnsentBytes + 1;
+        if (chance.random(16) == 0)
+            engine.loginTimerTimer(1 + static_cast<int>(chance.random(host::kConnections)));
         for (int tick = 0; tick < 200 && engine.queuedLines() > 0; ++tick)
             engine.socktimerTimer();
         // Let the computer and the pauses move the game on a little between reads.

@@ -27,6 +27,7 @@ void Engine::armComputer()
 
 void Engine::computertimerTimer()
 {
+    Entry entry(*this);
     if (!computertimerRunning_)
         return;
     io_.stopComputertimer();  // one move per arming

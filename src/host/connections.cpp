@@ -67,10 +67,20 @@ bool fitsTables(const Message& message)
 
 } // namespace
 
+void Engine::deliver(int n, const std::string& wire)
+{
+    // A connection that is gone, or that stopped reading, is skipped; the rest still get theirs.
+    if (!isConnection(n) || !state_.records[n].open || closing_[n] || overfull_[n])
+        return;
+    io_.send(n, wire);
+    if (io_.unsent(n) > kMaxUnsentBytes)
+        overfull_[n] = true;
+}
+
 void Engine::sendTo(int n, const Message& message)
 {
-    if (n >= 1 && n <= kRefused && state_.records[n].open && fitsTables(message))
-        io_.send(n, message.wire());
+    if (isConnection(n) && fitsTables(message))
+        deliver(n, message.wire());
 }
 
 void Engine::sendAll(const Message& message)
@@ -80,17 +90,44 @@ void Engine::sendAll(const Message& message)
     const std::string wire = message.wire();
     // Checked one by one: a connection lost while this goes out is skipped, the rest still get it.
     for (int n = 1; n <= kConnections; ++n)
-        if (state_.records[n].open)
-            io_.send(n, wire);
+        deliver(n, wire);
 }
 
-void Engine::disconnectsock(int n)
+void Engine::disconnectsock(int n, bool dropQueued)
 {
     if (!isConnection(n) || !state_.records[n].open)
         return;
+    if (dropQueued) {
+        std::erase_if(queue_, [n](const QueuedLine& queued) { return queued.n == n; });
+        queuedPerConnection_[n] = 0;
+        if (closing_[n]) {
+            // Its loss was waiting behind the lines just dropped.
+            finishLoss(n);
+            return;
+        }
+    }
+    if (closing_[n])
+        return;
     io_.close(n);
     // The socket normally reports the loss from inside close; if it did not, handle it here.
-    connectionLost(n);
+    lose(n);
+}
+
+// Closes, as lost, every connection that has stopped reading what it is sent. Each loss is
+// announced to the others, which may leave yet another one over the bound.
+void Engine::closeOverfull()
+{
+    ++depth_;
+    for (bool again = true; again;) {
+        again = false;
+        for (int n = 1; n <= kConnections; ++n)
+            if (overfull_[n] && state_.records[n].open && !closing_[n]) {
+                std::fprintf(stderr, "host: connection %d does not read what it is sent; closed\n", n);
+                disconnectsock(n);
+                again = true;
+            }
+    }
+    --depth_;
 }
 
 // --- Accepting and losing connections ---
@@ -105,6 +142,7 @@ int Engine::numberForNewConnection() const
 
 void Engine::connectionAccepted(int n)
 {
+    Entry entry(*this);
     if (n == kRefused) {
         io_.send(kRefused, Message("CMD_full").field("").wire());
         io_.close(kRefused);
@@ -117,24 +155,64 @@ void Engine::connectionAccepted(int n)
     record.open = true;
     record.name.clear();
     framers_[n].clear();
+    closing_[n] = false;
+    overfull_[n] = false;
+    loginSent_[n] = false;
     sendTo(n, Message("CMD_sendlogininfo").field(n));
+    // A connection that never logs in would hold its seat, dealt into the game, with nobody to move.
+    loginTimerRunning_[n] = true;
+    io_.startLoginTimer(n, kLoginDeadline);
+}
+
+void Engine::loginTimerTimer(int n)
+{
+    Entry entry(*this);
+    if (!isConnection(n) || !loginTimerRunning_[n])
+        return;
+    loginTimerRunning_[n] = false;
+    io_.stopLoginTimer(n);
+    if (state_.records[n].open && !closing_[n] && !loginSent_[n])
+        disconnectsock(n);
 }
 
 void Engine::connectionLost(int n)
 {
-    if (!isConnection(n) || !state_.records[n].open)
+    Entry entry(*this);
+    lose(n);
+}
+
+void Engine::lose(int n)
+{
+    if (!isConnection(n) || !state_.records[n].open || closing_[n])
         return;
+    if (loginTimerRunning_[n]) {
+        loginTimerRunning_[n] = false;
+        io_.stopLoginTimer(n);
+    }
+    framers_[n].clear();  // an unfinished message never will be
+    if (queuedPerConnection_[n] == 0) {
+        finishLoss(n);
+        return;
+    }
+    // What it said before it went (a goodbye, a last play) is still heard by the others, in its
+    // turn; then they learn it left. The number stays taken until then, so no later holder of it
+    // is credited with those lines.
+    closing_[n] = true;
+    queue_.push_back(QueuedLine{n, {}, true});
+    wakeDispatcher();
+}
+
+void Engine::finishLoss(int n)
+{
     auto& record = state_.records[n];
     // Marked closed before anything is sent, so a loss reported again from inside a send is a no-op.
     record.open = false;
+    closing_[n] = false;
+    overfull_[n] = false;
+    loginSent_[n] = false;
     const std::string name = std::move(record.name);
     record.name.clear();
     record.watching = false;
-
-    // Its queued lines go with it: a later holder of the number must not be credited with them.
-    framers_[n].clear();
-    std::erase_if(queue_, [n](const QueuedLine& queued) { return queued.n == n; });
-    queuedPerConnection_[n] = 0;
 
     sendAll(Message("CMD_playerdisconnected").field(n).field(name));
 
@@ -146,22 +224,51 @@ void Engine::connectionLost(int n)
 
 // --- Receive queue and dispatcher ---
 
+namespace {
+
+// A login that names the connection it came from: the one thing a new connection must send.
+bool isLoginFrom(std::string_view line, int n)
+{
+    const auto [verb, payload] = game::splitLine(line);
+    FieldReader fields(payload);
+    return verb == "CMD_logininfo" && fromSender(fields, n);
+}
+
+} // namespace
+
 void Engine::Sock1Read(int n, std::string_view bytes)
 {
-    if (!isConnection(n) || !state_.records[n].open)
+    Entry entry(*this);
+    if (!isConnection(n) || !state_.records[n].open || closing_[n])
         return;
     std::vector<std::string> lines;
     const bool fits = framers_[n].feed(bytes, lines);
     if (!fits || queuedPerConnection_[n] + lines.size() > kMaxQueuedLines) {
-        // A line longer than any message of ours, or a flood: this connection goes, nobody else.
-        disconnectsock(n);
+        // A line longer than any message of ours, or a flood: this connection goes, nobody else,
+        // and its queued lines with it. A flooder that comes back again and again must not keep
+        // the dispatcher busy with a hundred lines per visit while honest tables wait.
+        disconnectsock(n, true);
         return;
     }
     if (lines.empty())
         return;
     queuedPerConnection_[n] += lines.size();
-    for (auto& line : lines)
+    for (auto& line : lines) {
+        if (!loginSent_[n] && isLoginFrom(line, n)) {
+            // Sent in time; it is handled in its turn.
+            loginSent_[n] = true;
+            if (loginTimerRunning_[n]) {
+                loginTimerRunning_[n] = false;
+                io_.stopLoginTimer(n);
+            }
+        }
         queue_.push_back(QueuedLine{n, std::move(line)});
+    }
+    wakeDispatcher();
+}
+
+void Engine::wakeDispatcher()
+{
     if (!socktimerRunning_) {
         // An idle dispatcher sleeps; the first line wakes it at once.
         socktimerRunning_ = true;
@@ -172,11 +279,16 @@ void Engine::Sock1Read(int n, std::string_view bytes)
 
 void Engine::socktimerTimer()
 {
+    Entry entry(*this);
     if (!queue_.empty()) {
         QueuedLine queued = std::move(queue_.front());
         queue_.pop_front();
-        --queuedPerConnection_[queued.n];
-        dispatch(queued.n, queued.line);
+        if (queued.loss)
+            finishLoss(queued.n);
+        else {
+            --queuedPerConnection_[queued.n];
+            dispatch(queued.n, queued.line);
+        }
     }
     if (queue_.empty()) {
         if (socktimerRunning_)
@@ -323,8 +435,9 @@ void Engine::kickhim(int n, std::string_view payload)
     if (n != 1 || !fromSender(fields, n))
         return;
     const auto victim = fields.nextInt();
+    // The hosting table removes the player: nothing more of theirs is shown, queued or not.
     if (victim && isConnection(*victim))
-        disconnectsock(*victim);
+        disconnectsock(*victim, true);
 }
 
 void Engine::justwatch(int n, std::string_view payload)

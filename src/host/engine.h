@@ -79,6 +79,10 @@ public:
     static constexpr int kDispatchInterval = 10;
     static constexpr int kTimer1Interval = 1000;
     static constexpr std::size_t kMaxQueuedLines = 100;
+    // A connection that has not sent its login this long after being accepted is closed.
+    static constexpr int kLoginDeadline = 15000;
+    // A connection with more than this waiting to be sent is not reading: it is closed.
+    static constexpr std::size_t kMaxUnsentBytes = std::size_t{1} << 20;
 
     explicit Engine(HostIo& io, std::uint32_t seed = 0);
     Engine(const Engine&) = delete;
@@ -92,16 +96,19 @@ public:
     // "CMD_full+" when the number is kRefused.
     void connectionAccepted(int n);
     // Bytes received on connection n: cut into lines and queued. A connection that overflows
-    // the line length or the queue is closed and handled as lost.
+    // the line length or the queue is closed and handled as lost, and what it queued is dropped.
     void Sock1Read(int n, std::string_view bytes);
-    // The socket of connection n reported "Socket Closed". Safe to call more than once and from
-    // inside HostIo::close.
+    // The socket of connection n reported "Socket Closed" (or the host closed it for not reading
+    // or not logging in). Lines it sent before it went are still handled, in their turn, then the
+    // loss; until then its number stays taken and nothing more is sent to it. Safe to call more
+    // than once and from inside HostIo::close.
     void connectionLost(int n);
 
     // --- Timer handlers ---
     void socktimerTimer();      // handles one queued line
     void timer1Timer();         // the pauses after a round and after a double
     void computertimerTimer();  // one computer move
+    void loginTimerTimer(int n);  // connection n's login deadline
 
     // --- State and settings ---
     const HostState& state() const { return state_; }
@@ -121,12 +128,22 @@ private:
     struct QueuedLine {
         int n;
         std::string line;
+        bool loss = false;  // not a line: connection n went away here
     };
+    // Marks a call from outside; when the outermost one ends, connections that stopped reading
+    // are closed (never in the middle of a handler).
+    class Entry;
 
     // Sending (connections.cpp)
     void sendTo(int n, const game::Message& message);
     void sendAll(const game::Message& message);
-    void disconnectsock(int n);
+    void deliver(int n, const std::string& wire);
+    // Closes connection n as lost. dropQueued: the host removes it, so nothing it queued is heard.
+    void disconnectsock(int n, bool dropQueued = false);
+    void lose(int n);
+    void finishLoss(int n);
+    void closeOverfull();
+    void wakeDispatcher();
     void dispatch(int n, std::string_view line);
 
     // Connection handlers (connections.cpp)
@@ -178,10 +195,30 @@ private:
     std::array<game::Framer, kConnections + 1> framers_;
     std::array<std::size_t, kConnections + 1> queuedPerConnection_{};
     std::deque<QueuedLine> queue_;
+    std::array<bool, kConnections + 1> loginSent_{};
+    std::array<bool, kConnections + 1> loginTimerRunning_{};
+    std::array<bool, kConnections + 1> closing_{};   // gone; its loss waits in the queue
+    std::array<bool, kConnections + 1> overfull_{};  // stopped reading; closed at the next chance
+    int depth_ = 0;
     bool socktimerRunning_ = false;
     bool socktimerFirstTick_ = false;
     bool timer1Running_ = false;
     bool computertimerRunning_ = false;
+};
+
+class Engine::Entry {
+public:
+    explicit Entry(Engine& engine) : engine_(engine) { ++engine_.depth_; }
+    ~Entry()
+    {
+        if (--engine_.depth_ == 0)
+            engine_.closeOverfull();
+    }
+    Entry(const Entry&) = delete;
+    Entry& operator=(const Entry&) = delete;
+
+private:
+    Engine& engine_;
 };
 
 // A login name as the host stores it: "+" and control bytes become "_" (they would break the seat

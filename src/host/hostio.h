@@ -2,6 +2,7 @@
 // Everything the host engine asks of the world. The host form adapts it to sockets and QTimers;
 // tests adapt it to a recorder and call the engine's timer handlers themselves.
 
+#include <cstddef>
 #include <string>
 
 namespace host {
@@ -13,6 +14,8 @@ public:
     // One whole message, terminator included, to connection n (1..9, or 10 while it is refused).
     // Must not throw: a connection whose socket is already gone is simply skipped.
     virtual void send(int n, const std::string& wire) = 0;
+    // Bytes given to send(n) that the network has not taken yet; 0 once the socket is gone.
+    virtual std::size_t unsent(int n) = 0;
     // Closes connection n. The socket may report the loss back (Engine::connectionLost) before this
     // returns; the engine copes with either order.
     virtual void close(int n) = 0;
@@ -24,6 +27,9 @@ public:
     virtual void stopTimer1() = 0;
     virtual void startComputertimer(int milliseconds) = 0;
     virtual void stopComputertimer() = 0;
+    // One per connection: the time a new connection has to send its login.
+    virtual void startLoginTimer(int n, int milliseconds) = 0;
+    virtual void stopLoginTimer(int n) = 0;
 
     // Read from the hosting table each time they are needed: its version text and its bot speed.
     virtual std::string version() = 0;

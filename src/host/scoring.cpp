@@ -69,6 +69,7 @@ int Engine::getaverage() const
 
 void Engine::timer1Timer()
 {
+    Entry entry(*this);
     if (!timer1Running_)
         return;
     if (--state_.countdown >= 1)

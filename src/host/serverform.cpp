@@ -11,6 +11,10 @@ TServer::TServer(QObject* parent) : QObject(parent), engine_(*this, game::Random
     connect(&socktimer, &QTimer::timeout, this, [this] { engine_.socktimerTimer(); });
     connect(&timer1, &QTimer::timeout, this, [this] { engine_.timer1Timer(); });
     connect(&computertimer, &QTimer::timeout, this, [this] { engine_.computertimerTimer(); });
+    for (int n = 1; n <= host::kConnections; ++n) {
+        loginTimers_[n].setSingleShot(true);
+        connect(&loginTimers_[n], &QTimer::timeout, this, [this, n] { engine_.loginTimerTimer(n); });
+    }
 }
 
 TServer::~TServer()
@@ -18,6 +22,8 @@ TServer::~TServer()
     socktimer.stop();
     timer1.stop();
     computertimer.stop();
+    for (QTimer& timer : loginTimers_)
+        timer.stop();
     // The sockets would report their closing to an engine that is going away: silence them first.
     for (TSock*& sock : sockets_)
         if (sock) {
@@ -83,8 +89,23 @@ void TServer::tempsockInfo(TSock* sender, TSocketInfo /*info*/, const std::strin
     // second report of a lost connection, say) must not end its successor.
     if (n < 1 || n > host::kConnections || sockets_[n] != sender)
         return;
-    release(n);
+    // Bytes that came with the close (a goodbye, a last play) are heard before the loss.
+    feedRest(sender, n);
+    if (sockets_[n] == sender)
+        release(n);
     engine_.connectionLost(n);
+}
+
+void TServer::feedRest(TSock* sock, int n)
+{
+    std::string rest;
+    try {
+        rest = sock->Receive();
+    } catch (const ESockException&) {
+        return;  // closed with nothing buffered
+    }
+    if (!rest.empty())
+        engine_.Sock1Read(n, rest);
 }
 
 void TServer::tempsockDisconnect(TSock* sender)
@@ -122,6 +143,23 @@ void TServer::release(int n)
     sock->OnInfo = nullptr;
     sock->OnDisconnect = nullptr;
     sock->deleteLater();
+}
+
+std::size_t TServer::unsent(int n)
+{
+    return n >= 1 && n <= host::kRefused && sockets_[n] ? sockets_[n]->PendingOutput() : 0;
+}
+
+void TServer::startLoginTimer(int n, int milliseconds)
+{
+    if (n >= 1 && n <= host::kConnections)
+        loginTimers_[n].start(milliseconds);
+}
+
+void TServer::stopLoginTimer(int n)
+{
+    if (n >= 1 && n <= host::kConnections)
+        loginTimers_[n].stop();
 }
 
 std::string TServer::version() { return versionProvider ? versionProvider() : std::string("1.0.4"); }

@@ -54,13 +54,19 @@ private:
     void stopTimer1() override { timer1.stop(); }
     void startComputertimer(int milliseconds) override { computertimer.start(milliseconds); }
     void stopComputertimer() override { computertimer.stop(); }
+    std::size_t unsent(int n) override;
+    void startLoginTimer(int n, int milliseconds) override;
+    void stopLoginTimer(int n) override;
     std::string version() override;
     int botSpeed() override;
 
     // Forgets a connection's socket and lets it go once its own event is over.
     void release(int n);
+    // Hands the engine what a closing socket received but nobody read yet.
+    void feedRest(TSock* sock, int n);
 
     host::Engine engine_;
     // The socket under each connection number; 10 only while it is turned away.
     std::array<TSock*, host::kRefused + 1> sockets_{};
+    std::array<QTimer, host::kConnections + 1> loginTimers_;
 };

@@ -82,6 +82,12 @@ public:
 
     // The port a listening socket is bound to (PortName "0" lets the system choose, for tests).
     int LocalPort() const;
+    // The platform's socket handle, -1 while closed.
+    int Handle() const { return fd_; }
+    // Received bytes not yet taken by Receive.
+    std::size_t PendingInput() const { return inBuf_.size(); }
+    // Bytes queued by Send that the network has not taken yet.
+    std::size_t PendingOutput() const { return outBuf_.size(); }
     // Dotted address of the last accepted peer.
     const std::string& LastRemoteAddress() const { return lastRemoteAddress_; }
 

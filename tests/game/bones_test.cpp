@@ -122,10 +122,23 @@ TEST(Random, FollowsTheGeneratorFormula)
     EXPECT_EQ(zero.random(0), 0u);
 }
 
-TEST(Random, StaysInRange)
+TEST(Random, ReplaysTheSequenceWorkedOutByHandAndScalesToTheRange)
 {
-    Random rng(Random::timeOfDaySeed());
-    for (int i = 0; i < 10000; ++i)
-        EXPECT_LT(rng.random(3), 3u);
+    // From seed 2^32 - 1: the state wraps to 2^32 - 134775813 + 1 = 4160191484, and
+    // random(3) = 3 * 4160191484 / 2^32 = 2.9..., so 2. Later states by the same rule, mod 2^32.
+    Random rng(0xFFFFFFFFu);
+    const std::pair<std::uint32_t, std::uint32_t> draws[] = {
+        {3, 2}, {3, 0}, {3, 1}, {3, 0}, {3, 2}, {3, 0}, {3, 1}, {3, 2},
+        {55, 17},                  // state 1369248244: 55 * 1369248244 / 2^32 = 17.5...
+        {1, 0},                    // one choice only
+        {0xFFFFFFFFu, 2960221401}, // the upper half of (2^32 - 1) * 2960221402 is that state less one
+        {2, 1}};
+    const std::uint32_t states[] = {4160191484u, 866343917u, 2231304098u, 567969323u, 3754609368u, 105731641u,
+                                    2042630942u, 4086028183u, 1369248244u, 3304270277u, 2960221402u, 3775356995u};
+    for (std::size_t i = 0; i < std::size(draws); ++i) {
+        EXPECT_EQ(rng.random(draws[i].first), draws[i].second) << i;
+        EXPECT_EQ(rng.state(), states[i]) << i;
+    }
+    // Seeded from the time of day: milliseconds since midnight, below one day's worth.
     EXPECT_LT(Random::timeOfDaySeed(), 24u * 60 * 60 * 1000);
 }

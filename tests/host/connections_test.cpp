@@ -86,27 +86,115 @@ TEST_F(HostTest, MessagesNamingAnotherSenderOrBadNumbersChangeNothing)
                              Transcript{"close 2", "1 CMD_playerdisconnected+2+P2", "3 CMD_playerdisconnected+2+P2"}));
 }
 
-TEST_F(HostTest, AFloodClosesOnlyItsConnectionAndTakesItsQueuedLinesAlong)
+TEST_F(HostTest, WhatALostConnectionSentIsHeardBeforeItsLoss)
+{
+    table(3);
+    start();
+    arrange(2, 1, 9);
+    seat(2).hand = {10, 12};  // 0|9 fits the spinner
+    // A goodbye and a last play are queued, then the connection drops, half a message pending.
+    engine.Sock1Read(2, "CMD_chat+2+bye\xFF" "CMD_playbone+2+1+1+1+\xFF" "CMD_chat+2+half");
+    engine.Sock1Read(3, "CMD_chat+3+hi\xFF");
+    engine.connectionLost(2);
+    engine.connectionLost(2);
+    EXPECT_EQ(io.take(), (Transcript{}));
+    EXPECT_EQ(engine.numberForNewConnection(), 4);  // still taken: nobody else can speak as 2 yet
+    drain();
+    const auto others = [](const std::string& text) { return Transcript{"1 " + text, "3 " + text}; };
+    EXPECT_EQ(io.take(), (others("CMD_chat+2+P2 chats: bye") + others("CMD_heplayed+2+1+10+1+1+t+1+") +
+                             others("CMD_nextplayer+3+1+f+t+t+1+1+1+") + others("CMD_chat+3+P3 chats: hi") +
+                             others("CMD_playerdisconnected+2+P2")));
+    // The next holder of the number starts clean: not logged in, no half line of the last one.
+    EXPECT_EQ(connect(), 2);
+    feed(2, "CMD_chat+2+x");
+    EXPECT_EQ(io.take(), (Transcript{"2 CMD_sendlogininfo+2"} + toAll("CMD_chat+2+ chats: x", 3)));
+}
+
+TEST_F(HostTest, AFloodOrAKickClosesOnlyThatConnectionAndDropsWhatItMust)
 {
     table(4);
+    // A flood: nothing it queued is heard, not even what came before the read that broke the bound.
+    engine.Sock1Read(3, "CMD_chat+3+before\xFF");
+    engine.Sock1Read(1, "CMD_chat+1+mine\xFF");
     std::string flood;
-    for (int i = 0; i < 101; ++i)
+    for (int i = 0; i < 100; ++i)
         flood += "CMD_chat+3+x\xFF";
     engine.Sock1Read(3, flood);
-    EXPECT_EQ(io.take(), (Transcript{"close 3", "1 CMD_playerdisconnected+3+P3", "2 CMD_playerdisconnected+3+P3",
-                                     "4 CMD_playerdisconnected+3+P3"}));
+    drain();
+    const auto others = [](int gone, const std::string& text) {
+        Transcript lines;
+        for (int n = 1; n <= 4; ++n)
+            if (n != gone)
+                lines.push_back(std::to_string(n) + " " + text);
+        return lines;
+    };
+    EXPECT_EQ(io.take(), (Transcript{"close 3"} + others(3, "CMD_playerdisconnected+3+P3") +
+                             others(3, "CMD_chat+1+P1 chats: mine")));
     EXPECT_EQ(engine.queuedLines(), 0u);
 
-    // The next holder of number 4 is not credited with the lines (or half line) of the last.
-    engine.Sock1Read(4, "CMD_chat+4+one\xFF" "CMD_chat+4+th");
-    engine.Sock1Read(1, "CMD_chat+1+here\xFF");
-    engine.connectionLost(4);
-    EXPECT_EQ(connect(), 3);
-    EXPECT_EQ(connect(), 4);
-    engine.Sock1Read(4, "ree+\xFF");
-    io.take();
+    // A line longer than any message: the same.
+    engine.Sock1Read(2, "CMD_chat+2+ok\xFF");
+    engine.Sock1Read(2, std::string(5000, 'x'));
     drain();
-    EXPECT_EQ(io.take(), toAll("CMD_chat+1+P1 chats: here", 4));
+    EXPECT_EQ(io.take(), (Transcript{"close 2", "1 CMD_playerdisconnected+2+P2", "4 CMD_playerdisconnected+2+P2"}));
+
+    // The hosting table removes a player: nothing more of theirs is shown, queued or not.
+    engine.Sock1Read(1, "CMD_kickhim+1+4+\xFF");
+    engine.Sock1Read(4, "CMD_chat+4+spam\xFF" "CMD_chat+4+spam\xFF");
+    drain();
+    EXPECT_EQ(io.take(), (Transcript{"close 4", "1 CMD_playerdisconnected+4+P4"}));
+    EXPECT_EQ(engine.queuedLines(), 0u);
+}
+
+TEST_F(HostTest, AConnectionThatNeverLogsInIsClosedAtItsDeadline)
+{
+    table(1);
+    EXPECT_EQ(connect(), 2);
+    EXPECT_EQ(io.login[2], 15000);
+    start();
+    passes({1});
+    // Seat 2 is dealt in and holds the turn, and nobody moves for it.
+    const auto sent = io.take();
+    ASSERT_GE(sent.size(), 3u);
+    EXPECT_EQ(sent[3], "1 CMD_startround+1+55+16+1+t+2+t+3+f+4+f+5+f+6+f");
+    EXPECT_EQ(Transcript(sent.end() - 4, sent.end()),
+              toAll("CMD_hepassed+1+", 2) + toAll("CMD_nextplayer+2+1+t+t+t+1+1+1+", 2));
+
+    // One that has logged in, or whose login is in the queue, is left alone at its deadline.
+    EXPECT_EQ(connect(), 3);
+    feed(3, "CMD_logininfo+3+1.0.4+Cy");
+    EXPECT_EQ(io.login[3], -1);
+    EXPECT_EQ(connect(), 4);
+    engine.Sock1Read(4, "CMD_logininfo+4+1.0.4+Dee\xFF");
+    EXPECT_EQ(io.login[4], -1);
+    engine.loginTimerTimer(3);
+    engine.loginTimerTimer(4);
+    EXPECT_TRUE(seat(4).open);
+    drain();
+    io.take();
+
+    // Seat 2's silence ends like a lost connection: the turn moves on, then the computer plays it.
+    engine.loginTimerTimer(2);
+    engine.loginTimerTimer(2);
+    passes({1});
+    const auto others = [](const std::string& text) { return Transcript{"1 " + text, "3 " + text, "4 " + text}; };
+    EXPECT_EQ(io.take(), (Transcript{"close 2"} + others("CMD_playerdisconnected+2+") +
+                             others("CMD_nextplayer+1+1+t+t+t+1+1+1+") + others("CMD_hepassed+1+") +
+                             others("CMD_nextplayer+2+1+t+t+t+1+1+1+") + Transcript{"computer 1000"}));
+    EXPECT_EQ(io.login[2], -1);
+}
+
+TEST_F(HostTest, AConnectionThatStopsReadingIsClosedAndTheOthersGoOn)
+{
+    table(3);
+    io.backlog[2] = host::Engine::kMaxUnsentBytes;  // 1 MiB waiting: still within the bound
+    feed(1, "CMD_chat+1+a");
+    io.backlog[2] = host::Engine::kMaxUnsentBytes + 1;
+    feed(1, "CMD_chat+1+b");
+    feed(1, "CMD_chat+1+c");
+    EXPECT_EQ(io.take(), (toAll("CMD_chat+1+P1 chats: a", 3) + toAll("CMD_chat+1+P1 chats: b", 3) +
+                             Transcript{"close 2", "1 CMD_playerdisconnected+2+P2", "3 CMD_playerdisconnected+2+P2",
+                                        "1 CMD_chat+1+P1 chats: c", "3 CMD_chat+1+P1 chats: c"}));
 }
 
 TEST_F(HostTest, TheDispatcherHandlesOneLinePerTickAndSleepsWhenIdle)

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +22,8 @@ public:
     Transcript log;
     int speed = 1000;
     int socktimer = -1;  // interval while running, -1 while stopped
+    std::array<std::size_t, 11> backlog{};  // what unsent() answers, per connection
+    std::array<int, 11> login{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};  // as socktimer, per connection
 
     void send(int n, const std::string& wire) override
     {
@@ -32,6 +35,9 @@ public:
         log.push_back("close " + std::to_string(n));
         engine->connectionLost(n);  // like the socket, from inside close
     }
+    std::size_t unsent(int n) override { return n >= 0 && n <= 10 ? backlog[n] : 0; }
+    void startLoginTimer(int n, int ms) override { login.at(n) = ms; }
+    void stopLoginTimer(int n) override { login.at(n) = -1; }
     void startSocktimer(int ms) override { socktimer = ms; }
     void stopSocktimer() override { socktimer = -1; }
     void startTimer1(int ms) override { log.push_back("timer1 " + std::to_string(ms)); }

@@ -140,18 +140,127 @@ TEST_F(HostTest, TheComputerExtendsAToePastTheTwentiethPlace)
                                      "computer stop", "1 CMD_heplayed+2+2+30+1+21+t+1+",
                                      "1 CMD_nextplayer+1+2+f+t+t+1+2+2+"}));
 
-    // With a fitting bone on every toe, the first toe examined is the one after a random start.
-    arrange(1, 2, 9);
-    state().board.place(1, 1, 11, false);  // toes show 1, 2 and 3
-    state().board.place(2, 1, 20, false);
-    state().board.place(3, 1, 28, false);
-    seat(2).hand = {13, 21};  // 1|3, 2|3
-    feed(1, "CMD_hepasses+1+");
-    auto generator = engine.random();
-    const int firstToe = static_cast<int>(generator.random(3) + 1) % 3 + 1;
-    const int slot = firstToe == 2 ? 2 : 1;
-    engine.computertimerTimer();
-    const auto played = io.take()[4];
-    EXPECT_EQ(played, "1 CMD_heplayed+2+" + std::to_string(slot) + "+" + std::to_string(slot == 1 ? 13 : 21) + "+" +
-                          std::to_string(firstToe) + "+2+" + (firstToe == 3 ? "t" : "f") + "+1+");
+}
+
+// A seeded game with every seat played by the computer, from the deal through two doubles: the
+// transcript was worked out from the rules by tests/host/golden_start.py, which shares no code
+// with the host (generator, shuffle, deal, both strategies and the random first toe read afresh).
+TEST_F(HostTest, ASeededComputerGameStartsExactlyAsTheRulesSay)
+{
+    const std::string golden = R"(1 CMD_startgame+P1+3+
+1 CMD_startround+1+55+16+1+t+2+t+3+f+4+f+5+f+6+f
+1 CMD_dealmybones+1+1+28+2+51+3+10+4+50+5+7+6+36+7+47+8+42+9+14+10+17+11+8+12+49+13+46+14+11+15+33+16+30
+1 CMD_nextplayer+1+1+t+t+t+1+1+1+
+1 CMD_justwatching+1+1
+1 CMD_nextplayer+2+1+t+t+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+2+10+52+1+1+t+15+
+1 CMD_nextplayer+1+1+f+t+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+1+3+10+2+1+t+15+
+1 CMD_nextplayer+2+1+f+f+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+2+11+54+3+1+t+14+
+1 CMD_nextplayer+1+2+t+t+t+2+2+2+
+computer 1000
+computer stop
+1 CMD_heplayed+1+2+51+3+2+t+14+
+1 CMD_nextplayer+2+2+t+t+t+2+2+3+
+computer 1000
+computer stop
+1 CMD_double+2+1+1+2+2+f+13+
+timer1 1000
+timer1 stop
+1 CMD_beginagain+1+
+1 CMD_nextplayer+1+1+t+t+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+1+5+7+1+1+f+13+
+1 CMD_nextplayer+2+1+f+t+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+2+6+3+2+1+f+12+
+1 CMD_nextplayer+1+1+f+f+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+1+11+8+3+1+f+12+
+1 CMD_nextplayer+2+2+t+t+t+2+2+2+
+computer 1000
+computer stop
+1 CMD_heplayed+2+3+38+3+2+t+11+
+1 CMD_nextplayer+1+2+t+t+t+2+2+3+
+computer 1000
+computer stop
+1 CMD_heplayed+1+6+36+3+3+f+11+
+1 CMD_nextplayer+2+2+t+t+t+2+2+4+
+computer 1000
+computer stop
+1 CMD_double+2+5+41+3+4+f+10+
+timer1 1000
+timer1 stop
+1 CMD_beginagain+41+
+1 CMD_nextplayer+1+1+t+t+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+1+8+42+1+1+f+10+
+1 CMD_nextplayer+2+1+f+t+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+2+9+6+2+1+t+9+
+1 CMD_nextplayer+1+1+f+f+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+1+16+30+3+1+t+9+
+1 CMD_nextplayer+2+2+t+t+t+2+2+2+
+computer 1000
+computer stop
+1 CMD_heplayed+2+8+4+2+2+f+8+
+1 CMD_nextplayer+1+2+t+t+t+2+3+2+
+computer 1000
+computer stop
+1 CMD_heplayed+1+7+47+1+2+f+8+
+1 CMD_nextplayer+2+2+t+t+t+3+3+2+
+computer 1000
+computer stop
+1 CMD_heplayed+2+7+21+3+2+t+7+
+1 CMD_nextplayer+1+2+t+t+t+3+3+3+
+computer 1000
+computer stop
+1 CMD_double+1+1+28+2+3+f+7+
+timer1 1000
+timer1 stop
+1 CMD_beginagain+28+
+1 CMD_nextplayer+2+1+t+t+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+2+16+34+1+1+f+6+
+1 CMD_nextplayer+1+1+f+t+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_heplayed+1+15+33+2+1+f+6+
+1 CMD_nextplayer+2+1+f+f+t+1+1+1+
+computer 1000
+computer stop
+1 CMD_hepassed+2+
+1 CMD_nextplayer+1+1+f+f+t+1+1+1+
+computer 1000)";
+    table(1);
+    start();
+    feed(1, "CMD_justwatch+1+1");
+    for (int step = 0; step < 24; ++step) {
+        if (!io.log.empty() && io.log.back() == "timer1 1000")
+            tick1(3);
+        else
+            engine.computertimerTimer();
+    }
+    Transcript expected;
+    for (std::size_t at = 0; at < golden.size();) {
+        const auto end = std::min(golden.find('\n', at), golden.size());
+        expected.push_back(golden.substr(at, end - at));
+        at = end + 1;
+    }
+    EXPECT_EQ(io.take(), expected);
 }
