@@ -214,8 +214,9 @@ TEST(HostSockets, ATableThatNeverReadsIsClosedAndTheOthersKeepBeingServed)
         ASSERT_TRUE(waitFor([&] { return a->lines.size() >= before + 50; }));
         relayed += 50 * text.size();
         for (TSock* accepted : host.server.Sock1.findChildren<TSock*>())
-            if (accepted->Tag == 2)
+            if (accepted->Tag == 2) {
                 EXPECT_LE(accepted->PendingOutput(), (1u << 20) + 4096u);
+            }
     }
     EXPECT_TRUE(seen(gone));
     EXPECT_LT(relayed, 2u << 20);
