@@ -3,12 +3,12 @@
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "rawtable.h"
+#include "table/chatpanel.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -55,7 +55,7 @@ TEST_F(ProgramTest, SoloHostRemovesASpectatorFromTheSpyListAndStartsAGameFromThe
     find<QMenu>(program.spylist, "popup_kick")->close();
     EXPECT_TRUE(others.back()->disconnected());
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.spectators()->stringList().isEmpty(); }, 20000));
-    EXPECT_TRUE(find<QTextBrowser>(chat, "mainchat")->toPlainText().contains("Guest has left."));
+    EXPECT_TRUE(find<ChatView>(chat, "mainchat")->toPlainText().contains("Guest has left."));
 
     // Start Game opens the dialog, and Enter starts the game it shows.
     find<QAction>(chat, "StartGame1")->trigger();
