@@ -151,7 +151,7 @@ QString ChatView::pieceKinds(int line) const
         return kinds;
     for (const Piece& piece : lines_[static_cast<std::size_t>(line)].pieces)
         if (piece.picture >= 0)
-            kinds += QLatin1Char('S') + QString::number(piece.picture, 16);
+            kinds += QLatin1Char('S') + QString::number(piece.picture);
         else
             kinds += piece.link >= 0 ? QLatin1Char('L') : QLatin1Char('T');
     return kinds;
@@ -512,6 +512,8 @@ void ChatView::mouseReleaseEvent(QMouseEvent* event)
         QAbstractScrollArea::mouseReleaseEvent(event);
         return;
     }
+    if (selecting_)
+        cursor_ = positionAt(event->position().toPoint());
     selecting_ = false;
     const int link = pressedLink_;
     pressedLink_ = -1;

@@ -52,7 +52,7 @@ public:
     int styleAt(int line, int character) const;
     QColor colourAt(int line, int character) const;
     // What each piece of a line is, in order: 'T' text, 'L' link, 'S' smiley followed by its
-    // picture number in hex ("TTLS2T"); for tests and the benchmark.
+    // picture number ("TTLS2T"); for tests and the benchmark.
     QString pieceKinds(int line) const;
     // The text of link n (document order from 0), trailing blank included; empty when there is none.
     QString linkText(int link) const;

@@ -2,6 +2,10 @@
 // paragraphs.
 #include "tablefixture.h"
 
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+
 namespace {
 
 // The colour the view paints a word of a line with now.
@@ -36,4 +40,52 @@ TEST_F(TableTest, ChatLinesShowNameTextAndColourOnePerParagraph)
 
     feed({"CMD_chat+12+Zed chats: hi|clRed", "CMD_chat+x+Zed chats: hi|clRed", "CMD_chat+Zed"});
     EXPECT_EQ(chatLines().size(), 6) << "lines that name no connection are dropped";
+}
+
+TEST_F(TableTest, TheChatSendsThroughTheTablesConnectionAndItsOptionsSaveSettings)
+{
+    // Without a connection a phrase button reports the socket's error and stays ready.
+    EXPECT_THROW(table->chatPanel().b_phrase1Click(1), ESockException);
+    EXPECT_TRUE(table->phraseReady());
+
+    login(3);
+    auto* input = find<QLineEdit>(QStringLiteral("mychat"));
+    input->setText(QStringLiteral("/me waves"));
+    QTest::keyClick(input, Qt::Key_Return);
+    ASSERT_TRUE(host.waitForMessage("CMD_action+3+waves|clBlack"));
+    QTest::mouseClick(find(QStringLiteral("b_phrase2")), Qt::LeftButton);
+    ASSERT_TRUE(host.waitForMessage("CMD_action+3+says: Good One!|clBlack"));
+
+    int saves = 0, phraseSaves = 0;
+    table->onSaveSettings = [&] { ++saves; };
+    table->onSavePhrases = [&] { ++phraseSaves; };
+    auto* options = find<QMenu>(QStringLiteral("Options1"));
+    const auto entry = [&](const char* name) { return table->findChild<QAction*>(QString::fromLatin1(name)); };
+    QStringList captions;
+    for (QAction* action : options->actions())
+        captions.append(action->menu() ? action->menu()->title() : action->text());
+    EXPECT_TRUE(captions.contains(QStringLiteral("Text Color")));
+    EXPECT_TRUE(captions.contains(QStringLiteral("Text Size")));
+    EXPECT_TRUE(captions.contains(QStringLiteral("Scroll Chat Off")));
+    EXPECT_TRUE(captions.contains(QStringLiteral("Clear Main Chat")));
+    entry("N14")->trigger();
+    EXPECT_EQ(table->chatPanel().textSize(), 14);
+    table->chatPanel().chooseColour = [](const QColor&) { return std::optional<QColor>(Qt::red); };
+    entry("TextColor1")->trigger();
+    EXPECT_EQ(saves, 2);
+    table->applyTextSize(12);
+    EXPECT_TRUE(entry("N12")->isChecked());
+    EXPECT_TRUE(entry("N14")->isChecked());
+    EXPECT_EQ(saves, 2);
+
+    // The editor's Done: every phrase, an empty one too, then the phrases are written.
+    QStringList edited = table->chatPanel().phrases();
+    edited[2] = QString();
+    edited[8] = QStringLiteral("/me bows");
+    table->applyPhrases(edited);
+    EXPECT_EQ(table->chatPanel().phrases(), edited);
+    EXPECT_EQ(phraseSaves, 1);
+    table->chatPanel().phrasePauseTimer();
+    QTest::mouseClick(find(QStringLiteral("b_phrase9")), Qt::LeftButton);
+    ASSERT_TRUE(host.waitForMessage("CMD_action+3+bows|clRed"));
 }
