@@ -36,15 +36,33 @@ ChatView::ChatView(QWidget* parent) : QAbstractScrollArea(parent)
 void ChatView::updateFonts()
 {
     metrics_.clear();
+    for (auto& widths : latinWidths_)
+        widths.fill(-1);
     for (std::size_t n = 0; n < styles_.size(); ++n) {
         QFont font(QStringLiteral("Arial"));
         font.setStyleHint(QFont::SansSerif);
         font.setPointSize(styles_[n].pointSize);
         font.setBold(styles_[n].bold);
         font.setUnderline(styles_[n].underline);
+        font.setKerning(false);
         fonts_[n] = font;
         metrics_.emplace_back(font, viewport());
     }
+}
+
+qreal ChatView::advance(int style, const QString& text) const
+{
+    std::array<qreal, 256>& widths = latinWidths_[static_cast<std::size_t>(style)];
+    qreal sum = 0;
+    for (QChar c : text) {
+        if (c.unicode() > 0xFF)
+            return metrics(style).horizontalAdvance(text);
+        qreal& width = widths[c.unicode()];
+        if (width < 0)
+            width = metrics(style).horizontalAdvance(c);
+        sum += width;
+    }
+    return sum;
 }
 
 void ChatView::setStyleColour(int n, const QColor& colour)
@@ -206,25 +224,25 @@ ChatView::Layout ChatView::layoutLine(const Line& line) const
         QString shown = word;
         while (shown.endsWith(QLatin1Char(' ')))
             shown.chop(1);
-        const qreal inked = fm.horizontalAdvance(shown);
+        const qreal inked = advance(piece.style, shown);
         if (x + inked > right && x > left)
             newRow();
         int from = static_cast<int>(piece.start), length = piece.length;
         // A word wider than a whole row is broken where the row ends.
-        while (left + fm.horizontalAdvance(line.text.mid(from, length).trimmed()) > right && length > 1) {
+        while (left + advance(piece.style, line.text.mid(from, length).trimmed()) > right && length > 1) {
             int fits = 1;
-            while (fits < length && x + fm.horizontalAdvance(line.text.mid(from, fits + 1)) <= right)
+            while (fits < length && x + advance(piece.style, line.text.mid(from, fits + 1)) <= right)
                 ++fits;
             extents.back().ascent = std::max(extents.back().ascent, fm.ascent());
             extents.back().descent = std::max(extents.back().descent, fm.descent());
-            add(static_cast<int>(i), from, fits, fm.horizontalAdvance(line.text.mid(from, fits)));
+            add(static_cast<int>(i), from, fits, advance(piece.style, line.text.mid(from, fits)));
             from += fits;
             length -= fits;
             newRow();
         }
         extents.back().ascent = std::max(extents.back().ascent, fm.ascent());
         extents.back().descent = std::max(extents.back().descent, fm.descent());
-        add(static_cast<int>(i), from, length, fm.horizontalAdvance(line.text.mid(from, length)));
+        add(static_cast<int>(i), from, length, advance(piece.style, line.text.mid(from, length)));
     }
 
     qreal top = 0;
@@ -334,9 +352,8 @@ void ChatView::paintEvent(QPaintEvent* event)
                 if (piece.picture >= 0) {
                     selected = box;
                 } else {
-                    const QFontMetricsF& fm = metrics(piece.style);
-                    const qreal x0 = fragment.x + fm.horizontalAdvance(line.text.mid(fragment.from, from - fragment.from));
-                    const qreal x1 = fragment.x + fm.horizontalAdvance(line.text.mid(fragment.from, to - fragment.from));
+                    const qreal x0 = fragment.x + advance(piece.style, line.text.mid(fragment.from, from - fragment.from));
+                    const qreal x1 = fragment.x + advance(piece.style, line.text.mid(fragment.from, to - fragment.from));
                     selected = QRectF(x0, box.top(), x1 - x0, box.height());
                 }
             }
@@ -397,10 +414,9 @@ ChatView::Position ChatView::positionAt(const QPoint& point) const
         const Piece& piece = line.pieces[static_cast<std::size_t>(fragment.piece)];
         if (piece.picture >= 0)
             return {index, point.x() < fragment.x + fragment.width / 2 ? fragment.from : fragment.from + fragment.length};
-        const QFontMetricsF& fm = metrics(piece.style);
         qreal previous = fragment.x;
         for (int k = 1; k <= fragment.length; ++k) {
-            const qreal next = fragment.x + fm.horizontalAdvance(line.text.mid(fragment.from, k));
+            const qreal next = fragment.x + advance(piece.style, line.text.mid(fragment.from, k));
             if (point.x() < (previous + next) / 2)
                 return {index, fragment.from + k - 1};
             previous = next;

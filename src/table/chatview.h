@@ -121,6 +121,9 @@ private:
     const QFont& font(int style) const { return fonts_[static_cast<std::size_t>(style)]; }
     const QFontMetricsF& metrics(int style) const { return metrics_[static_cast<std::size_t>(style)]; }
     void updateFonts();
+    // A text's width in a style. Chat travels as Latin-1 and the fonts do not kern, so a width is
+    // the sum of its characters' advances, each measured once; other text is measured whole.
+    qreal advance(int style, const QString& text) const;
     int textWidth() const;
     Layout layoutLine(const Line& line) const;
     void relayoutAll();
@@ -146,6 +149,7 @@ private:
     int pressedLink_ = -1;
     QPoint pressPoint_;
 
+    mutable std::array<std::array<qreal, 256>, chat::kStyleCount> latinWidths_{};
     mutable std::array<QPixmap, 18> smileys_{};
     mutable qreal smileyRatio_ = 0;
 };
