@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 class Opener {
 public:
@@ -18,6 +19,8 @@ public:
 class QtOpener : public Opener {
 public:
     bool open(const QString& address) override;
+    // What open() hands to the desktop for that address; an invalid URL for an empty one.
+    static QUrl urlFor(const QString& address);
 };
 
 // Remembers every address in order; open() answers with `answer`. For tests.

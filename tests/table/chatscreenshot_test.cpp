@@ -29,8 +29,8 @@ TEST_F(TableTest, ScreenshotOfABusyChat)
     feed({"CMD_existingplayers+1+Hal+0+2+Bob+0+4+Di+0", "CMD_newplayerinfo+3+Ann+0",
           "CMD_chat+1+Hal chats: welcome all :)#10 good luck|clNavy",
           "CMD_chat+2+Bob chats: rules at www.example.com/chickenfoot :)#19|clMaroon",
-          "CMD_action+4+Di says: Way To Go!|$00008000", "CMD_action+3+Ann dances|clPurple",
-          "CMD_chat+4+Di chats: lol :)#11:)#12 that was close :)#25|$00008000",
+          "CMD_action+4+Di says: Way To Go!|clTeal", "CMD_action+3+Ann dances|clPurple",
+          "CMD_chat+4+Di chats: lol :)#11:)#12 that was close :)#25|clTeal",
           "CMD_chat+1+Hal chats: scores are on http://example.org/tally too|clNavy"});
 
     QDir().mkpath(QStringLiteral(TILVARO_SCREENSHOT_DIR));
