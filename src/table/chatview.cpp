@@ -536,3 +536,26 @@ void ChatView::mouseReleaseEvent(QMouseEvent* event)
     if (link >= 0 && linkAt(event->position().toPoint()) == link && onLinkClicked)
         onLinkClicked(link);
 }
+
+void ChatView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || lines_.empty()) {
+        QAbstractScrollArea::mouseDoubleClickEvent(event);
+        return;
+    }
+    // A word ends at a blank, a full stop, a semicolon, a comma, a colon, a bracket, a brace or a
+    // double quote.
+    static const QString delimiters = QStringLiteral(" .;,:(){}\"");
+    const Position at = positionAt(event->position().toPoint());
+    const QString& text = lines_[static_cast<std::size_t>(at.line)].text;
+    int from = at.offset, to = at.offset;
+    while (from > 0 && !delimiters.contains(text.at(from - 1)))
+        --from;
+    while (to < text.size() && !delimiters.contains(text.at(to)))
+        ++to;
+    anchor_ = {at.line, from};
+    cursor_ = {at.line, to};
+    selecting_ = false;
+    pressedLink_ = -1;
+    viewport()->update();
+}

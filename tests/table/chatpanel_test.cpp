@@ -3,6 +3,7 @@
 #include "platform/messagebox.h"
 #include "platform/opener.h"
 #include "table/chatpanel.h"
+#include "table/smileys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -304,8 +305,30 @@ TEST_F(ChatPanelTest, SelectAllCopyAndDraggingAcrossALine)
     panel->Copy1Click();
     EXPECT_EQ(QApplication::clipboard()->text(), "Hal chats:  first www.x.org ");
 
+    // A double click selects the word between the delimiters.
+    QTest::mouseDClick(surface, Qt::LeftButton, {}, QPoint(8, link.center().y()));
+    panel->Copy1Click();
+    EXPECT_EQ(QApplication::clipboard()->text(), "Hal");
+
     action("ClearMainChat2")->trigger();
     EXPECT_EQ(view()->toPlainText(), "");
+}
+
+TEST_F(ChatPanelTest, SmileysAreEighteenDifferentPicturesAtEveryPixelRatio)
+{
+    QList<QImage> seen;
+    for (int n = 0; n < 18; ++n) {
+        const QPixmap plain = smileyPicture(n, 1.0);
+        const QPixmap sharp = smileyPicture(n, 2.0);
+        EXPECT_EQ(plain.size(), QSize(17, 16));
+        EXPECT_EQ(sharp.size(), QSize(34, 32)) << "drawn for the screen's pixels, not enlarged";
+        EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(17, 16));
+        const QImage picture = plain.toImage();
+        EXPECT_FALSE(seen.contains(picture)) << "picture " << n << " repeats another";
+        seen.append(picture);
+    }
+    EXPECT_EQ(smileyPicture(18).toImage(), seen[0]);
+    EXPECT_EQ(smileyPicture(-1).toImage(), seen[0]);
 }
 
 TEST_F(ChatPanelTest, TextColorAsksTheDialogColoursTheInputAndSaves)

@@ -89,3 +89,16 @@ TEST_F(TableTest, TheChatSendsThroughTheTablesConnectionAndItsOptionsSaveSetting
     QTest::mouseClick(find(QStringLiteral("b_phrase9")), Qt::LeftButton);
     ASSERT_TRUE(host.waitForMessage("CMD_action+3+bows|clRed"));
 }
+
+TEST_F(TableTest, TheChatPanelLeavesThePassButtonSeatRowsAndChatterButtonToTheMouse)
+{
+    QWidget* main = find(QStringLiteral("panel_main"));
+    QWidget* pass = find(QStringLiteral("button_pass"));
+    pass->show();
+    EXPECT_EQ(main->childAt(390, 380), pass);
+    EXPECT_EQ(main->childAt(400, 515), find(QStringLiteral("b_phrase10")));
+    EXPECT_EQ(main->childAt(270, 440), find(QStringLiteral("label_playername5")));
+    EXPECT_EQ(main->childAt(300, 495), find(QStringLiteral("b_phrase1")));
+    EXPECT_EQ(main->childAt(500, 515), find(QStringLiteral("mychat")));
+    EXPECT_EQ(main->childAt(760, 515), find(QStringLiteral("button_smilies")));
+}
