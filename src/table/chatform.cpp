@@ -5,6 +5,7 @@
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "table/artwork.h"
+#include "table/chatpanel.h"
 #include "table/tablewidgets.h"
 #include "table/wiretext.h"
 
@@ -57,12 +58,6 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     if (!version_)
         version_ = [] { return QStringLiteral("1.0.4"); };
 
-    // Notices and seat lines start in Arial 10; link words are green and underlined.
-    for (ChatStyle& style : chatStyles_)
-        style.colour = Qt::black;
-    chatStyles_[4].colour = QColor(0, 128, 0);
-    chatStyles_[4].underline = true;
-
     buildLayout();
     buildMenus();
     buildSeatPopup();
@@ -94,12 +89,6 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     connectTimer_->setSingleShot(true);
     connectTimer_->setInterval(kConnectTimeoutMs);
     connect(connectTimer_, &QTimer::timeout, this, &Tchat::connectTimerTimer);
-
-    phrasePause_ = new QTimer(this);
-    phrasePause_->setObjectName(QStringLiteral("phrasepause"));
-    phrasePause_->setSingleShot(true);
-    phrasePause_->setInterval(kPhrasePauseMs);
-    connect(phrasePause_, &QTimer::timeout, this, [this] { phraseReady_ = true; });
 
     clearall();
 }
@@ -133,10 +122,24 @@ void Tchat::setHosting(bool hosting)
     StartGame1->setEnabled(hosting);
 }
 
-void Tchat::startPhrasePause()
+// ---- The chat: short forwards to its panel -------------------------------------------------------
+
+void Tchat::addlinetochat(const QString& line, const QColor& colour) { chatPanel_->addlinetochat(line, colour); }
+
+void Tchat::chatrecieved(std::string_view payload) { chatPanel_->chatrecieved(payload); }
+
+bool Tchat::phraseReady() const { return chatPanel_->phraseReady(); }
+
+void Tchat::startPhrasePause() { chatPanel_->startPhrasePause(); }
+
+void Tchat::applyTextSize(int points) { chatPanel_->applyTextSize(points); }
+
+void Tchat::applyPhrases(const QStringList& phrases)
 {
-    phraseReady_ = false;
-    phrasePause_->start();
+    for (int n = 1; n <= ChatPanel::kPhraseCount; ++n)
+        chatPanel_->setPhrase(n, phrases.value(n - 1));
+    if (onSavePhrases)
+        onSavePhrases();
 }
 
 int Tchat::handSlotAt(int place) const

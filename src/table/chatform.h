@@ -8,8 +8,8 @@
 // The implementation is split by concern: chatform.cpp (the window, its menus, the connection,
 // the dispatcher and the seat list), tablelayout.cpp (where every control sits), shell.cpp
 // (start-up, hosting, joining, the lobby link, closing), administration.cpp (the seat popup,
-// Just Watch, Bot Speed, removing players), hand.cpp, boardview.cpp, gameflow.cpp, chatview.cpp
-// and sounds.cpp.
+// Just Watch, Bot Speed, removing players), hand.cpp, boardview.cpp, gameflow.cpp and sounds.cpp.
+// The chat with its phrase buttons is a panel of its own (chatpanel.h) that the table owns.
 
 #include "game/board.h"
 #include "game/message.h"
@@ -38,10 +38,10 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPainter;
-class QTextBrowser;
 class QTimer;
 
 class AreaContent;
+class ChatPanel;
 class BoneImage;
 class ClickImage;
 class HScrollBox;
@@ -97,7 +97,8 @@ public:
     std::function<void()> onShowGameStart;              // Start Game while logged in
     std::function<void()> onLoadSettings;               // the host confirmed this table's own entry
     std::function<void(const QString&)> onAddGame;      // a game ended: "addtomine" or the winner's name
-    std::function<void()> onSaveSettings;               // a sound option or the bot speed changed
+    std::function<void()> onSaveSettings;               // a sound option, the bot speed or a chat option changed
+    std::function<void()> onSavePhrases;                // the phrase editor's Done applied the nine phrases
     std::function<void()> onShowTally, onShowSpyList, onShowPhrases, onShowHelp, onShowAbout;
     std::function<void()> onBannerClick;                // the banner at the lower left
     std::function<void()> onShowDownload;               // a solo start offers the lobby
@@ -153,9 +154,8 @@ public:
     void setBotSpeed(int milliseconds);
 
     // The pause after a phrase button: one phrase at most per pause.
-    bool phraseReady() const { return phraseReady_; }
+    bool phraseReady() const;
     void startPhrasePause();
-    static constexpr int kPhrasePauseMs = 2000;
 
     // ---- Connection and dispatch ---------------------------------------------------------------
 
@@ -177,6 +177,14 @@ public:
     // One chat line: a code ("0" for the table's own notices, 1 to 9 for a seat), "+", the text.
     void addlinetochat(const QString& line, const QColor& colour);
     void addNotice(const QString& text) { addlinetochat(QStringLiteral("0+") + text, systemLineColor()); }
+    // The chat and its phrase buttons: text size, chat colour and phrases for the settings file.
+    ChatPanel& chatPanel() { return *chatPanel_; }
+    const ChatPanel& chatPanel() const { return *chatPanel_; }
+    // The settings' text size: all styles, and the "Text Size" entry of that caption checked.
+    void applyTextSize(int points);
+    // The phrase editor's "Done": the nine texts become the buttons' phrases (empty ones too),
+    // then onSavePhrases writes them.
+    void applyPhrases(const QStringList& phrases);
 
     // ---- State the tests and other windows read --------------------------------------------------
 
@@ -200,13 +208,6 @@ private:
     struct Place {
         bool free = true;
         int slot = -1;
-    };
-
-    struct ChatStyle {
-        QColor colour;
-        bool bold = false;
-        bool underline = false;
-        int pointSize = 10;
     };
 
     // tablelayout.cpp
@@ -303,9 +304,8 @@ private:
     void hideTurnIndicators();
     void showRoundCounter(const QString& round);
 
-    // chatview.cpp
+    // the chat panel's handler for relayed lines
     void chatrecieved(std::string_view payload);
-    void recolourStyle(int style);
 
     // sounds.cpp
     void buildSoundMenus(QMenu* options);
@@ -339,8 +339,6 @@ private:
     game::Framer framer_;
     std::deque<std::string> receivedlist;
     QTimer* Timer1 = nullptr;
-    bool phraseReady_ = true;
-    QTimer* phrasePause_ = nullptr;
     QStringListModel spectators_;
 
     // Hand
@@ -359,8 +357,6 @@ private:
     // Options
     int turnSound_ = 0;
     int botSpeed_ = 1000;
-    bool scrollChatOff_ = false;
-    std::array<ChatStyle, 15> chatStyles_{};
 
     // Widgets (indices 1 to 6 for the seat rows, 1 to 3 for the toe markers)
     QWidget* panel_main = nullptr;
@@ -384,8 +380,7 @@ private:
     std::array<QLabel*, kSeatCount + 1> image_eyes{};
     QLabel* label_status = nullptr;
     ClickImage* button_pass = nullptr;
-    QTextBrowser* mainchat = nullptr;
-    QLineEdit* mychat = nullptr;
+    ChatPanel* chatPanel_ = nullptr;
     ClickImage* b_phrase10 = nullptr;
     QMenu* popup_sounds = nullptr;
     ClickImage* Image5 = nullptr;

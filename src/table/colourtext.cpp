@@ -65,3 +65,28 @@ std::optional<std::uint32_t> readColourText(std::string_view text)
         return std::nullopt;
     return static_cast<std::uint32_t>(value);
 }
+
+std::string writeColourText(std::uint32_t value)
+{
+    for (const NamedColour& named : kNamed)
+        if (named.value == value)
+            return std::string(named.name);
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text = "$";
+    for (int shift = 28; shift >= 0; shift -= 4)
+        text += digits[(value >> shift) & 0xF];
+    return text;
+}
+
+std::uint32_t colourValue(const QColor& colour)
+{
+    const QColor rgb = colour.toRgb();
+    return static_cast<std::uint32_t>(rgb.red()) | static_cast<std::uint32_t>(rgb.green()) << 8 |
+           static_cast<std::uint32_t>(rgb.blue()) << 16;
+}
+
+QColor colourFromValue(std::uint32_t value)
+{
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}

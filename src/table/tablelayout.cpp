@@ -1,17 +1,16 @@
 // Where every control of the table window sits. All positions are pixels in the main panel
 // (780 x 531), or in the content of the board and hand areas where said.
 #include "table/artwork.h"
+#include "table/chatpanel.h"
 #include "table/chatform.h"
 #include "table/tablewidgets.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QFrame>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
@@ -148,25 +147,15 @@ void Tchat::buildLayout()
     button_pass->hide();
     connect(button_pass, &ClickImage::clicked, this, [this] { button_passClick(); });
 
-    // Chat: the view in its frame, and the input under it.
-    auto* chatFrame = new QFrame(panel_main);
-    chatFrame->setObjectName(QStringLiteral("mainchatframe"));
-    chatFrame->setGeometry(428, 369, 348, 134);
-    chatFrame->setFrameShape(QFrame::Box);
-    chatFrame->setLineWidth(1);
-    mainchat = new QTextBrowser(chatFrame);
-    mainchat->setObjectName(QStringLiteral("mainchat"));
-    mainchat->setGeometry(1, 1, 345, 131);
-    mainchat->setFrameShape(QFrame::NoFrame);
-    mainchat->setOpenLinks(false);
-    mainchat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    mainchat->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    mainchat->setStyleSheet(QStringLiteral("QTextBrowser { background: rgb(226, 228, 182); }"));
-    mainchat->document()->setDocumentMargin(5);
-    mychat = new QLineEdit(panel_main);
-    mychat->setObjectName(QStringLiteral("mychat"));
-    mychat->setGeometry(427, 505, 318, 22);
-    mychat->setText(QStringLiteral("<Enter Chat Here>"));
+    // Chat: the view in its frame, the input under it, the smiley button and the phrase buttons.
+    chatPanel_ = new ChatPanel(boxes_, artwork_->phraseButton, panel_main);
+    chatPanel_->loggedIn = [this] { return loggedIn_; };
+    chatPanel_->ownSeat = [this] { return ownSeat_; };
+    chatPanel_->send = [this](const game::Message& message) { sendToHost(message); };
+    chatPanel_->onSettingsChanged = [this] {
+        if (onSaveSettings)
+            onSaveSettings();
+    };
 
     // The chatter sound button sits with the phrase buttons, second row, last column.
     b_phrase10 = new ClickImage(panel_main);
@@ -257,20 +246,13 @@ void Tchat::buildMenus()
     botSpeedItems_[1]->setChecked(true);
 
     options->addSeparator();
-    // The chat's colour, text size and scrolling entries are wired with the chat.
-    item(options, "TextColor1", QStringLiteral("Text Color"))->setEnabled(false);
+    options->addAction(chatPanel_->textColourEntry());
     QMenu* textSize = options->addMenu(QStringLiteral("Text Size"));
     textSize->setObjectName(QStringLiteral("TextSize1"));
-    for (const char* points : {"8", "10", "12", "14"})
-        item(textSize, (std::string("N") + points).c_str(), QString::fromLatin1(points))->setEnabled(false);
-    QAction* scrollOff = item(options, "ScrollChatOff1", QStringLiteral("Scroll Chat Off"));
-    scrollOff->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    scrollOff->setCheckable(true);
-    connect(scrollOff, &QAction::toggled, this, [this](bool on) { scrollChatOff_ = on; });
-    connect(item(options, "ClearMainChat1", QStringLiteral("Clear Main Chat")), &QAction::triggered, this, [this] {
-        mainchat->clear();
-        mychat->setFocus();
-    });
+    for (QAction* size : chatPanel_->textSizeEntries())
+        textSize->addAction(size);
+    options->addAction(chatPanel_->scrollChatOffEntry());
+    options->addAction(chatPanel_->clearMainChatEntry());
     connect(item(options, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")), &QAction::triggered,
             this, [this] { ResetScreenLocation1Click(); });
     options->addSeparator();

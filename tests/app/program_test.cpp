@@ -3,13 +3,13 @@
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "rawtable.h"
+#include "table/chatpanel.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -57,7 +57,7 @@ TEST_F(ProgramTest, SoloHostRemovesASpectatorFromTheSpyListAndStartsAGameFromThe
     find<QMenu>(program.spylist, "popup_kick")->close();
     EXPECT_TRUE(others.back()->disconnected());
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.spectators()->stringList().isEmpty(); }, 20000));
-    EXPECT_TRUE(find<QTextBrowser>(chat, "mainchat")->toPlainText().contains("Guest has left."));
+    EXPECT_TRUE(find<ChatView>(chat, "mainchat")->toPlainText().contains("Guest has left."));
 
     // Start Game opens the dialog, and Enter starts the game it shows.
     find<QAction>(chat, "StartGame1")->trigger();

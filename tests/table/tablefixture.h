@@ -7,13 +7,13 @@
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "table/chatform.h"
+#include "table/chatpanel.h"
 
 #include <QLabel>
 #include <QScrollArea>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
-#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -93,7 +93,7 @@ protected:
             marks += shown(QString::fromLatin1(widget)) ? QLatin1Char('+') : QLatin1Char('-');
         return marks;
     }
-    QString chat() const { return find<QTextBrowser>(QStringLiteral("mainchat"))->toPlainText(); }
+    QString chat() const { return table->chatPanel().view()->toPlainText(); }
     // The chat's paragraphs without the blanks the view puts around names and texts.
     QStringList chatLines() const
     {
