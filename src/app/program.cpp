@@ -3,6 +3,7 @@
 #include "platform/datafolder.h"
 #include "platform/messagebox.h"
 #include "table/artwork.h"
+#include "table/chatpanel.h"
 
 #include <QDir>
 
@@ -26,7 +27,7 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
       download(&chat),
       gamestart(&chat, chat.artwork().tableBackground),
       help(&chat),
-      phrases(&chat),
+      phrases(&chat, chat.artwork().tableBackground),
       spylist(chat.spectators(), chat.artwork().tableBackground, &chat),
       settings(QDir(dataFolder).filePath(QStringLiteral("briskolobby.ini")), settingsLink),
       boxes_(boxes)
@@ -42,7 +43,12 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
     spylist.setKicking([this](int seat) { chat.kicking(seat); });
     chat.onShowTally = [this] { present(&tallylist); };
     chat.onShowSpyList = [this] { present(&spylist); };
-    chat.onShowPhrases = [this] { present(&phrases); };
+    chat.onShowPhrases = [this] {
+        phrases.setPhrases(chat.chatPanel().phrases());
+        present(&phrases);
+    };
+    phrases.setDone([this](const QStringList& texts) { chat.applyPhrases(texts); });
+    chat.onSavePhrases = [this] { reportSaveFailure(settings.savePhrases()); };
     chat.onShowHelp = [this] { present(&help); };
     chat.onShowAbout = [this] { present(&about); };
     chat.onLoadSettings = [this] { settings.load(); };

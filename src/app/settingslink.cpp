@@ -3,6 +3,8 @@
 #include "dialogs/gamestartform.h"
 #include "platform/workarea.h"
 #include "table/chatform.h"
+#include "table/chatpanel.h"
+#include "table/colourtext.h"
 
 QRect SettingsLink::windowBounds() const { return table_.frameGeometry(); }
 
@@ -28,3 +30,15 @@ bool SettingsLink::playSounds() const { return table_.playSounds(); }
 void SettingsLink::setPlaySounds(bool on) { table_.setPlaySounds(on); }
 bool SettingsLink::chatterSounds() const { return table_.playChatterSounds(); }
 void SettingsLink::setChatterSounds(bool on) { table_.setPlayChatterSounds(on); }
+
+std::optional<int> SettingsLink::textSize() const { return table_.chatPanel().textSize(); }
+void SettingsLink::applyTextSize(int points) { table_.chatPanel().applyTextSize(points); }
+
+std::optional<QString> SettingsLink::chatColourText() const
+{
+    return QString::fromStdString(writeColourText(colourValue(table_.chatPanel().chatColour())));
+}
+
+void SettingsLink::setChatColour(const QColor& colour) { table_.chatPanel().setChatColour(colour); }
+std::optional<QString> SettingsLink::phrase(int n) const { return table_.chatPanel().phrase(n); }
+void SettingsLink::setPhrase(int n, const QString& text) { table_.chatPanel().setPhrase(n, text); }

@@ -1,7 +1,6 @@
 #pragma once
-// The settings' view of the running program: the table window's place, sounds and bot speed, and
-// the game start dialog's choices. The chat's text size, colour and phrases are the chat panel's
-// and are not linked here yet, so their stored keys stay as they are.
+// The settings' view of the running program: the table window's place, sounds and bot speed, the
+// chat's text size, colour and phrases, and the game start dialog's choices.
 
 #include "table/settings.h"
 
@@ -29,6 +28,12 @@ public:
     void setPlaySounds(bool on) override;
     bool chatterSounds() const override;
     void setChatterSounds(bool on) override;
+    std::optional<int> textSize() const override;
+    void applyTextSize(int points) override;
+    std::optional<QString> chatColourText() const override;
+    void setChatColour(const QColor& colour) override;
+    std::optional<QString> phrase(int n) const override;
+    void setPhrase(int n, const QString& text) override;
 
 private:
     Tchat& table_;

@@ -4,6 +4,7 @@
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "platform/workarea.h"
+#include "table/chatpanel.h"
 
 #include <QAction>
 #include <QFile>
@@ -66,12 +67,26 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
         entry(*first, "PlaySounds1")->trigger();
         first->gamestart.setRounds(6);
         first->gamestart.checkit(QStringLiteral("image_newcomers2"));
+        entry(*first, "N12")->trigger();
+        first->chat.chatPanel().setChatColour(QColor(0x12, 0x34, 0x56));
         first->gamestart.button_startClick();
+        // The phrase editor writes the phrases, and only they.
+        first->chat.findChild<QAction*>(QStringLiteral("PrhaseList1"))->trigger();
+        ASSERT_TRUE(first->phrases.isVisible());
+        QStringList phrases = first->phrases.phrases();
+        phrases[2] = QStringLiteral("Well played, partner");
+        first->phrases.setPhrases(phrases);
+        first->phrases.button_doneClick();
+        EXPECT_EQ(first->chat.chatPanel().phrase(3), QStringLiteral("Well played, partner"));
         first->chat.move(5, 10);
         first->chat.close();
     }
-    EXPECT_EQ(stored(), "[Chickenfoot]\nTop=10\nLeft=5\nWidth=790\nHeight=578\nPlaytoscore=6\nNewcomers=2\n"
-                        "Botspeed=2000\nTurnsound=1\nChatterSounds=true\nPlaysounds=false\n");
+    const QByteArray text = stored();
+    EXPECT_TRUE(text.startsWith("[Chickenfoot]\nTextsize=12\nTop=10\nLeft=5\nWidth=790\nHeight=578\n"
+                                "Textcolor=$00563412\nPlaytoscore=6\nNewcomers=2\nBotspeed=2000\nTurnsound=1\n"
+                                "ChatterSounds=true\nPlaysounds=false\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("\nPhrase3=Well played, partner\n")) << text.toStdString();
 
     auto second = start();
     EXPECT_EQ(second->chat.botSpeed(), 1000);
@@ -84,6 +99,10 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
     EXPECT_EQ(second->gamestart.rounds(), 6);
     EXPECT_EQ(second->gamestart.newcomers(), 2);
     EXPECT_EQ(second->chat.frameGeometry(), QRect(5, 10, 790, 578));
+    EXPECT_EQ(second->chat.chatPanel().textSize(), 12);
+    EXPECT_TRUE(entry(*second, "N12")->isChecked());
+    EXPECT_EQ(second->chat.chatPanel().chatColour(), QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(second->chat.chatPanel().phrase(3), QStringLiteral("Well played, partner"));
     // Not moved since the load: closing writes nothing.
     const QByteArray before = stored();
     QFile::remove(path());
@@ -118,8 +137,10 @@ TEST_F(SettingsProgramTest, BoundsNoScreenCanShowGiveTheDefaultPlaceAndThoseHalf
         // Not where the file said: closing stores where the window is.
         program->chat.close();
     }
-    EXPECT_EQ(stored(), "[Chickenfoot]\nTop=3\nLeft=3\nWidth=790\nHeight=578\nPlaytoscore=10\nNewcomers=1\n"
-                        "Botspeed=1000\nTurnsound=0\nChatterSounds=true\nPlaysounds=true\n");
+    // The keys it held are changed in place; the missing ones follow in their own order.
+    EXPECT_EQ(stored(), "[Chickenfoot]\nTop=3\nLeft=3\nWidth=790\nHeight=578\nTextsize=8\nTextcolor=clBlack\n"
+                        "Playtoscore=10\nNewcomers=1\nBotspeed=1000\nTurnsound=0\nChatterSounds=true\n"
+                        "Playsounds=true\n");
 
     store(QStringLiteral("[Chickenfoot]\nTop=%1\nLeft=%2\nWidth=790\nHeight=578\n")
               .arg(work.top())
