@@ -10,8 +10,8 @@
 // by a login at the start). Bit 6: chatter sounds on. Bit 7: the "New" turn sound.
 //
 // One window serves many inputs, since making one draws all its pictures. Before each input it is
-// brought back to a fresh start: the same messages a newly joined table gets, its chat and
-// spectator list emptied. Every few hundred inputs, and after "CMD_full" closed it, it is made
+// brought back to a fresh start by messages (its login, every seat left, a new game) and its chat
+// and spectator list emptied. Every few hundred inputs, and after "CMD_full" closed it, it is made
 // anew, so what a fresh start cannot reset does not pile up.
 
 #include "game/random.h"
