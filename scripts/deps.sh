@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tilvaro needs to build, run and test, if any are missing.
-# Safe to run again: it does nothing when everything is already there.
+# Safe to run again: it does nothing when everything is already there. As root it installs them;
+# otherwise through sudo where sudo exists; without it, it names what is missing and how to
+# install it, and fails.
 set -euo pipefail
 
 packages=(
@@ -25,9 +27,18 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "deps.sh: these Debian packages are missing: ${missing[*]}" >&2
+    echo "deps.sh: install them as root, then run this again:" >&2
+    echo "    apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo=(sudo)
+fi
+
 echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the game. Arguments are passed to the game.
+# Installs what is missing, builds the program (only the program: no tests, no benchmarks) and
+# starts it. Arguments are passed to the game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
+scripts/build.sh tilvaro
 exec build/tilvaro "$@"

@@ -277,7 +277,9 @@ std::size_t encodeBlock(const std::uint8_t* in, std::size_t n, std::uint8_t* out
 
     if (op > opLimit) {
         out[0] = kStoredBlock;
-        std::memcpy(out + 1, in, n);
+        // An empty chunk may come with no buffer at all, and memcpy must never see a null pointer.
+        if (n > 0)
+            std::memcpy(out + 1, in, n);
         return n + 1;
     }
     return static_cast<std::size_t>(op - out);

@@ -207,7 +207,7 @@ void Tchat::buildMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    const auto item = [this](QMenu* menu, const char* name, const QString& text) {
+    const auto item = [](QMenu* menu, const char* name, const QString& text) {
         QAction* action = menu->addAction(text);
         action->setObjectName(QString::fromLatin1(name));
         return action;
