@@ -55,10 +55,10 @@ bool answeredInformationRequest(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    // The command line belongs to the lobby: Qt gets only the program's name, so a player called
-    // "-platform" or "-reverse" is just a name.
     if (answeredInformationRequest(argc, argv))
         return 0;
+    // The command line belongs to the lobby: Qt gets only the program's name, so a player called
+    // "-platform" or "-reverse" is just a name.
     QStringList parameters;
     for (int i = 1; i < argc; ++i)
         parameters.append(QString::fromLocal8Bit(argv[i]));
