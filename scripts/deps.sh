@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev liblz4-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 # Extra tools, asked for by name: "fuzz" for the libFuzzer build.
 for extra in "$@"; do

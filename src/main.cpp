@@ -7,6 +7,7 @@
 #include "platform/singleinstance.h"
 #include "platform/sound.h"
 
+#include <QIcon>
 #include <QStringList>
 
 #include <cstdio>
@@ -26,10 +27,36 @@ std::optional<int> testPort(const char* variable)
     return port;
 }
 
+// Answers --help and --version, given as the only argument, before anything needs a display.
+// Returns false for every other command line, which belongs to the lobby.
+bool answeredInformationRequest(int argc, char** argv)
+{
+    if (argc != 2)
+        return false;
+    const std::string argument = argv[1];
+    if (argument == "--version") {
+        std::printf("tilvaro %s\n", TILVARO_VERSION);
+        return true;
+    }
+    if (argument == "--help") {
+        std::printf("Usage: tilvaro                       a solo game against the computer\n"
+                    "       tilvaro NAME HOST true        host a table as NAME (HOST is not used)\n"
+                    "       tilvaro NAME HOST false       join the table at HOST as NAME\n"
+                    "       tilvaro --help | --version\n"
+                    "\n"
+                    "Chicken Foot dominoes for up to six players. Games use TCP port 7772;\n"
+                    "anything but exactly \"true\" joins. See tilvaro(6) for the files it keeps.\n");
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (answeredInformationRequest(argc, argv))
+        return 0;
     // The command line belongs to the lobby: Qt gets only the program's name, so a player called
     // "-platform" or "-reverse" is just a name.
     QStringList parameters;
@@ -39,6 +66,12 @@ int main(int argc, char** argv)
     char* qtArgv[] = {argv[0], nullptr};
 
     TilvaroApplication app(qtArgc, qtArgv);
+    // The desktop entry's name, so Wayland and X11 docks match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tilvaro.Tilvaro"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+    QGuiApplication::setWindowIcon(icon);
     SingleInstance instance(QStringLiteral("oksirb"));
     if (instance.anotherInstanceRuns())
         return 0;
