@@ -175,9 +175,9 @@ TEST(RealProgram, TheWindowsPlaceIsLoadedWhenTheHostConfirmsTheTableAndStoredWhe
     }
     // Shown at the default place, which is what the close then stored.
     EXPECT_EQ(stored.toStdString(), (lobbyBefore +
-                          "[Chickenfoot]\r\nLeft=3\r\nTop=3\r\nBotspeed=2000\r\nWidth=790\r\n"
-                          "Height=578\r\nPlaytoscore=10\r\nNewcomers=1\r\nTurnsound=0\r\nChatterSounds=true\r\n"
-                          "Playsounds=true\r\n" +
+                          "[Chickenfoot]\r\nLeft=3\r\nTop=3\r\nBotspeed=2000\r\nTextsize=8\r\nWidth=790\r\n"
+                          "Height=578\r\nTextcolor=clBlack\r\nPlaytoscore=10\r\nNewcomers=1\r\nTurnsound=0\r\n"
+                          "ChatterSounds=true\r\nPlaysounds=true\r\n" +
                           lobbyAfter).toStdString());
 
     // The next run comes back to that place: the window has not moved, so nothing is written.
