@@ -1,10 +1,13 @@
 #include "table/smileys.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <array>
+#include <map>
 
 namespace {
 
@@ -274,10 +277,56 @@ QPixmap smileyPicture(int index, qreal devicePixelRatio)
     return picture;
 }
 
+namespace {
+
+// Draws a smiley only when a menu first needs it, at the size and pixel ratio it is asked for, so
+// the eighteen entries cost nothing until the smiley menu opens.
+class SmileyIconEngine : public QIconEngine {
+public:
+    explicit SmileyIconEngine(int index) : index_(index) {}
+
+    QIconEngine* clone() const override { return new SmileyIconEngine(index_); }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return QSize(kSmileyWidth, kSmileyHeight).scaled(size, Qt::KeepAspectRatio);
+    }
+
+    // `size` is in device pixels here (QIcon has already multiplied it by the screen's ratio).
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal) override
+    {
+        const QSize fitted = QSize(kSmileyWidth, kSmileyHeight).scaled(size, Qt::KeepAspectRatio);
+        const qreal ratio = std::max<qreal>(1.0, qreal(fitted.width()) / kSmileyWidth);
+        const auto key = qRound(ratio * 100);
+        auto found = cache_.find(key);
+        if (found == cache_.end())
+            found = cache_.emplace(key, smileyPicture(index_, ratio)).first;
+        return found->second;
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap picture = scaledPixmap(size, mode, state, 1.0);
+        picture.setDevicePixelRatio(1.0);
+        return picture;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size() * scale, mode, state, scale));
+    }
+
+private:
+    int index_;
+    std::map<int, QPixmap> cache_;
+};
+
+} // namespace
+
 QIcon smileyIcon(int index)
 {
-    QIcon icon;
-    for (qreal ratio : {1.0, 2.0, 3.0})
-        icon.addPixmap(smileyPicture(index, ratio));
-    return icon;
+    if (index < 0 || index >= kSmileyCount)
+        index = 0;
+    return QIcon(new SmileyIconEngine(index));
 }

@@ -13,7 +13,8 @@ constexpr int kSmileyHeight = 16;
 // Picture `index` (0 to 17; anything else draws picture 0) for a screen of that pixel ratio:
 // 17 x 16 logical pixels, ratio times as many real ones.
 QPixmap smileyPicture(int index, qreal devicePixelRatio = 1.0);
-// The same picture at the usual ratios, for menu entries.
+// The same picture as an icon for menu entries, drawn when first shown, at the size and pixel
+// ratio asked for.
 QIcon smileyIcon(int index);
 // What each picture shows ("smile", "wink" ...), for the menu's tooltips and for tests.
 QString smileyName(int index);

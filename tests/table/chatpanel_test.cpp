@@ -329,6 +329,17 @@ TEST_F(ChatPanelTest, SmileysAreEighteenDifferentPicturesAtEveryPixelRatio)
     }
     EXPECT_EQ(smileyPicture(18).toImage(), seen[0]);
     EXPECT_EQ(smileyPicture(-1).toImage(), seen[0]);
+
+    // The menu's entries show the same pictures, drawn for the screen they are shown on.
+    const QList<QAction*> entries = panel->findChild<QMenu*>("popup_smilies")->actions();
+    ASSERT_EQ(entries.size(), 18);
+    for (int n = 0; n < 18; ++n) {
+        const QIcon icon = entries[n]->icon();
+        EXPECT_EQ(icon.pixmap(QSize(17, 16), 1.0).toImage(), seen[n]) << n;
+        const QPixmap sharp = icon.pixmap(QSize(17, 16), 2.0);
+        EXPECT_EQ(sharp.toImage(), smileyPicture(n, 2.0).toImage()) << n;
+        EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(17, 16)) << n;
+    }
 }
 
 TEST_F(ChatPanelTest, TextColorAsksTheDialogColoursTheInputAndSaves)
