@@ -262,6 +262,9 @@ ChatView::Layout ChatView::layoutLine(const Line& line) const
 
 void ChatView::relayoutAll()
 {
+    // A view that showed the newest line keeps showing it in the new size.
+    QScrollBar* bar = verticalScrollBar();
+    const bool atEnd = bar->value() >= bar->maximum();
     laidOutWidth_ = viewport()->width();
     qint64 top = kTopMargin;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
@@ -270,6 +273,8 @@ void ChatView::relayoutAll()
         top += lines_[i].height;
     }
     updateScrollRange();
+    if (atEnd)
+        bar->setValue(bar->maximum());
     viewport()->update();
 }
 

@@ -281,6 +281,15 @@ TEST_F(ChatPanelTest, StylesAreSharedSizedTogetherAndLinesScrollUnlessTurnedOff)
     EXPECT_FALSE(action("ScrollChatOff1")->isChecked());
     show("0+loud line");
     EXPECT_EQ(bar->value(), bar->maximum());
+
+    // A new size keeps the newest line in view, and leaves a reader who scrolled back where they were.
+    const int before = bar->maximum();
+    action("N14")->trigger();
+    EXPECT_GT(bar->maximum(), before);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    bar->setValue(0);
+    action("N10")->trigger();
+    EXPECT_EQ(bar->value(), 0);
 }
 
 TEST_F(ChatPanelTest, SelectAllCopyAndDraggingAcrossALine)
