@@ -19,10 +19,10 @@
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "table/chatform.h"
+#include "table/chatpanel.h"
 #include "table/tablewidgets.h"
 
 #include <QApplication>
-#include <QTextBrowser>
 
 #include <cstddef>
 #include <cstdint>
@@ -93,7 +93,7 @@ void freshStart(Fixture& f, int ownSeat, bool chatterSounds, bool newTurnSound)
         feed(table, "CMD_playerdisconnected+" + std::to_string(seat) + "+x");
     feed(table, "CMD_startgame+Ann+10+");
     table.spectators()->setStringList({});
-    table.findChild<QTextBrowser*>(QStringLiteral("mainchat"))->clear();
+    table.chatPanel().ClearMainChat1Click();
     f.sounds.played.clear();
     f.boxes.shown.clear();
 }
