@@ -68,8 +68,10 @@ int main(int argc, char** argv)
     TilvaroApplication app(qtArgc, qtArgv);
     // The desktop entry's name, so Wayland and X11 docks match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tilvaro.Tilvaro"));
+    // The title bar, task bar and window switcher use the small sizes; the menu and larger views
+    // take the installed icon. Every size given here is decoded and sent to the display at start.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
     QGuiApplication::setWindowIcon(icon);
     SingleInstance instance(QStringLiteral("oksirb"));
