@@ -24,10 +24,10 @@ namespace {
 constexpr std::size_t receiveBlock = 32768;
 constexpr int listenBacklog = 5;
 
-// Host names resolved so far, for the whole process, keyed in lower case.
-std::map<std::string, std::uint32_t>& hostCache()
+// Host names resolved so far, for the whole process, keyed in lower case; the ports are left 0.
+std::map<std::string, std::vector<sockaddr_storage>>& hostCache()
 {
-    static std::map<std::string, std::uint32_t> cache;
+    static std::map<std::string, std::vector<sockaddr_storage>> cache;
     return cache;
 }
 
@@ -43,11 +43,68 @@ bool startsWithDigit(const std::string& text)
     return !text.empty() && text[0] >= '0' && text[0] <= '9';
 }
 
-std::string dotted(const sockaddr_in& address)
+// An IPv4 peer of a dual-stack listener arrives as ::ffff:a.b.c.d and is shown as a.b.c.d.
+std::string addressText(const sockaddr_storage& address)
 {
-    char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &address.sin_addr, text, sizeof text);
+    char text[INET6_ADDRSTRLEN] = {};
+    if (address.ss_family == AF_INET6) {
+        const auto& six = reinterpret_cast<const sockaddr_in6&>(address);
+        if (IN6_IS_ADDR_V4MAPPED(&six.sin6_addr))
+            inet_ntop(AF_INET, &six.sin6_addr.s6_addr[12], text, sizeof text);
+        else
+            inet_ntop(AF_INET6, &six.sin6_addr, text, sizeof text);
+    } else {
+        inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in&>(address).sin_addr, text, sizeof text);
+    }
     return text;
+}
+
+socklen_t lengthOf(const sockaddr_storage& address)
+{
+    return address.ss_family == AF_INET6 ? sizeof(sockaddr_in6) : sizeof(sockaddr_in);
+}
+
+void setPort(sockaddr_storage& address, std::uint16_t port)
+{
+    if (address.ss_family == AF_INET6)
+        reinterpret_cast<sockaddr_in6&>(address).sin6_port = htons(port);
+    else
+        reinterpret_cast<sockaddr_in&>(address).sin_port = htons(port);
+}
+
+sockaddr_storage ipv4(std::uint32_t networkOrder)
+{
+    sockaddr_storage address{};
+    auto& four = reinterpret_cast<sockaddr_in&>(address);
+    four.sin_family = AF_INET;
+    four.sin_addr.s_addr = networkOrder;
+    return address;
+}
+
+// Every address getaddrinfo gives for the name, in its order, without duplicates.
+std::vector<sockaddr_storage> resolve(const std::string& name, int flags)
+{
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = flags;
+    addrinfo* found = nullptr;
+    std::vector<sockaddr_storage> addresses;
+    if (getaddrinfo(name.c_str(), nullptr, &hints, &found) != 0)
+        return addresses;
+    for (const addrinfo* entry = found; entry; entry = entry->ai_next) {
+        if ((entry->ai_family != AF_INET && entry->ai_family != AF_INET6) || entry->ai_addrlen > sizeof(sockaddr_storage))
+            continue;
+        sockaddr_storage address{};
+        std::memcpy(&address, entry->ai_addr, entry->ai_addrlen);
+        const bool seen = std::any_of(addresses.begin(), addresses.end(), [&](const sockaddr_storage& other) {
+            return std::memcmp(&other, &address, sizeof address) == 0;
+        });
+        if (!seen)
+            addresses.push_back(address);
+    }
+    freeaddrinfo(found);
+    return addresses;
 }
 
 bool wouldBlock(int error)
@@ -55,7 +112,18 @@ bool wouldBlock(int error)
     return error == EAGAIN || error == EWOULDBLOCK || error == EINTR;
 }
 
+bool bindListener(int fd, const sockaddr_storage& address)
+{
+    // Lets a host start again at once after a game although its old connections linger in
+    // TIME_WAIT; a port another program listens on stays refused.
+    const int on = 1;
+    setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    return ::bind(fd, reinterpret_cast<const sockaddr*>(&address), lengthOf(address)) == 0;
+}
+
 } // namespace
+
+std::vector<sockaddr_storage> (*TSock::Resolver)(const std::string& name, std::uint16_t port) = nullptr;
 
 const char* socketInfoName(TSocketInfo info)
 {
@@ -163,22 +231,38 @@ void TSock::setListen(bool listen)
     if (blocking_)
         throw ESockException("Listen - Blocking Sockets Not Supported");
 
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(lookupPort());
-    address.sin_addr.s_addr = htonl(INADDR_ANY);
-
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    const std::uint16_t port = lookupPort();
+    // One socket on :: takes IPv6 and IPv4 tables alike. A machine without IPv6 refuses to make
+    // or bind it; then the host listens on IPv4 only.
+    sockaddr_storage address{};
+    auto& six = reinterpret_cast<sockaddr_in6&>(address);
+    six.sin6_family = AF_INET6;
+    six.sin6_addr = in6addr_any;
+    setPort(address, port);
+    bool bound = false;
+    int fd = ::socket(AF_INET6, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd >= 0) {
+        const int off = 0;
+        setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &off, sizeof off);
+        bound = bindListener(fd, address);
+        if (!bound && (errno == EADDRNOTAVAIL || errno == EAFNOSUPPORT)) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+    if (fd < 0) {
+        address = ipv4(htonl(INADDR_ANY));
+        setPort(address, port);
+        fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (fd >= 0)
+            bound = bindListener(fd, address);
+    }
     if (fd < 0)
         throw ESockException("Listen - Could Not Create Socket");
     fd_ = fd;
     ++generation_;
-    // Lets a host start again at once after a game although its old connections linger in
-    // TIME_WAIT; a port another program listens on stays refused.
-    const int on = 1;
-    setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     // After a failure the handle stays open, so a further attempt is refused until Close.
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+    if (!bound)
         throw ESockException("Listen - Error Binding Socket");
     if (::listen(fd, listenBacklog) != 0)
         throw ESockException("Listen - Error Starting Listen");
@@ -198,32 +282,53 @@ bool TSock::Open()
 
     // Both lookups come before the handle exists, so a bad name leaves the socket closed and a
     // later Open can try again.
-    sockaddr_in peer{};
-    peer.sin_family = AF_INET;
-    peer.sin_port = htons(lookupPort());
-    peer.sin_addr.s_addr = lookupHost(hostName_);
+    const std::uint16_t port = lookupPort();
+    peers_ = lookupHost(hostName_, port);
+    nextPeer_ = 0;
+    connectNext(true);
+    return connected_;
+}
 
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        throw ESockException("Open - Could Not Create Socket");
-    const int on = 1;
-    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-    fd_ = fd;
-    ++generation_;
-    sendFailed_ = false;
+// Starts connecting to the next address that takes a connection attempt. An address that fails
+// gives way to the next one silently; only the last one's failure is reported.
+void TSock::connectNext(bool opening)
+{
+    while (nextPeer_ < peers_.size()) {
+        const sockaddr_storage& peer = peers_[nextPeer_++];
+        const bool last = nextPeer_ == peers_.size();
+        const int fd = ::socket(peer.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (fd < 0) {
+            if (!last)
+                continue;
+            if (opening)
+                throw ESockException("Open - Could Not Create Socket");
+            reportError(errno);
+            return;
+        }
+        const int on = 1;
+        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        fd_ = fd;
+        ++generation_;
+        sendFailed_ = false;
 
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&peer), sizeof peer) == 0 || errno == EINPROGRESS) {
-        connecting_ = true;
-        readNotifier_ = new Notifier(fd, QSocketNotifier::Read, this);
-        readNotifier_->setEnabled(false);
-        writeNotifier_ = new Notifier(fd, QSocketNotifier::Write, this);
-        updateWriteNotifier();
-    } else {
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&peer), lengthOf(peer)) == 0 || errno == EINPROGRESS) {
+            connecting_ = true;
+            readNotifier_ = new Notifier(fd, QSocketNotifier::Read, this);
+            readNotifier_->setEnabled(false);
+            writeNotifier_ = new Notifier(fd, QSocketNotifier::Write, this);
+            updateWriteNotifier();
+            return;
+        }
+        const int error = errno;
+        if (!last) {
+            closeHandle();
+            continue;
+        }
         // Refused at once: the same report a refusal arriving later gives, and the socket stays
         // unconnected.
-        reportError(errno);
+        reportError(error);
+        return;
     }
-    return connected_;
 }
 
 bool TSock::Close()
@@ -292,7 +397,7 @@ bool TSock::Accept(TSock*& newSock)
     if (!listening_)
         throw ESockException("Accept - Socket Not In Listening Mode");
 
-    sockaddr_in peer{};
+    sockaddr_storage peer{};
     socklen_t length = sizeof peer;
     const int fd = ::accept4(fd_, reinterpret_cast<sockaddr*>(&peer), &length, SOCK_NONBLOCK | SOCK_CLOEXEC);
     // The accept event stays off between announcing a connection and this call (see acceptEvent).
@@ -302,7 +407,7 @@ bool TSock::Accept(TSock*& newSock)
         report(siAccept, "Could Not Accept Connection");
         return false;
     }
-    lastRemoteAddress_ = dotted(peer);
+    lastRemoteAddress_ = addressText(peer);
 
     auto* sock = new TSock(this);
     const int on = 1;
@@ -329,11 +434,13 @@ bool TSock::Accept(TSock*& newSock)
 
 int TSock::LocalPort() const
 {
-    sockaddr_in address{};
+    sockaddr_storage address{};
     socklen_t length = sizeof address;
     if (fd_ < 0 || getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
         return 0;
-    return ntohs(address.sin_port);
+    if (address.ss_family == AF_INET6)
+        return ntohs(reinterpret_cast<const sockaddr_in6&>(address).sin6_port);
+    return ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port);
 }
 
 void TSock::report(TSocketInfo info, const std::string& message)
@@ -376,33 +483,45 @@ std::uint16_t TSock::lookupPort()
     return ntohs(static_cast<std::uint16_t>(service->s_port));
 }
 
-// Returns the address in network byte order.
-std::uint32_t TSock::lookupHost(const std::string& name)
+// The addresses to try, each with the port: a dotted IPv4 address, an IPv6 literal with or
+// without brackets, or a host name with every address the resolver gives.
+std::vector<sockaddr_storage> TSock::lookupHost(const std::string& name, std::uint16_t port)
 {
-    if (name.empty())
-        return htonl(INADDR_ANY);
-    report(siLookup, "Lookup Of Host " + name);
-    if (startsWithDigit(name)) {
-        in_addr address{};
-        // A malformed address must not turn into a connection to some other machine.
-        if (inet_aton(name.c_str(), &address) == 0)
+    std::vector<sockaddr_storage> addresses;
+    if (name.empty()) {
+        addresses.push_back(ipv4(htonl(INADDR_ANY)));
+    } else {
+        report(siLookup, "Lookup Of Host " + name);
+        if (Resolver) {
+            addresses = Resolver(name, port);
+            if (addresses.empty())
+                throw ESockException("Host Lookup - Could Not Find Host Entry");
+            return addresses;
+        }
+        const bool bracketed = name.size() >= 2 && name.front() == '[' && name.back() == ']';
+        if (bracketed || name.find(':') != std::string::npos) {
+            addresses = resolve(bracketed ? name.substr(1, name.size() - 2) : name, AI_NUMERICHOST);
+        } else if (startsWithDigit(name)) {
+            in_addr address{};
+            // A malformed address must not turn into a connection to some other machine.
+            if (inet_aton(name.c_str(), &address) != 0)
+                addresses.push_back(ipv4(address.s_addr));
+        } else {
+            const std::string key = lowerCase(name);
+            if (auto cached = hostCache().find(key); cached != hostCache().end()) {
+                addresses = cached->second;
+            } else {
+                addresses = resolve(name, 0);
+                if (!addresses.empty())
+                    hostCache()[key] = addresses;
+            }
+        }
+        if (addresses.empty())
             throw ESockException("Host Lookup - Could Not Find Host Entry");
-        return address.s_addr;
     }
-    const std::string key = lowerCase(name);
-    if (auto cached = hostCache().find(key); cached != hostCache().end())
-        return cached->second;
-
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (getaddrinfo(name.c_str(), nullptr, &hints, &found) != 0 || !found)
-        throw ESockException("Host Lookup - Could Not Find Host Entry");
-    const std::uint32_t address = reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr.s_addr;
-    freeaddrinfo(found);
-    hostCache()[key] = address;
-    return address;
+    for (sockaddr_storage& address : addresses)
+        setPort(address, port);
+    return addresses;
 }
 
 bool TSock::closeHandle()
@@ -525,6 +644,11 @@ void TSock::connectEvent()
     if (getsockopt(fd_, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
         error = errno;
     connecting_ = false;
+    if (error != 0 && nextPeer_ < peers_.size()) {
+        closeHandle();
+        connectNext(false);
+        return;
+    }
     if (error != 0) {
         // The socket stays open but unconnected; nothing more will come from it.
         releaseNotifiers();

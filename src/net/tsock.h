@@ -10,10 +10,13 @@
 
 #include <QObject>
 
+#include <sys/socket.h>
+
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 class QSocketNotifier;
 
@@ -88,8 +91,13 @@ public:
     std::size_t PendingInput() const { return inBuf_.size(); }
     // Bytes queued by Send that the network has not taken yet.
     std::size_t PendingOutput() const { return outBuf_.size(); }
-    // Dotted address of the last accepted peer.
+    // Address of the last accepted peer in its family's usual form ("192.0.2.7", "2001:db8::7");
+    // an IPv4 peer of a dual-stack listener reads as IPv4.
     const std::string& LastRemoteAddress() const { return lastRemoteAddress_; }
+
+    // Stands in for the system resolver when set (tests): takes a host name and port and returns
+    // the addresses to try, in order, each with its own port.
+    static std::vector<sockaddr_storage> (*Resolver)(const std::string& name, std::uint16_t port);
 
 private:
     TSocketType socketType_ = stStream;
@@ -114,6 +122,9 @@ private:
     // A hard send error: the read side reports the broken connection; until then the bytes stay
     // queued without waking the write notifier on every pass.
     bool sendFailed_ = false;
+    // The addresses Open found for the host, tried in order until one connects.
+    std::vector<sockaddr_storage> peers_;
+    std::size_t nextPeer_ = 0;
     std::string inBuf_;
     std::string outBuf_;
     // Readable (or a pending connection on a listener) and writable.
@@ -123,7 +134,8 @@ private:
     void report(TSocketInfo info, const std::string& message);
     void reportError(int error);
     std::uint16_t lookupPort();
-    std::uint32_t lookupHost(const std::string& name);
+    std::vector<sockaddr_storage> lookupHost(const std::string& name, std::uint16_t port);
+    void connectNext(bool opening);
     void adoptHandle(int fd, bool connecting);
     bool closeHandle();
     void releaseNotifiers();

@@ -6,9 +6,17 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstddef>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <memory>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -272,6 +280,163 @@ TEST(TSockEvents, HandlersMayCloseAndFreeSocketsFromWithinEvents)
     second.log.clear();
     second.sock.reset();
     EXPECT_EQ(second.log, (Log{"2 Socket Closed"}));
+}
+
+// ---- IPv6 ------------------------------------------------------------------------------------
+
+bool loopbackIpv6()
+{
+    const int fd = ::socket(AF_INET6, SOCK_STREAM, 0);
+    sockaddr_in6 address{};
+    address.sin6_family = AF_INET6;
+    address.sin6_addr = in6addr_loopback;
+    const bool usable = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return usable;
+}
+
+sockaddr_storage socketAddress(const char* text, const std::string& port)
+{
+    sockaddr_storage address{};
+    auto& six = reinterpret_cast<sockaddr_in6&>(address);
+    auto& four = reinterpret_cast<sockaddr_in&>(address);
+    if (inet_pton(AF_INET6, text, &six.sin6_addr) == 1) {
+        six.sin6_family = AF_INET6;
+        six.sin6_port = htons(static_cast<uint16_t>(std::stoi(port)));
+    } else if (inet_pton(AF_INET, text, &four.sin_addr) == 1) {
+        four.sin_family = AF_INET;
+        four.sin_port = htons(static_cast<uint16_t>(std::stoi(port)));
+    }
+    return address;
+}
+
+// The name "two.example" stands for [::1 on a port nobody listens on, 127.0.0.1 on livePort].
+std::string deadPort, livePort;
+std::vector<sockaddr_storage> twoAddresses(const std::string& name, std::uint16_t)
+{
+    if (name != "two.example")
+        return {};
+    return {socketAddress("::1", deadPort), socketAddress("127.0.0.1", livePort)};
+}
+
+struct ResolverGuard {
+    ~ResolverGuard() { TSock::Resolver = nullptr; }
+};
+
+TEST(TSockIpv6, TablesOfBothFamiliesJoinTheSameHost)
+{
+    if (!loopbackIpv6())
+        GTEST_SKIP() << "this machine has no IPv6 loopback (::1)";
+    Host host;
+    Log peers;
+    host.onServed = [&](TSock*) { peers.push_back(host.listener.LastRemoteAddress()); };
+    std::vector<std::unique_ptr<Table>> tables;
+    for (const char* name : {"::1", "127.0.0.1", "[::1]", "0:0:0:0:0:0:0:1"}) {
+        tables.push_back(std::make_unique<Table>(host.port()));
+        tables.back()->sock->setHostName(name);
+        ASSERT_TRUE(tables.back()->open()) << name;
+        ASSERT_TRUE(waitFor([&] { return host.served.size() == tables.size(); })) << name;
+        tables.back()->sock->Send(std::string("from ") + name + "\xFF");
+        ASSERT_TRUE(waitFor([&] { return host.received.find(name) != std::string::npos; })) << name;
+    }
+    EXPECT_EQ(peers, (Log{"::1", "127.0.0.1", "::1", "::1"}));
+    EXPECT_EQ(host.served[1]->HostName(), "127.0.0.1");
+    host.served[0]->Send("to six\xFF");
+    host.served[1]->Send("to four\xFF");
+    ASSERT_TRUE(waitFor([&] { return tables[0]->received == "to six\xFF" && tables[1]->received == "to four\xFF"; }));
+    EXPECT_EQ(tables[2]->log.at(1), "0 Lookup Of Host [::1]");
+}
+
+TEST(TSockIpv6, NameTriesEachAddressAndReportsOnlyTheLastFailure)
+{
+    if (!loopbackIpv6())
+        GTEST_SKIP() << "this machine has no IPv6 loopback (::1)";
+    ResolverGuard guard;
+    TSock::Resolver = twoAddresses;
+    deadPort = Host().port();
+    Host host;
+    livePort = host.port();
+    Table table("7772");
+    table.sock->setHostName("two.example");
+    ASSERT_TRUE(table.open());
+    ASSERT_TRUE(waitFor([&] { return host.served.size() == 1; }));
+    EXPECT_EQ(host.listener.LastRemoteAddress(), "127.0.0.1");
+    EXPECT_EQ(table.log, (Log{"0 Lookup Of Port 7772", "0 Lookup Of Host two.example", "1 Non-Blocking Socket Connected",
+                              "5 Non-Blocking Outgoing Data"}));
+
+    // Both dead: one report, of the last address.
+    livePort = Host().port();
+    Table dead("7772");
+    dead.sock->setHostName("two.example");
+    EXPECT_FALSE(dead.sock->Open());
+    ASSERT_TRUE(waitFor([&] { return dead.log.size() == 3; }));
+    for (int pass = 0; pass < 20; ++pass)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(dead.log, (Log{"0 Lookup Of Port 7772", "0 Lookup Of Host two.example", "7 Error #111 (ECONNREFUSED)"}));
+
+    dead.sock->Close();
+    dead.sock->setHostName("nothing.example");
+    EXPECT_EQ(raised([&] { dead.sock->Open(); }), "Host Lookup - Could Not Find Host Entry");
+}
+
+TEST(TSockIpv6, MalformedLiteralsConnectNowhere)
+{
+    TSock sock;
+    sock.setPortName("7772");
+    for (const char* name : {"1:2:3:4:5:6:7:8:9", "::g", "[::1", "::1]", "[]", "[::1]:7772", "2001:db8::1.5"}) {
+        sock.setHostName(name);
+        EXPECT_EQ(raised([&] { sock.Open(); }), "Host Lookup - Could Not Find Host Entry") << name;
+        EXPECT_EQ(sock.Handle(), -1) << name;
+    }
+}
+
+// A child process whose kernel calls refuse IPv6 sockets as a kernel without IPv6 does.
+// Exit codes: 0 hosted on IPv4, 77 the refusal could not be arranged, others a failure.
+int hostWithoutIpv6()
+{
+    sock_filter filter[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __NR_socket, 0, 3),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[0])),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, AF_INET6, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EAFNOSUPPORT),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+    if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0)
+        return 77;
+    if (::socket(AF_INET6, SOCK_STREAM, 0) >= 0 || errno != EAFNOSUPPORT)
+        return 77;
+    try {
+        TSock listener;
+        listener.setPortName("0");
+        listener.setListen(true);
+        const int raw = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{AF_INET, htons(static_cast<uint16_t>(listener.LocalPort())), {htonl(INADDR_LOOPBACK)}, {}};
+        if (::connect(raw, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            return 2;
+        TSock* served = nullptr;
+        if (!listener.Accept(served) || !served)
+            return 3;
+        return listener.LastRemoteAddress() == "127.0.0.1" ? 0 : 4;
+    } catch (const ESockException&) {
+        return 1;
+    }
+}
+
+TEST(TSockIpv6, HostWithoutIpv6ListensOnIpv4)
+{
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(hostWithoutIpv6());
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "IPv6 sockets could not be refused here (seccomp unavailable)";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1 listen refused, 2 connect failed, 3 accept failed, 4 wrong peer address";
 }
 
 } // namespace
