@@ -139,6 +139,23 @@ TEST(RealProgram, AHostingAndAJoiningCopyMeetAndBothLinkToTheLobby)
     EXPECT_EQ(bob.process.state(), QProcess::Running);
 }
 
+TEST(RealProgram, TablesJoiningOverIpv6AndIpv4MeetAtOneHost)
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHostIPv6, 0))
+        GTEST_SKIP() << "this machine has no IPv6 loopback (::1)";
+    probe.close();
+    const Ports ports;
+    Copy ann(ports, {"Ann", "-", "true"});
+    ASSERT_TRUE(ann.showsSeats(seats({"Ann"})));
+    Copy bob(ports, {"Bob", "::1", "false"});
+    ASSERT_TRUE(bob.showsSeats(seats({"Ann", "Bob"})));
+    Copy cy(ports, {"Cy", "127.0.0.1", "false"});
+    EXPECT_TRUE(cy.showsSeats(seats({"Ann", "Bob", "Cy"})));
+    EXPECT_TRUE(bob.showsSeats(seats({"Ann", "Bob", "Cy"})));
+    EXPECT_TRUE(ann.showsSeats(seats({"Ann", "Bob", "Cy"})));
+}
+
 TEST(RealProgram, TheWindowsPlaceIsLoadedWhenTheHostConfirmsTheTableAndStoredWhenTheHostGoesAway)
 {
     const Ports ports;
