@@ -12,6 +12,7 @@
 // deadline; nothing may then be sent to it.
 
 #include "host/engine.h"
+#include "../readcuts.h"
 
 #include <array>
 #include <cstddef>
@@ -116,14 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         accept();
 
     while (!stream.empty()) {
-        std::size_t length = stream.size();
-        if (cutting == 1)
-            length = 1;
-        else if (cutting == 2)
-            length = 1 + chance.random(64);
-        else if (cutting == 3)
-            length = stream.find('\xFF') == std::string_view::npos ? stream.size() : stream.find('\xFF') + 1;
-        length = length > stream.size() ? stream.size() : length;
+        const std::size_t length = nextReadLength(stream, cutting, chance);
         const auto read = stream.substr(0, length);
         stream.remove_prefix(length);
 

@@ -21,6 +21,7 @@
 #include "table/chatform.h"
 #include "table/chatpanel.h"
 #include "table/tablewidgets.h"
+#include "../readcuts.h"
 
 #include <QApplication>
 
@@ -158,14 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game::Random chance(static_cast<std::uint32_t>(size) * 2654435761u + static_cast<std::uint32_t>(mode));
 
     while (!stream.empty()) {
-        std::size_t length = stream.size();
-        if (cutting == 1)
-            length = 1;
-        else if (cutting == 2)
-            length = 1 + chance.random(64);
-        else if (cutting == 3)
-            length = stream.find('\xFF') == std::string_view::npos ? stream.size() : stream.find('\xFF') + 1;
-        length = length > stream.size() ? stream.size() : length;
+        const std::size_t length = nextReadLength(stream, cutting, chance);
         table.queueReceived(stream.substr(0, length));
         stream.remove_prefix(length);
         // Reads and ticks interleave as the event loop delivers them.
