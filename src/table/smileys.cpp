@@ -39,6 +39,18 @@ void dotEyes(QPainter& p)
     p.drawEllipse(QPointF(10.7, 6.8), 1.05, 1.4);
 }
 
+// Brows slanting down to the nose from (outerX, outerY) and its mirror, over small dot eyes.
+void frowningEyes(QPainter& p, double outerX, double outerY)
+{
+    p.setPen(QPen(kInk, 1.1, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(outerX, outerY), QPointF(7.6, 6.2));
+    p.drawLine(QPointF(17.0 - outerX, outerY), QPointF(9.4, 6.2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawEllipse(QPointF(6.4, 7.6), 0.9, 1.0);
+    p.drawEllipse(QPointF(10.6, 7.6), 0.9, 1.0);
+}
+
 void arcEyes(QPainter& p, bool closedUp)
 {
     p.setPen(QPen(kInk, 1.1, Qt::SolidLine, Qt::RoundCap));
@@ -134,13 +146,7 @@ void drawFeatures(QPainter& p, int index)
         mouth(p, 10.6, 2.2);
         break;
     case 7: // angry
-        p.setPen(QPen(kInk, 1.1, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(4.6, 4.9), QPointF(7.6, 6.2));
-        p.drawLine(QPointF(12.4, 4.9), QPointF(9.4, 6.2));
-        p.setPen(Qt::NoPen);
-        p.setBrush(kInk);
-        p.drawEllipse(QPointF(6.4, 7.6), 0.9, 1.0);
-        p.drawEllipse(QPointF(10.6, 7.6), 0.9, 1.0);
+        frowningEyes(p, 4.6, 4.9);
         mouth(p, 12.0, -2.2);
         break;
     case 8: // crying
@@ -203,13 +209,7 @@ void drawFeatures(QPainter& p, int index)
         p.drawLine(QPointF(12.6, 3.8), QPointF(15.4, 3.8));
         break;
     case 15: // devil
-        p.setPen(QPen(kInk, 1.1, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(4.8, 5.2), QPointF(7.6, 6.2));
-        p.drawLine(QPointF(12.2, 5.2), QPointF(9.4, 6.2));
-        p.setPen(Qt::NoPen);
-        p.setBrush(kInk);
-        p.drawEllipse(QPointF(6.4, 7.6), 0.9, 1.0);
-        p.drawEllipse(QPointF(10.6, 7.6), 0.9, 1.0);
+        frowningEyes(p, 4.8, 5.2);
         mouth(p, 10.2, 3.0);
         break;
     case 16: // angel
