@@ -1,7 +1,431 @@
 #include "dialogs/tallylistform.h"
 
-Ttallylist::Ttallylist(QWidget* parent) : QDialog(parent)
+#include "dialogs/background.h"
+#include "platform/messagebox.h"
+
+#include <QAbstractTableModel>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+// The record as the hidden grid shows it: columns and rows as stored.
+class TallyGridModel : public QAbstractTableModel {
+public:
+    TallyGridModel(const TallyRecord& record, QObject* parent) : QAbstractTableModel(parent), record_(record) {}
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : record_.rowCount(); }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : TallyRecord::kColumns;
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return {};
+        return record_.cell(index.column(), index.row());
+    }
+    void changed()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+
+private:
+    const TallyRecord& record_;
+};
+
+namespace {
+
+const QString kPanelStyle = QStringLiteral(
+    "QFrame#%1 { background: rgb(250, 244, 214); border: 1px solid rgb(90, 70, 30); }");
+const QString kWaiting = QStringLiteral("<Waiting>");
+const QString kScratchName = QStringLiteral("tally.txt");
+
+QFrame* panel(const QString& name, const QRect& place, QWidget* parent)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(place);
+    frame->setStyleSheet(kPanelStyle.arg(name));
+    return frame;
+}
+
+QLabel* label(const QString& text, const QRect& place, QWidget* parent, bool bold = false,
+              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* caption = new QLabel(text, parent);
+    caption->setGeometry(place);
+    caption->setAlignment(alignment);
+    if (bold) {
+        QFont font = caption->font();
+        font.setBold(true);
+        caption->setFont(font);
+    }
+    return caption;
+}
+
+QLabel* counter(const QString& name, const QRect& place, QWidget* parent)
+{
+    QLabel* shown = label(QStringLiteral("0"), place, parent, true, Qt::AlignRight | Qt::AlignVCenter);
+    shown->setObjectName(name);
+    return shown;
+}
+
+void setChecked(QListWidgetItem* item, bool checked)
+{
+    // Changed by the window itself: the check handlers are for the player's clicks.
+    QListWidget* list = item->listWidget();
+    const bool blocked = list && list->blockSignals(true);
+    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    if (list)
+        list->blockSignals(blocked);
+}
+
+QListWidgetItem* checkItem(const QString& name, bool checked, QListWidget* list)
+{
+    const bool blocked = list->blockSignals(true);
+    auto* item = new QListWidgetItem(name, list);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    list->blockSignals(blocked);
+    return item;
+}
+
+} // namespace
+
+Ttallylist::Ttallylist(MessageBoxes& boxes, const QPixmap& background, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), boxes_(boxes)
 {
     setObjectName(QStringLiteral("Ttallylist"));
     setWindowTitle(QStringLiteral("Tilvaro - Tally List"));
+    setFixedSize(452, 300);
+    setTiledBackground(this, background);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    // Small records: no need to let other events run between blocks (and at the end of the run
+    // there is nothing left to run them for).
+    doit.CompressMode = lzrw1::TCompressMode::Fast;
+
+    grid_ = new TallyGridModel(record_, this);
+    stringgrid_scores = new QTableView(this);
+    stringgrid_scores->setObjectName(QStringLiteral("stringgrid_scores"));
+    stringgrid_scores->setModel(grid_);
+    stringgrid_scores->hide();
+
+    buildPanels();
+    buildLists();
+
+    button_reset = new QPushButton(QStringLiteral("Reset Tally"), this);
+    button_reset->setObjectName(QStringLiteral("button_reset"));
+    button_reset->setGeometry(8, 266, 96, 25);
+    button_reset->setAutoDefault(false);
+    connect(button_reset, &QPushButton::clicked, this, [this] { button_resetClick(); });
+    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done->setObjectName(QStringLiteral("button_done"));
+    button_done->setGeometry(368, 266, 76, 25);
+    button_done->setAutoDefault(false);
+    connect(button_done, &QPushButton::clicked, this, [this] { button_doneClick(); });
 }
+
+void Ttallylist::buildPanels()
+{
+    QFrame* own = panel(QStringLiteral("panel_mine"), QRect(8, 8, 200, 76), this);
+    label(QStringLiteral("Your Total Tally"), QRect(8, 4, 184, 18), own, true);
+    label(QStringLiteral("Total Games:"), QRect(8, 26, 110, 18), own);
+    label(QStringLiteral("Your Wins"), QRect(8, 48, 110, 18), own);
+    mylabel_[1] = counter(QStringLiteral("mylabel_1"), QRect(120, 26, 60, 18), own);
+    mylabel_[2] = counter(QStringLiteral("mylabel_2"), QRect(120, 48, 60, 18), own);
+    // Room kept for two more counters the record carries but does not use.
+    label(QStringLiteral("Var3:"), QRect(8, 70, 110, 18), own)->hide();
+    label(QStringLiteral("Var4:"), QRect(8, 92, 110, 18), own)->hide();
+    mylabel_[3] = counter(QStringLiteral("mylabel_3"), QRect(120, 70, 60, 18), own);
+    mylabel_[4] = counter(QStringLiteral("mylabel_4"), QRect(120, 92, 60, 18), own);
+    mylabel_[3]->hide();
+    mylabel_[4]->hide();
+
+    QFrame* his = panel(QStringLiteral("panel_his"), QRect(8, 92, 200, 164), this);
+    label_hisnametop = label(QStringLiteral("XX's Tally"), QRect(8, 4, 184, 18), his, true);
+    label_hisnametop->setObjectName(QStringLiteral("label_hisnametop"));
+    label(QStringLiteral("Total"), QRect(104, 30, 40, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
+    label(QStringLiteral("Session"), QRect(146, 30, 46, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
+    const QString rows[] = {QStringLiteral("Number of Games"), QStringLiteral("XX Wins:"), QStringLiteral("Your Wins:"),
+                            QStringLiteral("Neither Won:")};
+    for (int line = 0; line < 4; ++line) {
+        const int top = 56 + line * 24;
+        QLabel* caption = label(rows[line], QRect(8, top, 100, 18), his);
+        if (line == 1) {
+            label_hisname = caption;
+            label_hisname->setObjectName(QStringLiteral("label_hisname"));
+        }
+        label_[line + 1] = counter(QStringLiteral("label_%1").arg(line + 1), QRect(104, top, 40, 18), his);
+        label_[line + 5] = counter(QStringLiteral("label_%1").arg(line + 5), QRect(146, top, 46, 18), his);
+    }
+}
+
+void Ttallylist::buildLists()
+{
+    label(QStringLiteral("Players In Current Game"), QRect(218, 8, 226, 18), this, true);
+    checklist = new QListWidget(this);
+    checklist->setObjectName(QStringLiteral("checklist"));
+    checklist->setGeometry(218, 28, 226, 104);
+    connect(checklist, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) { checklistClickCheck(item); });
+
+    label(QStringLiteral("Players Being Tallied"), QRect(218, 138, 226, 18), this, true);
+    listbox_tally = new QListWidget(this);
+    listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
+    listbox_tally->setGeometry(218, 158, 226, 98);
+    connect(listbox_tally, &QListWidget::itemChanged, this,
+            [this](QListWidgetItem* item) { listbox_tallyClickCheck(item); });
+    // A click or the arrow keys: the panel follows the current line.
+    connect(listbox_tally, &QListWidget::currentRowChanged, this, [this] { listbox_tallyClick(); });
+}
+
+Ttallylist::~Ttallylist()
+{
+    QString error;
+    if (!writeTallyFile(&error))
+        std::fprintf(stderr, "tilvaro: %s\n", error.toLocal8Bit().constData());
+}
+
+QWidget* Ttallylist::boxParent() { return parentWidget() ? parentWidget() : this; }
+
+void Ttallylist::readTallyFile(const QString& path)
+{
+    tallyFile_ = path;
+    mayWrite_ = true;
+    record_ = TallyRecord();
+    if (QFileInfo::exists(path)) {
+        try {
+            QTemporaryDir scratch;
+            if (!scratch.isValid())
+                throw std::runtime_error("No private temporary folder could be made to read it in.");
+            doit.InputFile = QFile::encodeName(path).toStdString();
+            doit.OutputFile = QFile::encodeName(scratch.filePath(kScratchName)).toStdString();
+            doit.Decompress();
+            QFile text(scratch.filePath(kScratchName));
+            if (!text.open(QIODevice::ReadOnly))
+                throw std::runtime_error(text.errorString().toStdString());
+            record_ = TallyRecord::fromGridText(text.readAll());
+        } catch (const std::exception& failure) {
+            keepAside(QString::fromLocal8Bit(failure.what()));
+        }
+    }
+    loadtally();
+}
+
+void Ttallylist::keepAside(const QString& reason)
+{
+    record_ = TallyRecord();
+    QString aside = tallyFile_ + QStringLiteral(".damaged");
+    for (int number = 1; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++number)
+        aside = tallyFile_ + QStringLiteral(".damaged.%1").arg(number);
+    QString text = QStringLiteral("The tally file could not be read:\n%1\n\n").arg(reason);
+    if (QFile::rename(tallyFile_, aside)) {
+        text += QStringLiteral("It has been kept as %1, and a new tally starts.").arg(aside);
+    } else {
+        mayWrite_ = false;
+        text += QStringLiteral("It could not be moved aside, so it is left as it is at %1 and the games of this run "
+                               "are not kept.")
+                    .arg(tallyFile_);
+    }
+    boxes_.error(boxParent(), text);
+}
+
+bool Ttallylist::writeTallyFile(QString* error)
+{
+    if (tallyFile_.isEmpty() || !mayWrite_)
+        return true;
+    // The text goes through a private folder, so two copies of the game never share it.
+    QTemporaryDir scratch;
+    QString failure;
+    if (!scratch.isValid()) {
+        failure = QStringLiteral("No private temporary folder could be made.");
+    } else {
+        QFile text(scratch.filePath(kScratchName));
+        const QByteArray content = record_.gridText();
+        if (!text.open(QIODevice::WriteOnly) || text.write(content) != content.size() || !text.flush()) {
+            failure = text.errorString();
+        } else {
+            text.close();
+            try {
+                doit.InputFile = QFile::encodeName(text.fileName()).toStdString();
+                doit.OutputFile = QFile::encodeName(tallyFile_).toStdString();
+                doit.Compress();
+            } catch (const std::exception& compressing) {
+                failure = QString::fromLocal8Bit(compressing.what());
+            }
+        }
+    }
+    if (failure.isEmpty())
+        return true;
+    if (error)
+        *error = QStringLiteral("The tally could not be saved. %1").arg(failure);
+    return false;
+}
+
+void Ttallylist::loadtally()
+{
+    record_.clearSession();
+    showOwnCounters();
+    const bool blocked = listbox_tally->blockSignals(true);
+    listbox_tally->clear();
+    listbox_tally->blockSignals(blocked);
+    for (const QString& name : record_.opponents())
+        checkItem(name, true, listbox_tally);
+    recordChanged();
+}
+
+void Ttallylist::loadchecklist()
+{
+    const bool blocked = checklist->blockSignals(true);
+    checklist->clear();
+    checklist->blockSignals(blocked);
+    if (!seatNames_)
+        return;
+    for (const QString& name : seatNames_()) {
+        if (name == kWaiting || name.isEmpty())
+            continue;
+        checkItem(name, record_.findOpponent(name) >= 0, checklist);
+    }
+}
+
+void Ttallylist::addgame(const QString& winner, bool thisPlayerWon)
+{
+    loadchecklist();
+    addtomineincrease(1);
+    if (thisPlayerWon)
+        addtomineincrease(2);
+    QStringList players;
+    for (int line = 0; line < checklist->count(); ++line)
+        players.append(checklist->item(line)->text());
+    record_.tallyGame(players, winner, thisPlayerWon);
+    recordChanged();
+    listbox_tallyClick();
+
+    // Every game is on disk as soon as it is over, so a run that ends abruptly loses nothing.
+    QString error;
+    if (writeTallyFile(&error))
+        return;
+    if (!writeFailureShown_) {
+        writeFailureShown_ = true;
+        boxes_.error(boxParent(), error);
+    } else {
+        std::fprintf(stderr, "tilvaro: %s\n", error.toLocal8Bit().constData());
+    }
+}
+
+qint64 Ttallylist::addit(int column, int row)
+{
+    const qint64 value = record_.addit(column, row);
+    recordChanged();
+    return value;
+}
+
+void Ttallylist::addtomineincrease(int column)
+{
+    const qint64 value = addit(column, 0);
+    if (column >= 1 && column <= 4)
+        mylabel_[static_cast<std::size_t>(column)]->setText(QString::number(value));
+}
+
+void Ttallylist::moverow(int row)
+{
+    record_.moverow(row);
+    recordChanged();
+}
+
+void Ttallylist::checklistClickCheck(QListWidgetItem* item)
+{
+    if (!item)
+        return;
+    const QString name = item->text();
+    if (record_.findOpponent(name) >= 0) {
+        // Dropping an opponent is done in "Players Being Tallied"; here the mark stays.
+        setChecked(item, true);
+        return;
+    }
+    // Only a new check mark starts a tally; taking one away never does.
+    if (item->checkState() != Qt::Checked)
+        return;
+    if (!TallyRecord::canTally(name)) {
+        setChecked(item, false);
+        return;
+    }
+    record_.appendOpponent(name);
+    checkItem(name, true, listbox_tally);
+    recordChanged();
+}
+
+void Ttallylist::listbox_tallyClick()
+{
+    const int line = listbox_tally->currentRow();
+    if (line < 0 || line + 1 >= record_.rowCount())
+        return;
+    const int row = line + 1;
+    for (int column = 1; column <= 8; ++column)
+        label_[static_cast<std::size_t>(column)]->setText(record_.cell(column, row));
+    const QString name = record_.cell(0, row);
+    label_hisname->setText(name + QStringLiteral(" Wins:"));
+    label_hisnametop->setText(name + QStringLiteral("'s Tally"));
+}
+
+void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
+{
+    if (!item || item->checkState() == Qt::Checked)
+        return;
+    const QString name = item->text();
+    if (!boxes_.confirm(this, QStringLiteral("This will delete ") + name +
+                                  QStringLiteral("'s Tally, Are you want to delete it?"))) {
+        setChecked(item, true);
+        return;
+    }
+    const int line = listbox_tally->row(item);
+    moverow(line + 1);
+    {
+        const bool blocked = listbox_tally->blockSignals(true);
+        delete listbox_tally->takeItem(line);
+        listbox_tally->blockSignals(blocked);
+    }
+    // Whoever is still at the table is no longer tallied: the mark there goes too.
+    for (int at = 0; at < checklist->count(); ++at)
+        if (checklist->item(at)->text().compare(name, Qt::CaseInsensitive) == 0 &&
+            record_.findOpponent(checklist->item(at)->text()) < 0)
+            setChecked(checklist->item(at), false);
+    listbox_tallyClick();
+}
+
+void Ttallylist::button_resetClick()
+{
+    if (!boxes_.confirm(this, QStringLiteral("Are you sure you want to reset the Tally?")))
+        return;
+    record_.reset();
+    showOwnCounters();
+    const bool blocked = listbox_tally->blockSignals(true);
+    listbox_tally->clear();
+    listbox_tally->blockSignals(blocked);
+    for (int column = 1; column <= 8; ++column)
+        label_[static_cast<std::size_t>(column)]->setText(QStringLiteral("0"));
+    // Nobody is tallied any more, so no check mark says so.
+    for (int at = 0; at < checklist->count(); ++at)
+        setChecked(checklist->item(at), false);
+    recordChanged();
+}
+
+void Ttallylist::button_doneClick() { hide(); }
+
+void Ttallylist::showOwnCounters()
+{
+    for (int column = 1; column <= 4; ++column)
+        mylabel_[static_cast<std::size_t>(column)]->setText(record_.cell(column, 0));
+}
+
+void Ttallylist::recordChanged() { grid_->changed(); }

@@ -96,7 +96,7 @@ public:
     // What other windows do; each may be left empty.
     std::function<void()> onShowGameStart;              // Start Game while logged in
     std::function<void()> onLoadSettings;               // the host confirmed this table's own entry
-    std::function<void(const QString&)> onAddGame;      // a game ended: "addtomine" or the winner's name
+    std::function<void(const QString& winner, bool thisPlayerWon)> onAddGame; // a game this player took part in ended
     std::function<void()> onSaveSettings;               // a sound option, the bot speed or a chat option changed
     std::function<void()> onSavePhrases;                // the phrase editor's Done applied the nine phrases
     std::function<void()> onShowTally, onShowSpyList, onShowPhrases, onShowHelp, onShowAbout;

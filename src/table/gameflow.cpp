@@ -313,7 +313,7 @@ void Tchat::winner(std::string_view payload)
         button_start->show();
     // Spectators keep no tally of games they did not play.
     if (isSeat(ownSeat_) && onAddGame)
-        onAddGame(ownWin ? QStringLiteral("addtomine") : name);
+        onAddGame(name, ownWin);
 }
 
 void Tchat::gamestats(std::string_view payload)

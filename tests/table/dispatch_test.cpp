@@ -62,7 +62,7 @@ TEST_F(TableTest, WhatTheHostSaidLastIsShownBeforeTheTableCloses)
     login(2);
     feed({"CMD_existingplayers+1+Hal+0", "CMD_newplayerinfo+2+Ann+0"});
     int saved = 0;
-    table->onAddGame = [&](const QString& name) { saved += name == QStringLiteral("Hal"); };
+    table->onAddGame = [&](const QString& name, bool won) { saved += name == QStringLiteral("Hal") && !won; };
     host.connection->write("CMD_chat+1+Hal chats: bye all|clRed\xFF" "CMD_winner+Hal+\xFF" "CMD_chat+1+Hal chats: gone\xFF");
     host.connection->flush();
     host.connection->disconnectFromHost();

@@ -72,7 +72,9 @@ TEST(EndToEnd, TwoTablesPlayAWholeGameWithTheHost)
     ann.table.setHosting(true);
     ann.table.onShowGameStart = [&] { ann.table.sock.Send("CMD_startgame+Ann+3+1+\xFF"); };
     for (Player* player : {&ann, &bob})
-        player->table.onAddGame = [player](const QString& entry) { player->tally.append(entry); };
+        player->table.onAddGame = [player](const QString& winner, bool won) {
+            player->tally.append(winner + (won ? "+won" : ""));
+        };
 
     ann.table.connectToHost(QStringLiteral("127.0.0.1"), server.port());
     ASSERT_TRUE(QTest::qWaitFor([&] { return ann.table.loggedIn(); }, 10000));
@@ -106,7 +108,7 @@ TEST(EndToEnd, TwoTablesPlayAWholeGameWithTheHost)
     const QString name = QString::fromStdString(hostState.seat(winnerSeat).name);
     EXPECT_EQ(winner.table.findChild<QLabel*>(QStringLiteral("label_winner1"))->text(), QStringLiteral("You have Won the Game!"));
     EXPECT_EQ(loser.table.findChild<QLabel*>(QStringLiteral("label_winner1"))->text(), name + QStringLiteral(" has Won the Game!"));
-    EXPECT_EQ(winner.tally, QStringList{QStringLiteral("addtomine")});
+    EXPECT_EQ(winner.tally, QStringList{name + QStringLiteral("+won")});
     EXPECT_EQ(loser.tally, QStringList{name});
     const QStringList hostTotals{QString::number(hostState.seat(1).total), QString::number(hostState.seat(2).total)};
     for (Player* player : {&ann, &bob}) {

@@ -105,7 +105,7 @@ TEST_F(TableTest, RoundScoresCarryTheirSign)
 TEST_F(TableTest, TheWinnerBannerOnTheWinnersTableAndOnOthers)
 {
     QStringList tally;
-    table->onAddGame = [&](const QString& entry) { tally.append(entry); };
+    table->onAddGame = [&](const QString& winner, bool won) { tally.append(winner + (won ? "+won" : "")); };
     login(1);
     feed({"CMD_newplayerinfo+1+Ann+0", "CMD_nextplayer+1+2+t+t+t+1+1+1+", "CMD_winner+Ann+"});
     EXPECT_EQ(texts({"label_winner1", "label_winner2", "label_status"}),
@@ -121,12 +121,14 @@ TEST_F(TableTest, TheWinnerBannerOnTheWinnersTableAndOnOthers)
     feed({"CMD_winner+Klot+"});
     EXPECT_EQ(text("label_winner1"), QStringLiteral("Klot has Won the Game!"));
     EXPECT_TRUE(shown("button_start"));
-    EXPECT_EQ(tally, (QStringList{"addtomine", "Klot"}));
+    // A player who calls himself "addtomine" wins as himself.
+    feed({"CMD_newplayerinfo+2+addtomine+0", "CMD_winner+addtomine+"});
+    EXPECT_EQ(tally, (QStringList{"Ann+won", "Klot", "addtomine"}));
 }
 
 TEST_F(TableTest, ASpectatorSeesTheWinnersNameAndKeepsNoTally)
 {
-    table->onAddGame = [](const QString&) { ADD_FAILURE() << "a spectator keeps no tally"; };
+    table->onAddGame = [](const QString&, bool) { ADD_FAILURE() << "a spectator keeps no tally"; };
     login(7);
     feed({"CMD_newplayerinfo+7+Ann+0", "CMD_winner+Ann+"});
     EXPECT_EQ(text("label_winner1"), QStringLiteral("Ann has Won the Game!"));
