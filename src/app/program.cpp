@@ -22,7 +22,7 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
     : dataFolder(folder),
       // The table logs in with the about box's version; the box is made later, read later.
       chat(sounds, boxes, [this] { return about.versionText(); }),
-      tallylist(&chat),
+      tallylist(boxes, chat.artwork().tableBackground, &chat),
       about(&chat),
       download(&chat),
       gamestart(&chat, chat.artwork().tableBackground),
@@ -41,7 +41,7 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
     gamestart.setStartGame([this](const QStringList& fields) { chat.startGame(fields); });
     chat.onHosting = [this] { spylist.setHosting(true); };
     spylist.setKicking([this](int seat) { chat.kicking(seat); });
-    chat.onShowTally = [this] { present(&tallylist); };
+    wireTally();
     chat.onShowSpyList = [this] { present(&spylist); };
     chat.onShowPhrases = [this] {
         phrases.setPhrases(chat.chatPanel().phrases());
@@ -54,6 +54,23 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
     chat.onLoadSettings = [this] { settings.load(); };
     chat.onSaveSettings = [this] { saveSettings(); };
     gamestart.setSettingsChanged([this] { saveSettings(); });
+}
+
+void Program::wireTally()
+{
+    tallylist.setSeatNames([this] {
+        QStringList names;
+        for (int seat = 1; seat <= Tchat::kSeatCount; ++seat)
+            if (seat != chat.ownSeat())
+                names.append(chat.seatCaption(seat));
+        return names;
+    });
+    chat.onShowTally = [this] {
+        tallylist.loadchecklist();
+        present(&tallylist);
+    };
+    chat.onAddGame = [this](const QString& winner, bool thisPlayerWon) { tallylist.addgame(winner, thisPlayerWon); };
+    tallylist.readTallyFile(QDir(dataFolder).filePath(QString::fromLatin1(Ttallylist::kFileName)));
 }
 
 void Program::saveSettings() { reportSaveFailure(settings.save()); }
