@@ -3,6 +3,7 @@
 // looks) and data home, and plays on ports the test chose, so a game the player has open on 7772
 // does not get in the way. A copy started with TILVARO_TEST_PRINT_SEATS prints its six seat
 // captions whenever they change; that is how the tests see its table.
+#include "compress/container.h"
 #include "rawtable.h"
 
 #include <QFile>
@@ -11,7 +12,30 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <span>
+#include <utility>
+#include <vector>
+
 namespace {
+
+std::span<const std::uint8_t> asBytes(const QByteArray& bytes)
+{
+    return {reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<std::size_t>(bytes.size())};
+}
+
+QByteArray fromBytes(const std::vector<std::uint8_t>& bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+// Lines ended by CR LF, as the tally text keeps them.
+QByteArray crlfLines(const QList<QByteArray>& lines)
+{
+    QByteArray text;
+    for (const QByteArray& line : lines)
+        text += line + "\r\n";
+    return text;
+}
 
 // A port nobody listens on now.
 quint16 freePort()
@@ -31,16 +55,18 @@ class Copy {
 public:
     // `session` is the runtime folder of the user's session; a copy of its own when empty.
     // `settings`, when given, is the settings file the copy finds beside it.
-    Copy(const Ports& ports, const QStringList& arguments, const QString& session = {}, const QByteArray& settings = {})
+    // `tally`, when given, is the tally file it finds there.
+    Copy(const Ports& ports, const QStringList& arguments, const QString& session = {}, const QByteArray& settings = {},
+         const QByteArray& tally = {})
         : session_(session.isEmpty() ? folder_.filePath("tmp") : session)
     {
         const QString program = folder_.filePath("tilvaro");
         QDir().mkpath(session_);
         QFile::copy(QStringLiteral(TILVARO_PROGRAM), program);
-        if (!settings.isEmpty()) {
-            QFile file(settingsPath());
-            if (file.open(QIODevice::WriteOnly))
-                file.write(settings);
+        for (const auto& [path, content] : {std::pair{settingsPath(), settings}, std::pair{tallyPath(), tally}}) {
+            QFile file(path);
+            if (!content.isEmpty() && file.open(QIODevice::WriteOnly))
+                file.write(content);
         }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -72,6 +98,20 @@ public:
     }
     QString session() const { return session_; }
     QString settingsPath() const { return folder_.filePath("briskolobby.ini"); }
+    QString tallyPath() const { return folder_.filePath("Chickenfoottally.tld"); }
+    // The tally file's text, unpacked.
+    QByteArray tally() const
+    {
+        QFile file(tallyPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return "<no file>";
+        try {
+            const QByteArray bytes = file.readAll();
+            return fromBytes(lzrw1::decompressBuffer(asBytes(bytes)));
+        } catch (const lzrw1::ELzrw1Exception& error) {
+            return error.what();
+        }
+    }
     QByteArray settings() const
     {
         QFile file(settingsPath());
@@ -201,4 +241,37 @@ TEST(RealProgram, TheWindowsPlaceIsLoadedWhenTheHostConfirmsTheTableAndStoredWhe
     Copy second(ports, {"Ann", "127.0.0.1", "false"}, {}, stored);
     ASSERT_TRUE(run(second));
     EXPECT_EQ(second.settings().toStdString(), stored.toStdString());
+}
+
+TEST(RealProgram, AGameIsInTheTallyFileEvenWhenTheProgramIsKilledRightAfter)
+{
+    const Ports ports;
+    QTcpServer host;
+    ASSERT_TRUE(host.listen(QHostAddress::LocalHost, ports.game));
+    QTcpSocket* table = nullptr;
+    QByteArray heard;
+    QObject::connect(&host, &QTcpServer::newConnection, [&] {
+        table = host.nextPendingConnection();
+        QObject::connect(table, &QTcpSocket::readyRead, [&] { heard += table->readAll(); });
+        table->write("CMD_sendlogininfo+2\xFF");
+    });
+
+    // 12 games, 5 won; Hal (at the table) and Bob (not) are tallied; the last run's session
+    // counts are still in the file.
+    const QByteArray before = crlfLines({"9", "3", "0", "Hal", "Bob", "12", "7", "3", "5", "2", "1", "0", "3", "1", "0",
+                                         "2", "1", "0", "4", "0", "0", "1", "0", "0", "1", "0", "0", "2", "0"});
+    Copy ann(ports, {"Ann", "127.0.0.1", "false"}, {}, {}, fromBytes(lzrw1::compressBuffer(asBytes(before))));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return heard.contains("CMD_logininfo+2+1.0.4+Ann\xFF"); }, 20000));
+    table->write("CMD_existingplayers+1+Hal+0\xFF" "CMD_newplayerinfo+2+Ann+0\xFF" "CMD_startgame+Hal+3+\xFF"
+                 "CMD_startround+1+55+9+1+t+2+t+3+f+4+f+5+f+6+f\xFF" "CMD_endround+1+1+-20+-20+2+31+31\xFF"
+                 "CMD_winner+Hal+\xFF");
+
+    // Hal won: one more game for the player and with Hal, one more win for Hal.
+    const QByteArray after = crlfLines({"9", "3", "0", "Hal", "Bob", "13", "8", "3", "5", "3", "1", "0", "3", "1", "0",
+                                        "2", "1", "0", "1", "0", "0", "1", "0", "0", "0", "0", "0", "0", "0"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ann.tally() == after; }, 20000)) << ann.tally().toStdString();
+    ann.process.kill();
+    ASSERT_TRUE(ann.process.waitForFinished(20000));
+    EXPECT_EQ(ann.process.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(ann.tally().toStdString(), after.toStdString());
 }

@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QFile>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -59,6 +61,15 @@ TEST_F(ProgramTest, SoloHostRemovesASpectatorFromTheSpyListAndStartsAGameFromThe
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.spectators()->stringList().isEmpty(); }, 20000));
     EXPECT_TRUE(find<ChatView>(chat, "mainchat")->toPlainText().contains("Guest has left."));
 
+    // View Tally lists the players at the other seats.
+    find<QAction>(chat, "ViewTally1")->trigger();
+    ASSERT_TRUE(program.tallylist.isVisible());
+    auto* atTable = find<QListWidget>(program.tallylist, "checklist");
+    QStringList names;
+    for (int line = 0; line < atTable->count(); ++line)
+        names.append(atTable->item(line)->text());
+    EXPECT_EQ(names, (QStringList{"Bo", "Cy", "Di", "Ed", "Flo"}));
+
     // Start Game opens the dialog, and Enter starts the game it shows.
     find<QAction>(chat, "StartGame1")->trigger();
     ASSERT_TRUE(program.gamestart.isVisible());
@@ -90,4 +101,19 @@ TEST_F(ProgramTest, MenusOpenWithAltAndTheirLetterAndSideWindowsCloseWithEscape)
         QTest::keyClick(window, Qt::Key_Escape);
         EXPECT_FALSE(window->isVisible()) << window->windowTitle().toStdString();
     }
+}
+
+TEST(ProgramEnd, TheTallyIsWrittenWhenTheProgramEnds)
+{
+    RecordingSoundPlayer sounds;
+    RecordingMessageBoxes boxes;
+    QTemporaryDir folder;
+    const QString tally = QDir(folder.path()).filePath("Chickenfoottally.tld");
+    {
+        Program program(sounds, boxes, folder.path());
+        EXPECT_FALSE(QFile::exists(tally));
+        EXPECT_EQ(program.tallylist.tallyFile(), tally);
+    }
+    EXPECT_TRUE(QFile::exists(tally));
+    EXPECT_TRUE(boxes.shown.isEmpty());
 }
