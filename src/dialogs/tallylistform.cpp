@@ -105,7 +105,7 @@ Ttallylist::Ttallylist(MessageBoxes& boxes, const QPixmap& background, QWidget* 
 {
     setObjectName(QStringLiteral("Ttallylist"));
     setWindowTitle(QStringLiteral("Tilvaro - Tally List"));
-    setFixedSize(452, 300);
+    setFixedSize(488, 300);
     setTiledBackground(this, background);
     QFont small = font();
     small.setPointSize(8);
@@ -131,58 +131,58 @@ Ttallylist::Ttallylist(MessageBoxes& boxes, const QPixmap& background, QWidget* 
     connect(button_reset, &QPushButton::clicked, this, [this] { button_resetClick(); });
     button_done = new QPushButton(QStringLiteral("Done"), this);
     button_done->setObjectName(QStringLiteral("button_done"));
-    button_done->setGeometry(368, 266, 76, 25);
+    button_done->setGeometry(404, 266, 76, 25);
     button_done->setAutoDefault(false);
     connect(button_done, &QPushButton::clicked, this, [this] { button_doneClick(); });
 }
 
 void Ttallylist::buildPanels()
 {
-    QFrame* own = panel(QStringLiteral("panel_mine"), QRect(8, 8, 200, 76), this);
-    label(QStringLiteral("Your Total Tally"), QRect(8, 4, 184, 18), own, true);
+    QFrame* own = panel(QStringLiteral("panel_mine"), QRect(8, 8, 236, 76), this);
+    label(QStringLiteral("Your Total Tally"), QRect(8, 4, 220, 18), own, true);
     label(QStringLiteral("Total Games:"), QRect(8, 26, 110, 18), own);
     label(QStringLiteral("Your Wins"), QRect(8, 48, 110, 18), own);
-    mylabel_[1] = counter(QStringLiteral("mylabel_1"), QRect(120, 26, 60, 18), own);
-    mylabel_[2] = counter(QStringLiteral("mylabel_2"), QRect(120, 48, 60, 18), own);
+    mylabel_[1] = counter(QStringLiteral("mylabel_1"), QRect(120, 26, 104, 18), own);
+    mylabel_[2] = counter(QStringLiteral("mylabel_2"), QRect(120, 48, 104, 18), own);
     // Room kept for two more counters the record carries but does not use.
     label(QStringLiteral("Var3:"), QRect(8, 70, 110, 18), own)->hide();
     label(QStringLiteral("Var4:"), QRect(8, 92, 110, 18), own)->hide();
-    mylabel_[3] = counter(QStringLiteral("mylabel_3"), QRect(120, 70, 60, 18), own);
-    mylabel_[4] = counter(QStringLiteral("mylabel_4"), QRect(120, 92, 60, 18), own);
+    mylabel_[3] = counter(QStringLiteral("mylabel_3"), QRect(120, 70, 104, 18), own);
+    mylabel_[4] = counter(QStringLiteral("mylabel_4"), QRect(120, 92, 104, 18), own);
     mylabel_[3]->hide();
     mylabel_[4]->hide();
 
-    QFrame* his = panel(QStringLiteral("panel_his"), QRect(8, 92, 200, 164), this);
-    label_hisnametop = label(QStringLiteral("XX's Tally"), QRect(8, 4, 184, 18), his, true);
+    QFrame* his = panel(QStringLiteral("panel_his"), QRect(8, 92, 236, 164), this);
+    label_hisnametop = label(QStringLiteral("XX's Tally"), QRect(8, 4, 220, 18), his, true);
     label_hisnametop->setObjectName(QStringLiteral("label_hisnametop"));
-    label(QStringLiteral("Total"), QRect(104, 30, 40, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
-    label(QStringLiteral("Session"), QRect(146, 30, 46, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
+    label(QStringLiteral("Total"), QRect(118, 30, 46, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
+    label(QStringLiteral("Session"), QRect(166, 30, 60, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
     const QString rows[] = {QStringLiteral("Number of Games"), QStringLiteral("XX Wins:"), QStringLiteral("Your Wins:"),
                             QStringLiteral("Neither Won:")};
     for (int line = 0; line < 4; ++line) {
         const int top = 56 + line * 24;
-        QLabel* caption = label(rows[line], QRect(8, top, 100, 18), his);
+        QLabel* caption = label(rows[line], QRect(8, top, 112, 18), his);
         if (line == 1) {
             label_hisname = caption;
             label_hisname->setObjectName(QStringLiteral("label_hisname"));
         }
-        label_[line + 1] = counter(QStringLiteral("label_%1").arg(line + 1), QRect(104, top, 40, 18), his);
-        label_[line + 5] = counter(QStringLiteral("label_%1").arg(line + 5), QRect(146, top, 46, 18), his);
+        label_[line + 1] = counter(QStringLiteral("label_%1").arg(line + 1), QRect(118, top, 46, 18), his);
+        label_[line + 5] = counter(QStringLiteral("label_%1").arg(line + 5), QRect(166, top, 60, 18), his);
     }
 }
 
 void Ttallylist::buildLists()
 {
-    label(QStringLiteral("Players In Current Game"), QRect(218, 8, 226, 18), this, true);
+    label(QStringLiteral("Players In Current Game"), QRect(254, 8, 226, 18), this, true);
     checklist = new QListWidget(this);
     checklist->setObjectName(QStringLiteral("checklist"));
-    checklist->setGeometry(218, 28, 226, 104);
+    checklist->setGeometry(254, 28, 226, 104);
     connect(checklist, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) { checklistClickCheck(item); });
 
-    label(QStringLiteral("Players Being Tallied"), QRect(218, 138, 226, 18), this, true);
+    label(QStringLiteral("Players Being Tallied"), QRect(254, 138, 226, 18), this, true);
     listbox_tally = new QListWidget(this);
     listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
-    listbox_tally->setGeometry(218, 158, 226, 98);
+    listbox_tally->setGeometry(254, 158, 226, 98);
     connect(listbox_tally, &QListWidget::itemChanged, this,
             [this](QListWidgetItem* item) { listbox_tallyClickCheck(item); });
     // A click or the arrow keys: the panel follows the current line.
