@@ -16,6 +16,7 @@
 #include <QNetworkRequest>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -196,7 +197,8 @@ void Tdownload::headersArrived()
     // Only a 2xx answer carries the file; an error page or a redirect is not an installer.
     if (status < 200 || status > 299) {
         failed_ = true;
-        reply_->abort();
+        // Not from inside the reply's own signal: it may be reporting its error just now.
+        QTimer::singleShot(0, reply_, [reply = reply_] { reply->abort(); });
         return;
     }
     infolabel3->setText(QStringLiteral("Downloading: ") + infolabel2->text());

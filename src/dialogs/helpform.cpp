@@ -91,7 +91,6 @@ Thelp::Thelp(QWidget* parent, const QPixmap& background, YearClock year)
     footer->addStretch();
     footer->addWidget(copyright);
     footer->addWidget(label_year);
-    footer->addWidget(new QLabel(QStringLiteral(" ") + QLatin1String(kCompany), this));
 
     auto* body = new QHBoxLayout;
     body->setSpacing(12);
