@@ -110,7 +110,7 @@ Tabout::Tabout(QWidget* parent, const QPixmap& background, YearClock year)
     layout->addWidget(Label7);
     layout->addStretch();
     layout->addLayout(doneLine);
-    setFixedSize(340, 320);
+    setFixedSize(340, 272);
 }
 
 Tabout::~Tabout() = default;
