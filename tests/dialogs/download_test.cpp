@@ -180,7 +180,7 @@ TEST_F(Download, TheFileKeepsOurNameAndARefusingOpenerLeavesTheGameRunning)
     EXPECT_EQ(exits, 0);
 }
 
-TEST_F(Download, ANotFoundOrARefusedConnectionIsAbortedWithNothingSavedOrOpened)
+TEST_F(Download, ANotFoundARedirectOrARefusedConnectionIsAbortedWithNothingSavedOrOpened)
 {
     QTest::mouseClick(button("getbutton"), Qt::LeftButton);
     ASSERT_TRUE(server.waitForRequest());
@@ -193,6 +193,18 @@ TEST_F(Download, ANotFoundOrARefusedConnectionIsAbortedWithNothingSavedOrOpened)
     EXPECT_EQ(window->state(), Tdownload::Stopped);
     expectButtonsAtRest();
 
+    // A redirect is not followed, and its page is not the file.
+    server.request.clear();
+    QTest::mouseClick(button("getbutton"), Qt::LeftButton);
+    ASSERT_TRUE(server.waitForRequest());
+    server.send("HTTP/1.0 301 Moved Permanently\r\nLocation: " + server.url("/elsewhere.exe").toLatin1() +
+                "\r\nContent-Length: 5\r\n\r\nmoved");
+    server.close();
+    ASSERT_TRUE(waitForEnd(2));
+    EXPECT_EQ(text("infolabel"), "Download Aborted");
+    EXPECT_EQ(window->state(), Tdownload::Stopped);
+    EXPECT_FALSE(server.request.contains("elsewhere"));
+
     // A port where nobody listens.
     QTcpServer closed;
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
@@ -201,7 +213,7 @@ TEST_F(Download, ANotFoundOrARefusedConnectionIsAbortedWithNothingSavedOrOpened)
     window->setAddress(QString("http://127.0.0.1:%1/lobby/bklsetup.exe").arg(port));
     QTest::mouseClick(button("getbutton"), Qt::LeftButton);
     EXPECT_EQ(window->state(), Tdownload::Started);
-    ASSERT_TRUE(waitForEnd(2));
+    ASSERT_TRUE(waitForEnd(3));
     EXPECT_EQ(text("infolabel"), "Download Aborted");
     EXPECT_EQ(window->state(), Tdownload::Stopped);
     expectButtonsAtRest();
