@@ -1,6 +1,7 @@
 #include "dialogs/aboutform.h"
 
 #include "dialogs/background.h"
+#include "dialogs/maker.h"
 #include "platform/opener.h"
 
 #include <QEvent>
@@ -31,7 +32,7 @@ Tabout::Tabout(QWidget* parent, const QPixmap& background, YearClock year)
     setTiledBackground(this, background);
     if (!year)
         year = systemYear;
-    URL1.URL = QLatin1String(kWebSite);
+    URL1.URL = QLatin1String(maker::kWebSite);
     URL1.URLType = TURLType::utHttp;
 
     Image1 = new QLabel(this);
@@ -73,15 +74,15 @@ Tabout::Tabout(QWidget* parent, const QPixmap& background, YearClock year)
     label_year = new QLabel(QString::number(year()), this);
     label_year->setObjectName(QStringLiteral("label_year"));
     auto* copyrightLine = centredLine();
-    copyrightLine->addWidget(new QLabel(QStringLiteral("Copyright \u00a9 %1 - ").arg(kFirstYear), this));
+    copyrightLine->addWidget(new QLabel(QStringLiteral("Copyright \u00a9 %1 - ").arg(maker::kFirstYear), this));
     copyrightLine->addWidget(label_year);
     copyrightLine->addStretch();
-    auto* company = new QLabel(QLatin1String(kCompany), this);
+    auto* company = new QLabel(QLatin1String(maker::kCompany), this);
     company->setAlignment(Qt::AlignCenter);
-    auto* programmer = new QLabel(QStringLiteral("Programmed by: %1").arg(QLatin1String(kCompany)), this);
+    auto* programmer = new QLabel(QStringLiteral("Programmed by: %1").arg(QLatin1String(maker::kCompany)), this);
     programmer->setAlignment(Qt::AlignCenter);
 
-    Label7 = new QLabel(QLatin1String(kWebSite), this);
+    Label7 = new QLabel(QLatin1String(maker::kWebSite), this);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setStyleSheet(QStringLiteral("color: #1f4fd8; text-decoration: underline"));
     Label7->setCursor(Qt::PointingHandCursor);

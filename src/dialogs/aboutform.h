@@ -20,10 +20,6 @@ class Tabout : public QDialog {
     std::unique_ptr<Opener> ownOpener_;
 
 public:
-    static constexpr const char* kCompany = "The Tilvaro Team";
-    static constexpr const char* kWebSite = "www.tilvaro.org";
-    static constexpr int kFirstYear = 2025;
-
     // `background` is the table's picture, tiled; `year` gives the copyright's closing year
     // (the system clock's unless given).
     explicit Tabout(QWidget* parent = nullptr, const QPixmap& background = QPixmap(), YearClock year = {});

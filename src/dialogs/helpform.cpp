@@ -1,6 +1,7 @@
 #include "dialogs/helpform.h"
 
 #include "dialogs/background.h"
+#include "dialogs/maker.h"
 #include "dialogs/helppages.h"
 
 #include <QHBoxLayout>
@@ -81,8 +82,8 @@ Thelp::Thelp(QWidget* parent, const QPixmap& background, YearClock year)
     pageColumn->addWidget(label_caption);
     pageColumn->addWidget(pages_, 1);
 
-    auto* created = new QLabel(QStringLiteral("Created by: <b>%1</b>").arg(QLatin1String(kCompany)), this);
-    auto* copyright = new QLabel(QStringLiteral("Copyright \u00a9 %1 - ").arg(kFirstYear), this);
+    auto* created = new QLabel(QStringLiteral("Created by: <b>%1</b>").arg(QLatin1String(maker::kCompany)), this);
+    auto* copyright = new QLabel(QStringLiteral("Copyright \u00a9 %1 - ").arg(maker::kFirstYear), this);
     label_year = new QLabel(QString::number(year()), this);
     label_year->setObjectName(QStringLiteral("label_year"));
     auto* footer = new QHBoxLayout;

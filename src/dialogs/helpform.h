@@ -19,10 +19,6 @@ class QTextEdit;
 class Thelp : public QDialog {
     Q_OBJECT
 public:
-    // The maker, as "Created by:" and the copyright notice name it.
-    static constexpr const char* kCompany = "The Tilvaro Team";
-    static constexpr int kFirstYear = 2025;
-
     // `background` is the table's picture, tiled; `year` gives the copyright's closing year
     // (the system clock's unless given).
     explicit Thelp(QWidget* parent = nullptr, const QPixmap& background = QPixmap(), YearClock year = {});
