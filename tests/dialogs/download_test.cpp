@@ -240,6 +240,7 @@ TEST_F(Download, AStopLeavesNoPartialFileAndStartingAgainReplacesTheOldOne)
     EXPECT_EQ(window->state(), Tdownload::Stopped);
     expectButtonsAtRest();
     EXPECT_EQ(files(), QStringList{"bklsetup.exe"}); // no temporary file is left beside it
+    EXPECT_EQ(saved(), "an installer from long ago"); // and no half file in its place
     EXPECT_TRUE(opener.opened.isEmpty());
     EXPECT_TRUE(server.clientGone());
 
