@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/program.h"
 #include "platform/messagebox.h"
+#include "platform/opener.h"
 #include "platform/singleinstance.h"
 #include "platform/sound.h"
 
@@ -80,7 +81,8 @@ int main(int argc, char** argv)
 
     QtMessageBoxes boxes;
     SoundPlayer* sounds = createSystemSoundPlayer(&app);
-    Program program(*sounds, boxes);
+    QtOpener opener;
+    Program program(*sounds, boxes, dataFolder(), &opener);
     instance.setBringForward([&program] { bringWindowForward(&program.chat); });
     program.chat.onClosed = [] { QCoreApplication::quit(); };
     // Test aids: the seat captions on stdout whenever they change, and ports of the test's choosing.

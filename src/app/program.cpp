@@ -18,19 +18,21 @@ void present(QWidget* window)
 
 } // namespace
 
-Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder)
+Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder, Opener* opener)
     : dataFolder(folder),
       // The table logs in with the about box's version; the box is made later, read later.
       chat(sounds, boxes, [this] { return about.versionText(); }),
       tallylist(boxes, chat.artwork().tableBackground, &chat),
-      about(&chat),
-      download(&chat),
+      about(&chat, chat.artwork().tableBackground),
+      download(&chat, chat.artwork().tableBackground, dataFolder, boxes),
       gamestart(&chat, chat.artwork().tableBackground),
-      help(&chat),
+      help(&chat, chat.artwork().tableBackground),
       phrases(&chat, chat.artwork().tableBackground),
       spylist(chat.spectators(), chat.artwork().tableBackground, &chat),
       settings(QDir(dataFolder).filePath(QStringLiteral("briskolobby.ini")), settingsLink),
-      boxes_(boxes)
+      boxes_(boxes),
+      ownOpener_(opener ? nullptr : std::make_unique<QtOpener>()),
+      opener_(opener ? *opener : *ownOpener_)
 {
     chat.setServer(&server);
     chat.onShowDownload = [this] { present(&download); };
@@ -54,6 +56,14 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
     chat.onLoadSettings = [this] { settings.load(); };
     chat.onSaveSettings = [this] { saveSettings(); };
     gamestart.setSettingsChanged([this] { saveSettings(); });
+
+    chat.chatPanel().setOpener(opener_);
+    about.setOpener(opener_);
+    download.setOpener(opener_);
+    chat.onBannerClick = [this] { about.URL1.open(); };
+    help.setShowAbout([this] { present(&about); });
+    // The lobby's installer or the lobby itself takes over: the game closes as Exit closes it.
+    download.setExitGame([this] { chat.close(); });
 }
 
 void Program::wireTally()

@@ -14,11 +14,13 @@
 #include "dialogs/tallylistform.h"
 #include "host/serverform.h"
 #include "platform/datafolder.h"
+#include "platform/opener.h"
 #include "platform/singleinstance.h"
 #include "table/chatform.h"
 #include "table/settings.h"
 
 #include <cstdio>
+#include <memory>
 
 class MessageBoxes;
 class SoundPlayer;
@@ -26,8 +28,10 @@ class SoundPlayer;
 class Program {
 public:
     // The sound player and the message boxes must outlive the program's windows. The settings
-    // and the tally live in `folder` (tests give a folder of their own).
-    Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder = ::dataFolder());
+    // and the tally live in `folder` (tests give a folder of their own). Links, the banner and the
+    // downloaded lobby go to `opener` (not owned; a QtOpener of the program's own when null).
+    Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder = ::dataFolder(),
+            Opener* opener = nullptr);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -63,6 +67,8 @@ private:
     void reportSaveFailure(bool saved);
 
     MessageBoxes& boxes_;
+    std::unique_ptr<Opener> ownOpener_;
+    Opener& opener_;
     bool saveFailureShown_ = false;
     QString lastSeats_;
 };

@@ -1,26 +1,299 @@
 #include "dialogs/downloadform.h"
 
+#include "dialogs/background.h"
+#include "platform/lobbyprogram.h"
+#include "platform/messagebox.h"
+#include "platform/opener.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
-Tdownload::Tdownload(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+namespace {
+
+// A stalled server leaves the Stop button as the only way out; this ends such a wait anyway.
+constexpr int kStallMs = 60000;
+
+QLabel* wrappedLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+Tdownload::Tdownload(QWidget* parent, const QPixmap& background, const QString& folder, MessageBoxes& boxes)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
+      folder_(folder), boxes_(boxes), ownOpener_(std::make_unique<QtOpener>()), opener_(ownOpener_.get()),
+      startLobby_(startLobbyProgram), address_(configuredAddress())
 {
     setObjectName(QStringLiteral("Tdownload"));
     setWindowTitle(QStringLiteral("Download The Brisko Lobby"));
+    setTiledBackground(this, background);
 
-    auto* soloText = new QLabel(
-        QStringLiteral("To proceed to the game without the ability to play against others click the button below."),
-        this);
-    soloText->setWordWrap(true);
+    picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/advert/lobby.jpg")));
+    picture->setFixedSize(436, 360);
+    picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+    picture->setLineWidth(0);
+
+    auto* offer = wrappedLabel(QStringLiteral("Download The Brisko Lobby Now to play this  and other exciting games "
+                                              "online with other players! "),
+                               this);
+    offer->setObjectName(QStringLiteral("label_offer"));
+    QFont heading = offer->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.15);
+    offer->setFont(heading);
+
+    getbutton = new QPushButton(QStringLiteral("Download And Install The Brisko Lobby Now"), this);
+    getbutton->setObjectName(QStringLiteral("getbutton"));
+    connect(getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
+    abortbutton = new QPushButton(QStringLiteral("Stop Download"), this);
+    abortbutton->setObjectName(QStringLiteral("abortbutton"));
+    abortbutton->setEnabled(false);
+    connect(abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
+
+    infolabel = new QLabel(this);
+    infolabel->setObjectName(QStringLiteral("infolabel"));
+    infolabel->setProperty("tag", int(Idle));
+    infolabel3 = new QLabel(this);
+    infolabel3->setObjectName(QStringLiteral("infolabel3"));
+    infolabel2 = new QLabel(this);
+    infolabel2->setObjectName(QStringLiteral("infolabel2"));
+    infolabel2->hide();
+    // Both progress lines keep their height while empty, so nothing below them jumps.
+    for (QLabel* line : {infolabel, infolabel3}) {
+        line->setMinimumHeight(line->fontMetrics().height());
+        QFont bold = line->font();
+        bold.setBold(true);
+        line->setFont(bold);
+        line->setStyleSheet(QStringLiteral("color: #0b4a1c"));
+    }
+
+    auto* soloText = wrappedLabel(
+        QStringLiteral("To proceed to the game without the ability to play against others click the button below."), this);
     Button1 = new QPushButton(QStringLiteral("Play Solo Game"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(soloText);
-    layout->addWidget(Button1, 0, Qt::AlignHCenter);
+    auto* firewall = wrappedLabel(QStringLiteral("Note: Even if you are playing offline, you will need to configure your "
+                                                 "FIREWALL to allow the game to access the internet components."),
+                                  this);
+    QFont small = firewall->font();
+    small.setItalic(true);
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    firewall->setFont(small);
+    auto* othersText = wrappedLabel(QStringLiteral("If you already have The Brisko Lobby and you wish to play with others "
+                                                   "then click the button below to close this game and open The Brisko Lobby."),
+                                    this);
+    Button2 = new QPushButton(QStringLiteral("Play with Others"), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
+
+    auto* column = new QVBoxLayout;
+    column->setSpacing(6);
+    column->addWidget(offer);
+    column->addSpacing(4);
+    column->addWidget(getbutton);
+    column->addWidget(abortbutton, 0, Qt::AlignLeft);
+    column->addWidget(infolabel);
+    column->addWidget(infolabel3);
+    column->addStretch();
+    column->addWidget(soloText);
+    column->addWidget(Button1, 0, Qt::AlignLeft);
+    column->addWidget(firewall);
+    column->addStretch();
+    column->addWidget(othersText);
+    column->addWidget(Button2, 0, Qt::AlignLeft);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(12, 12, 14, 12);
+    layout->setSpacing(14);
+    layout->addWidget(picture, 0, Qt::AlignTop);
+    layout->addLayout(column, 1);
+    setFixedWidth(436 + 12 + 14 + 14 + 330);
+    setFixedHeight(std::max(360 + 24, layout->heightForWidth(width())));
+
+    HttpCli1 = new QNetworkAccessManager(this);
+    HttpCli1->setProxy(QNetworkProxy::NoProxy);
+    // A program that quits while a download runs must neither keep nor install half a file.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Tdownload::dropDownload);
+}
+
+Tdownload::~Tdownload() { dropDownload(); }
+
+QString Tdownload::configuredAddress()
+{
+    const QString configured = qEnvironmentVariable("TILVARO_LOBBY_URL").trimmed();
+    return configured.isEmpty() ? QString::fromLatin1(kDefaultAddress) : configured;
+}
+
+QString Tdownload::savedFile() const { return QDir(folder_).filePath(QLatin1String(kSavedName)); }
+
+int Tdownload::state() const { return infolabel->property("tag").toInt(); }
+
+void Tdownload::setState(State state) { infolabel->setProperty("tag", int(state)); }
+
+void Tdownload::getbuttonClick()
+{
+    if (reply_)
+        return;
+    setState(Started);
+    const QUrl url(address_);
+    // Shown as the address names it; the file on disk keeps our own name.
+    infolabel2->setText(url.path().section(QLatin1Char('/'), -1));
+    infolabel3->clear();
+    received_ = 0;
+    headersShown_ = false;
+    failed_ = false;
+
+    getbutton->setEnabled(false);
+    abortbutton->setEnabled(true);
+    infolabel->setText(QStringLiteral("Loading"));
+
+    file_ = std::make_unique<QSaveFile>(savedFile());
+    if (!url.isValid() || url.scheme().isEmpty() || !file_->open(QIODevice::WriteOnly)) {
+        file_.reset();
+        failed_ = true;
+        requestEnded();
+        return;
+    }
+
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Mozilla/3.0 (compatible)"));
+    request.setRawHeader("Accept", "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
+    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(kStallMs);
+    reply_ = HttpCli1->get(request);
+    connect(reply_, &QNetworkReply::metaDataChanged, this, &Tdownload::headersArrived);
+    connect(reply_, &QNetworkReply::readyRead, this, &Tdownload::bodyArrived);
+    connect(reply_, &QNetworkReply::finished, this, &Tdownload::requestEnded);
+}
+
+void Tdownload::headersArrived()
+{
+    if (!reply_ || headersShown_)
+        return;
+    headersShown_ = true;
+    // One dot per header line, the status line among them.
+    infolabel->setText(infolabel->text() + QString(reply_->rawHeaderPairs().size() + 1, QLatin1Char('.')));
+    const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    // Only a 2xx answer carries the file; an error page or a redirect is not an installer.
+    if (status < 200 || status > 299) {
+        failed_ = true;
+        // Not from inside the reply's own signal: it may be reporting its error just now.
+        QTimer::singleShot(0, reply_, [reply = reply_] { reply->abort(); });
+        return;
+    }
+    infolabel3->setText(QStringLiteral("Downloading: ") + infolabel2->text());
+}
+
+void Tdownload::bodyArrived()
+{
+    if (!reply_ || !file_ || failed_)
+        return;
+    const QByteArray piece = reply_->readAll();
+    if (piece.isEmpty())
+        return;
+    received_ += piece.size();
+    if (received_ > kMostBytes || file_->write(piece) != piece.size()) {
+        failed_ = true;
+        reply_->abort();
+        return;
+    }
+    infolabel->setText(QString::number(received_) + QStringLiteral(" bytes"));
+}
+
+void Tdownload::requestEnded()
+{
+    QNetworkReply* reply = reply_;
+    reply_ = nullptr;
+    if (reply) {
+        reply->disconnect(this);
+        if (!failed_ && reply->error() == QNetworkReply::NoError && file_) {
+            // Whatever arrived with the end of the transfer.
+            const QByteArray rest = reply->readAll();
+            received_ += rest.size();
+            if (!rest.isEmpty() && file_->write(rest) != rest.size())
+                failed_ = true;
+        }
+        if (reply->error() != QNetworkReply::NoError)
+            failed_ = true;
+        reply->deleteLater();
+    }
+    if (!failed_ && state() != Stopped && file_ && file_->commit()) {
+        infolabel->setText(QStringLiteral("Received ") + QString::number(QFileInfo(savedFile()).size()) +
+                           QStringLiteral(" bytes"));
+    } else {
+        infolabel->setText(QStringLiteral("Download Aborted"));
+        setState(Stopped);
+        if (file_)
+            file_->cancelWriting();
+    }
+    file_.reset(); // an uncommitted temporary file is removed here
+    getbutton->setEnabled(true);
+    abortbutton->setEnabled(false);
+
+    if (state() != Stopped) {
+        infolabel3->setText(QStringLiteral("Installing"));
+        if (!opener_->open(savedFile()))
+            boxes_.inform(this, QStringLiteral("An Error has Occurred."));
+        else if (exitGame_)
+            exitGame_();
+    }
+    emit downloadEnded();
+}
+
+void Tdownload::abortbuttonClick()
+{
+    infolabel->setText(QStringLiteral("Download has been aborted."));
+    setState(Stopped);
+    infolabel3->setText(QStringLiteral("Download Aborted"));
+    if (reply_)
+        reply_->abort(); // ends the transfer through requestEnded()
 }
 
 void Tdownload::Button1Click() { hide(); }
+
+void Tdownload::Button2Click()
+{
+    if (startLobby_ && startLobby_()) {
+        if (exitGame_)
+            exitGame_();
+        return;
+    }
+    boxes_.inform(this, QStringLiteral("Please close the game and open the Brisko Lobby using the icon on your "
+                                       "desktop or using the your Window's start-up menu."));
+}
+
+void Tdownload::dropDownload()
+{
+    if (reply_) {
+        QNetworkReply* reply = reply_;
+        reply_ = nullptr;
+        reply->disconnect(this);
+        reply->abort();
+        delete reply;
+        setState(Stopped);
+    }
+    if (file_) {
+        file_->cancelWriting();
+        file_.reset();
+    }
+}

@@ -1,19 +1,100 @@
 #pragma once
 // Tdownload: offered on a solo start, it leads on to the solo game, to installing the Brisko
 // Lobby or to a lobby already installed. It stays above the other windows.
+//
+// The download runs on the event loop, so the window (and its Stop button) stays live. The file
+// is written under a name of our own in the data folder, through a temporary file that becomes
+// the real one only when the whole body has arrived; a stopped or failed download leaves
+// nothing behind. The finished file goes to the desktop's opener, which asks the player before
+// anything is installed, never straight to execution.
 
 #include <QDialog>
+#include <QPixmap>
+#include <QString>
 
+#include <functional>
+#include <memory>
+
+class MessageBoxes;
+class Opener;
+class QLabel;
+class QNetworkAccessManager;
+class QNetworkReply;
 class QPushButton;
+class QSaveFile;
 
 class Tdownload : public QDialog {
     Q_OBJECT
 public:
-    explicit Tdownload(QWidget* parent = nullptr);
+    // The maker's download, unless TILVARO_LOBBY_URL names another address.
+    static constexpr const char* kDefaultAddress = "http://www.tilvaro.org/lobby/bklsetup.exe";
+    // What the downloaded file is called in the data folder, whatever the address ends in.
+    static constexpr const char* kSavedName = "bklsetup.exe";
+    // More than any lobby installer; a server that keeps sending is cut off here.
+    static constexpr qint64 kMostBytes = qint64(512) << 20;
+    // The download state in infolabel's tag.
+    enum State { Idle = 0, Started = 1, Stopped = 2 };
 
-    // "Play Solo Game": hides the window; the solo game prepared at start goes on.
-    void Button1Click();
+    // `background` is the table's picture, tiled; the file is saved in `folder`; the error box
+    // goes through `boxes`, which must outlive the window.
+    Tdownload(QWidget* parent, const QPixmap& background, const QString& folder, MessageBoxes& boxes);
+    ~Tdownload() override;
+
+    // The address from the environment, or kDefaultAddress.
+    static QString configuredAddress();
+    const QString& address() const { return address_; }
+    void setAddress(const QString& address) { address_ = address; }
+    // Where a finished download is saved.
+    QString savedFile() const;
+
+    // Not owned; the window's own QtOpener unless set.
+    void setOpener(Opener& opener) { opener_ = &opener; }
+    // Closes the game, as its Exit menu item does.
+    void setExitGame(std::function<void()> exitGame) { exitGame_ = std::move(exitGame); }
+    // Starts an installed lobby; false when there is none. startLobbyProgram() unless set.
+    void setStartLobby(std::function<bool()> start) { startLobby_ = std::move(start); }
+
+    int state() const;
+    bool downloading() const { return reply_ != nullptr; }
+
+    void getbuttonClick();   // "Download And Install The Brisko Lobby Now"
+    void abortbuttonClick(); // "Stop Download"
+    void Button1Click();     // "Play Solo Game": hides the window; the solo game goes on
+    void Button2Click();     // "Play with Others"
+
+signals:
+    // A download ended, whichever way; the buttons and labels show how.
+    void downloadEnded();
 
 private:
+    void setState(State state);
+    void headersArrived();
+    void bodyArrived();
+    void requestEnded();
+    // Drops the transfer and the temporary file without a word: the program is closing.
+    void dropDownload();
+
+    QString folder_;
+    MessageBoxes& boxes_;
+    std::unique_ptr<Opener> ownOpener_;
+    Opener* opener_;
+    std::function<void()> exitGame_;
+    std::function<bool()> startLobby_;
+    QString address_;
+
+    QLabel* picture;
+    QPushButton* getbutton;
+    QPushButton* abortbutton;
+    QLabel* infolabel;
+    QLabel* infolabel3;
+    QLabel* infolabel2;
     QPushButton* Button1;
+    QPushButton* Button2;
+
+    QNetworkAccessManager* HttpCli1;
+    QNetworkReply* reply_ = nullptr;
+    std::unique_ptr<QSaveFile> file_;
+    qint64 received_ = 0;
+    bool headersShown_ = false;
+    bool failed_ = false;
 };

@@ -1,0 +1,5 @@
+#include "platform/clock.h"
+
+#include <QDate>
+
+int systemYear() { return QDate::currentDate().year(); }
