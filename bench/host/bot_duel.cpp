@@ -5,8 +5,8 @@
 //
 //   nice -n 10 build/bench/host/bot_duel [games per seat count] [standard]     (default 2000)
 //
-// "standard" puts the standard player in the measured seat too: the control, which should win
-// its 1/N share. One line per seat count:
+// "standard" puts the standard player in the measured seat too (the lines then say "standard
+// wins"): the control, which should win its 1/N share. One line per seat count:
 //   seats N: strong wins W of G (P %, 95 % CI L-U %), average total A vs B, decision median M ms, worst X ms
 // W counts the games the measured seat won: the game itself replays a tied last round, so every
 // game has one winner. A is its average final total, B the average final total of the other
@@ -157,9 +157,9 @@ int main(int argc, char** argv)
         const double worst = times.empty() ? 0 : times.back();
         double low = 0, high = 0;
         wilson(wins, games, low, high);
-        std::printf("seats %d: strong wins %lld of %lld (%.1f %%, 95 %% CI %.1f-%.1f %%), average total %.1f vs %.1f, "
+        std::printf("seats %d: %s wins %lld of %lld (%.1f %%, 95 %% CI %.1f-%.1f %%), average total %.1f vs %.1f, "
                     "decision median %.1f ms, worst %.1f ms\n",
-                    seats, wins, games, 100.0 * double(wins) / double(games), low, high, measuredSum / double(games),
+                    seats, strong ? "strong" : "standard", wins, games, 100.0 * double(wins) / double(games), low, high, measuredSum / double(games),
                     othersSum / double(games), median, worst);
         std::fflush(stdout);
     }

@@ -8,7 +8,8 @@
 // The implementation is split by concern: chatform.cpp (the window, its menus, the connection,
 // the dispatcher and the seat list), tablelayout.cpp (where every control sits), shell.cpp
 // (start-up, hosting, joining, the lobby link, closing), administration.cpp (the seat popup,
-// Just Watch, Bot Speed, removing players), hand.cpp, boardview.cpp, gameflow.cpp and sounds.cpp.
+// Just Watch, Bot Speed, Computer Skill, removing players), hand.cpp, boardview.cpp, gameflow.cpp
+// and sounds.cpp.
 // The chat with its phrase buttons is a panel of its own (chatpanel.h) that the table owns.
 
 #include "game/board.h"
