@@ -24,6 +24,8 @@ int SettingsLink::newcomers() const { return gamestart_.newcomers(); }
 void SettingsLink::setNewcomers(int option) { gamestart_.setNewcomers(option); }
 int SettingsLink::botSpeed() const { return table_.botSpeed(); }
 void SettingsLink::setBotSpeed(int milliseconds) { table_.setBotSpeed(milliseconds); }
+std::optional<int> SettingsLink::computerSkill() const { return table_.computerSkill(); }
+void SettingsLink::setComputerSkill(int skill) { table_.setComputerSkill(skill); }
 int SettingsLink::turnSound() const { return table_.turnSound(); }
 void SettingsLink::setTurnSound(int sound) { table_.setTurnSound(sound); }
 bool SettingsLink::playSounds() const { return table_.playSounds(); }

@@ -34,6 +34,8 @@ public:
     void setChatColour(const QColor& colour) override;
     std::optional<QString> phrase(int n) const override;
     void setPhrase(int n, const QString& text) override;
+    std::optional<int> computerSkill() const override;
+    void setComputerSkill(int skill) override;
 
 private:
     Tchat& table_;

@@ -42,7 +42,9 @@ void Engine::computertimerTimer()
 
 void Engine::computerplay(int seat)
 {
-    if (state_.phase == 1)
+    if (io_.computerSkill() == static_cast<int>(ComputerSkill::Strong) && (state_.phase == 1 || state_.phase == 2))
+        strongplay(seat);
+    else if (state_.phase == 1)
         computerfoots(seat);
     else if (state_.phase == 2)
         computertoes(seat);
@@ -87,6 +89,38 @@ void Engine::computertoes(int seat)
         }
     }
     hepasses(std::to_string(seat) + "+");
+}
+
+SeatView Engine::seatView(int seat) const
+{
+    SeatView view;
+    view.seat = seat;
+    if (seat >= 1 && seat <= kSeats)
+        view.hand = state_.seat(seat).hand;
+    for (int s = 1; s <= kSeats; ++s) {
+        const auto& record = state_.seat(s);
+        view.inGame[s] = record.inGame;
+        view.bonesLeft[s] = record.bonesLeft();
+        view.passed[s] = record.passed;
+        view.lacks[s] = record.passedOn;
+    }
+    view.gone = state_.gone;
+    view.phase = state_.phase;
+    view.spinnerPip = state_.spinner;
+    view.board = state_.board;
+    return view;
+}
+
+void Engine::strongplay(int seat)
+{
+    // Seeded from the shared generator without drawing from it: the same game state gives the
+    // same move, and the shuffles that follow are those a standard game would see.
+    const std::uint64_t seed = (std::uint64_t{random_->state()} << 8) ^ static_cast<std::uint64_t>(seat);
+    const ComputerMove move = strong_.choose(seatView(seat), seed);
+    if (move.pass)
+        hepasses(std::to_string(seat) + "+");
+    else
+        playbone(playPayload(seat, move.slot, move.toe, move.position));
 }
 
 } // namespace host

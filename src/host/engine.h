@@ -13,6 +13,7 @@
 #include "game/message.h"
 #include "game/random.h"
 #include "host/hostio.h"
+#include "host/strong.h"
 
 #include <array>
 #include <cstddef>
@@ -39,6 +40,9 @@ struct ConnectionRecord {
     std::string computerName;  // seats 2..6 only
     std::array<int, kHandSlots> hand{};  // slot j at index j - 1; 0 = empty
     bool passed = false;
+    // Pips the seat has passed on this round (bit p = pip p): what every table could tell from
+    // its passes, so the strong computer may use it.
+    std::uint16_t passedOn = 0;
     bool inGame = false;
     bool waitingNewcomer = false;  // joins the running game at the next round (options 2 and 3)
 
@@ -67,6 +71,8 @@ struct HostState {
     // The spinner's bone number while it is announced, its pip count while play goes on.
     int spinner = 0;
     game::Board board;
+    // Bones in no hand this round: played ones and the double the round started on. Public.
+    std::array<bool, game::kBoneCount + 1> gone{};
     int countdown = 0;
     Timer1Action pending = Timer1Action::None;
 
@@ -123,6 +129,9 @@ public:
     // timer1's tick length; the game uses 1000 ms, real-socket tests shorten it.
     void setTimer1Interval(int milliseconds) { timer1Interval_ = milliseconds; }
     int timer1Interval() const { return timer1Interval_; }
+    // What a seat could know at its turn: the strong computer decides from this alone.
+    SeatView seatView(int seat) const;
+    const StrongPlayer& strongPlayer() const { return strong_; }
 
 private:
     struct QueuedLine {
@@ -185,12 +194,14 @@ private:
     void computerplay(int seat);
     void computerfoots(int seat);
     void computertoes(int seat);
+    void strongplay(int seat);
 
     HostIo& io_;
     HostState state_;
     game::Random ownRandom_;
     game::Random* random_ = &ownRandom_;
     int timer1Interval_ = kTimer1Interval;
+    StrongPlayer strong_;
 
     std::array<game::Framer, kConnections + 1> framers_;
     std::array<std::size_t, kConnections + 1> queuedPerConnection_{};

@@ -34,6 +34,8 @@ public:
     // Read from the hosting table each time they are needed: its version text and its bot speed.
     virtual std::string version() = 0;
     virtual int botSpeed() = 0;
+    // The hosting table's "Computer Skill": 0 Standard, 1 Strong. Read at every computer move.
+    virtual int computerSkill() { return 0; }
 };
 
 } // namespace host

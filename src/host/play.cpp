@@ -95,6 +95,7 @@ bool Engine::playingfoots(int seat, int slot, int toe)
     // A new toe always starts next to the spinner, whatever position the table named.
     state_.board.place(toe, 1, bone, *flip);
     hand[slot - 1] = 0;
+    state_.gone[bone] = true;
     state_.phase = state_.board.anyToeEmpty() ? 1 : 2;
     afterPlay(seat, slot, toe, 1);
     return true;
@@ -117,6 +118,7 @@ bool Engine::playingtoes(int seat, int slot, int toe, int position)
         // The double is not laid on the toe: it becomes the centre of a new board after a pause.
         state_.spinner = bone;
         hand[slot - 1] = 0;
+        state_.gone[bone] = true;
         state_.phase = 1;
         const int left = state_.seat(seat).bonesLeft();
         sendAll(Message("CMD_double").field(seat).field(slot).field(bone).field(toe).field(position).flag(false)
@@ -131,6 +133,7 @@ bool Engine::playingtoes(int seat, int slot, int toe, int position)
 
     state_.board.place(toe, position, bone, *flip);
     hand[slot - 1] = 0;
+    state_.gone[bone] = true;
     afterPlay(seat, slot, toe, position);
     return true;
 }
@@ -155,7 +158,16 @@ void Engine::hepasses(std::string_view payload)
     const auto seat = takeTurnSeat(fields);
     if (!seat)
         return;
-    state_.seat(*seat).passed = true;
+    auto& record = state_.seat(*seat);
+    record.passed = true;
+    // Every table sees which ends were open: the seat holds no bone for any of them.
+    if (state_.phase == 1 && state_.spinner >= 0 && state_.spinner <= game::kHighestPip) {
+        record.passedOn |= static_cast<std::uint16_t>(1u << state_.spinner);
+    } else if (state_.phase == 2) {
+        for (int toe = 1; toe <= game::kToes; ++toe)
+            if (const int free = state_.board.firstEmpty(toe); free >= 2)
+                record.passedOn |= static_cast<std::uint16_t>(1u << game::outwardPip(state_.board.cell(toe, free - 1)));
+    }
     sendAll(Message("CMD_hepassed").field(*seat).field(""));
     for (int s = 1; s <= kSeats; ++s)
         if (state_.seat(s).inGame && !state_.seat(s).passed) {

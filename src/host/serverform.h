@@ -3,7 +3,7 @@
 // table (Tag = connection number), the dispatcher timer and the host's two game timers, and
 // wires them to the host engine, which holds every rule and all of the host's state.
 //
-// The hosting table sets the two providers (its version caption and its bot speed), then calls
+// The hosting table sets the providers (its version caption, bot speed and computer skill), then calls
 // startListening() and connects its own socket to 127.0.0.1, so it is always connection 1.
 
 #include "host/engine.h"
@@ -24,6 +24,7 @@ public:
     // Read each time the engine needs them. Defaults: "1.0.4" and Normal, 1000 ms.
     std::function<std::string()> versionProvider;
     std::function<int()> botSpeedProvider;
+    std::function<int()> computerSkillProvider;  // Standard (0) when unset
 
     // Starts listening on Sock1's PortName ("7772"; tests set "0" first and read port()).
     // Throws ESockException when the port cannot be had.
@@ -59,6 +60,7 @@ private:
     void stopLoginTimer(int n) override;
     std::string version() override;
     int botSpeed() override;
+    int computerSkill() override { return computerSkillProvider ? computerSkillProvider() : 0; }
 
     // Forgets a connection's socket and lets it go once its own event is over.
     void release(int n);

@@ -95,8 +95,13 @@ void Engine::startround()
     if (const int spinner = game::spinnerForRound(state_.round))
         state_.spinner = spinner;
     state_.board.clear();
-    for (int seat = 1; seat <= kSeats; ++seat)
+    for (int seat = 1; seat <= kSeats; ++seat) {
         state_.seat(seat).passed = false;
+        state_.seat(seat).passedOn = 0;
+    }
+    state_.gone.fill(false);
+    if (game::isValidBone(state_.spinner))
+        state_.gone[state_.spinner] = true;  // the round's double is never dealt
 
     sendAll(Message("CMD_startround").field(state_.round).field(state_.spinner).field(count).raw(seatList));
 

@@ -1,6 +1,6 @@
 // Running the table: the hosting player removes players and sets seats to watch or play again;
-// every seated player may watch; everyone chooses how fast the computer plays. Each command only
-// asks the host; the tables change when the host's answer comes.
+// every seated player may watch; everyone chooses how fast the computer plays, and the hosting
+// player how well. Each command only asks the host; the tables change when the host's answer comes.
 #include "table/chatform.h"
 
 #include <QAction>
@@ -79,6 +79,20 @@ void Tchat::Fast1Click(QAction* entry)
     // The computer follows the hosting table's choice only; the others tell the host anyway.
     if (loggedIn_)
         sendToHost(game::Message("CMD_botspeed").field(ownSeat_).field(value).raw("+"));
+    if (onSaveSettings)
+        onSaveSettings();
+}
+
+void Tchat::setComputerSkill(int skill)
+{
+    computerSkill_ = skill == 1 ? 1 : 0;
+    computerSkillItems_[computerSkill_]->setChecked(true);
+}
+
+void Tchat::ComputerSkill1Click(QAction* entry)
+{
+    // Nothing goes to the host: it reads the choice from its own table at every computer move.
+    setComputerSkill(entry->property("tag").toInt());
     if (onSaveSettings)
         onSaveSettings();
 }

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QTimer>
 #include <QtGlobal>
 
@@ -120,6 +121,7 @@ void Tchat::setHosting(bool hosting)
     hosting_ = hosting;
     button_start->setVisible(hosting);
     StartGame1->setEnabled(hosting);
+    ComputerSkill1->setEnabled(hosting);
 }
 
 // ---- The chat: short forwards to its panel -------------------------------------------------------

@@ -8,7 +8,8 @@
 // The implementation is split by concern: chatform.cpp (the window, its menus, the connection,
 // the dispatcher and the seat list), tablelayout.cpp (where every control sits), shell.cpp
 // (start-up, hosting, joining, the lobby link, closing), administration.cpp (the seat popup,
-// Just Watch, Bot Speed, removing players), hand.cpp, boardview.cpp, gameflow.cpp and sounds.cpp.
+// Just Watch, Bot Speed, Computer Skill, removing players), hand.cpp, boardview.cpp, gameflow.cpp
+// and sounds.cpp.
 // The chat with its phrase buttons is a panel of its own (chatpanel.h) that the table owns.
 
 #include "game/board.h"
@@ -89,6 +90,8 @@ public:
     QString seatCaption(int seat) const { return caption(seat); }
     // The computer players' delay chosen under Options, Bot Speed: 2000, 1000 or 500 ms.
     int botSpeed() const { return botSpeed_; }
+    // Options, Computer Skill: 0 Standard (the default), 1 Strong. Only the hosting table's counts.
+    int computerSkill() const { return computerSkill_; }
     const Artwork& artwork() const { return *artwork_; }
     QColor systemLineColor() const { return QColor(0, 0, 255); }
     game::Random& random() { return random_; }
@@ -152,6 +155,7 @@ public:
     int turnSound() const { return turnSound_; } // 0 Classic, 1 New
     void setTurnSound(int sound);
     void setBotSpeed(int milliseconds);
+    void setComputerSkill(int skill);  // 1 Strong, anything else Standard
 
     // The pause after a phrase button: one phrase at most per pause.
     bool phraseReady() const;
@@ -233,6 +237,7 @@ private:
     void sendJustWatch(int seat, bool watch);
     void JustWatch1Click();
     void Fast1Click(QAction* entry);
+    void ComputerSkill1Click(QAction* entry);
 
     // chatform.cpp: connection, dispatch, login and seat list
     void processsocktimer();
@@ -357,6 +362,7 @@ private:
     // Options
     int turnSound_ = 0;
     int botSpeed_ = 1000;
+    int computerSkill_ = 0;
 
     // Widgets (indices 1 to 6 for the seat rows, 1 to 3 for the toe markers)
     QWidget* panel_main = nullptr;
@@ -393,6 +399,8 @@ private:
     QAction* New1 = nullptr;
     QAction* JustWatch1 = nullptr;
     std::array<QAction*, 3> botSpeedItems_{}; // Slow, Normal, Fast
+    QMenu* ComputerSkill1 = nullptr;            // greyed on tables that do not host
+    std::array<QAction*, 2> computerSkillItems_{}; // Standard, Strong
 
     // The seat name labels' popup; its tag is the seat it was opened on.
     QMenu* popup_kick = nullptr;

@@ -18,6 +18,8 @@ bool isBoundKey(const QString& key)
 
 QString phraseKey(int n) { return QStringLiteral("Phrase%1").arg(n); }
 
+const QString kComputerSkillKey = QStringLiteral("Computerskill");
+
 std::optional<int> integerOf(const std::optional<QString>& text)
 {
     if (!text)
@@ -87,6 +89,7 @@ void TableSettings::load()
     target_.setTurnSound(values.value(QStringLiteral("Turnsound")) == QStringLiteral("1") ? 1 : 0);
     target_.setPlaySounds(values.value(QStringLiteral("Playsounds")) != QStringLiteral("false"));
     target_.setChatterSounds(values.value(QStringLiteral("ChatterSounds")) != QStringLiteral("false"));
+    target_.setComputerSkill(values.value(kComputerSkillKey) == QStringLiteral("1") ? 1 : 0);
     loaded_ = true;
 }
 
@@ -109,6 +112,11 @@ ini::KeyValues TableSettings::currentOptions() const
     const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
     values.append({QStringLiteral("ChatterSounds"), flag(target_.chatterSounds())});
     values.append({QStringLiteral("Playsounds"), flag(target_.playSounds())});
+    // Written once Strong has been chosen: until then the section stays exactly as copies
+    // without the option write it.
+    if (const auto skill = target_.computerSkill();
+        skill && (*skill != 0 || file_.readSection(QString::fromLatin1(kSection)).value(kComputerSkillKey)))
+        values.append({kComputerSkillKey, QString::number(*skill)});
     return values;
 }
 

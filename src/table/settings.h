@@ -45,6 +45,9 @@ public:
     virtual void setChatColour(const QColor& /*colour*/) {}
     virtual std::optional<QString> phrase(int /*n*/) const { return std::nullopt; } // n 1 to 9
     virtual void setPhrase(int /*n*/, const QString& /*text*/) {}
+    // "Computer Skill": 0 Standard, 1 Strong; nothing from a target without it.
+    virtual std::optional<int> computerSkill() const { return std::nullopt; }
+    virtual void setComputerSkill(int /*skill*/) {}
 };
 
 class TableSettings {

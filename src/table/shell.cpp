@@ -29,6 +29,7 @@ void Tchat::setServer(TServer* server)
         return;
     server_->versionProvider = [this] { return toWire(version_()); };
     server_->botSpeedProvider = [this] { return botSpeed(); };
+    server_->computerSkillProvider = [this] { return computerSkill(); };
     server_->engine().useRandom(random_);
 }
 

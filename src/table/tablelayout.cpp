@@ -256,6 +256,21 @@ void Tchat::buildMenus()
     connect(item(options, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")), &QAction::triggered,
             this, [this] { ResetScreenLocation1Click(); });
     options->addSeparator();
+    ComputerSkill1 = options->addMenu(QStringLiteral("Computer Skill"));
+    ComputerSkill1->setObjectName(QStringLiteral("ComputerSkill1"));
+    ComputerSkill1->setEnabled(hosting_);
+    auto* skillGroup = new QActionGroup(this);
+    const char* skillNames[2] = {"Standard1", "Strong1"};
+    const char* skillTexts[2] = {"Standard", "Strong"};
+    for (int i = 0; i < 2; ++i) {
+        QAction* entry = item(ComputerSkill1, skillNames[i], QString::fromLatin1(skillTexts[i]));
+        entry->setCheckable(true);
+        entry->setActionGroup(skillGroup);
+        entry->setProperty("tag", i);
+        connect(entry, &QAction::triggered, this, [this, entry] { ComputerSkill1Click(entry); });
+        computerSkillItems_[i] = entry;
+    }
+    computerSkillItems_[0]->setChecked(true);
     JustWatch1 = item(options, "JustWatch1", QStringLiteral("Just Watch"));
     JustWatch1->setCheckable(true);
     connect(JustWatch1, &QAction::triggered, this, [this] { JustWatch1Click(); });

@@ -63,6 +63,7 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
         ASSERT_TRUE(connect(*first));
         EXPECT_EQ(first->chat.frameGeometry(), QRect(3, 3, 790, 578));
         entry(*first, "Slow1")->trigger();
+        entry(*first, "Strong1")->trigger();
         entry(*first, "New1")->trigger();
         entry(*first, "PlaySounds1")->trigger();
         first->gamestart.setRounds(6);
@@ -87,6 +88,7 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
                                 "ChatterSounds=true\nPlaysounds=false\n"))
         << text.toStdString();
     EXPECT_TRUE(text.contains("\nPhrase3=Well played, partner\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nPlaysounds=false\nComputerskill=1\n")) << text.toStdString();
 
     auto second = start();
     EXPECT_EQ(second->chat.botSpeed(), 1000);
@@ -94,6 +96,8 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
     EXPECT_EQ(second->chat.botSpeed(), 2000);
     EXPECT_TRUE(entry(*second, "Slow1")->isChecked());
     EXPECT_TRUE(entry(*second, "New1")->isChecked());
+    EXPECT_TRUE(entry(*second, "Strong1")->isChecked());
+    EXPECT_EQ(second->chat.computerSkill(), 1);
     EXPECT_FALSE(entry(*second, "PlaySounds1")->isChecked());
     EXPECT_TRUE(entry(*second, "PlayChatterSounds1")->isChecked());
     EXPECT_EQ(second->gamestart.rounds(), 6);

@@ -21,6 +21,7 @@ public:
     host::Engine* engine = nullptr;
     Transcript log;
     int speed = 1000;
+    int skill = 0;  // the hosting table's "Computer Skill"
     int socktimer = -1;  // interval while running, -1 while stopped
     std::array<std::size_t, 11> backlog{};  // what unsent() answers, per connection
     std::array<int, 11> login{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};  // as socktimer, per connection
@@ -46,6 +47,7 @@ public:
     void stopComputertimer() override { log.push_back("computer stop"); }
     std::string version() override { return "1.0.4"; }
     int botSpeed() override { return speed; }
+    int computerSkill() override { return skill; }
 
     Transcript take() { return std::exchange(log, {}); }
 };

@@ -61,6 +61,47 @@ TEST_F(TableTest, JustWatchAsksTheHostAndShowsOnlyItsAnswer)
     EXPECT_EQ(host.received, QByteArray("CMD_justwatch+4+1\xFF" "CMD_justwatch+4+2\xFF"));
 }
 
+TEST_F(TableTest, ComputerSkillSitsAboveJustWatchAndOnlyTheHostingTableMayChooseIt)
+{
+    auto* options = find<QMenu>(QStringLiteral("Options1"));
+    const auto entries = options->actions();
+    ASSERT_GE(entries.size(), 2);
+    EXPECT_EQ(entries.last()->text(), QStringLiteral("Just Watch"));
+    EXPECT_EQ(entries[entries.size() - 2]->text(), QStringLiteral("Computer Skill"));
+    auto* skillMenu = find<QMenu>(QStringLiteral("ComputerSkill1"));
+    auto* standard = find<QAction>(QStringLiteral("Standard1"));
+    auto* strong = find<QAction>(QStringLiteral("Strong1"));
+    EXPECT_EQ(skillMenu->actions(), (QList<QAction*>{standard, strong}));
+    EXPECT_TRUE(standard->isChecked());
+    EXPECT_FALSE(strong->isChecked());
+    EXPECT_EQ(table->computerSkill(), 0);
+
+    table->setHosting(false);
+    EXPECT_FALSE(skillMenu->isEnabled());
+    table->setHosting(true);
+    EXPECT_TRUE(skillMenu->isEnabled());
+
+    // The choice is saved and read by the host from this table; nothing is sent.
+    TServer server;
+    table->setServer(&server);
+    int saves = 0;
+    table->onSaveSettings = [&saves] { ++saves; };
+    login(1);
+    strong->trigger();
+    EXPECT_TRUE(strong->isChecked());
+    EXPECT_FALSE(standard->isChecked());
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(server.computerSkillProvider(), 1);
+    standard->trigger();
+    EXPECT_EQ(server.computerSkillProvider(), 0);
+    EXPECT_EQ(saves, 2);
+    table->setComputerSkill(7);  // anything but Strong is Standard
+    EXPECT_TRUE(standard->isChecked());
+    find<QAction>(QStringLiteral("Fast1"))->trigger();
+    ASSERT_TRUE(host.waitForMessage("CMD_botspeed+1+500+"));
+    EXPECT_EQ(host.received, QByteArray("CMD_botspeed+1+500+\xFF"));
+}
+
 // The host and two tables over loopback: the computer moves at the hosting table's Bot Speed,
 // whatever a joined table chooses.
 TEST(BotSpeed, ComputerFollowsTheHostingTableNotAJoinedOne)

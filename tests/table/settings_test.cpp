@@ -21,6 +21,7 @@ struct FakeTable : SettingsTarget {
     QColor colour = Qt::black;
     std::map<int, QString> phrases{{1, "Hello"}, {2, "Nice play"}, {3, "Oops"}};
     bool hasChat = true;
+    int skill = 0;
 
     QRect windowBounds() const override { return bounds; }
     void setWindowBounds(const QRect& stored) override { storedBounds = bounds = stored; }
@@ -54,6 +55,8 @@ struct FakeTable : SettingsTarget {
         return found == phrases.end() ? QString() : found->second;
     }
     void setPhrase(int n, const QString& text) override { phrases[n] = text; }
+    std::optional<int> computerSkill() const override { return skill; }
+    void setComputerSkill(int chosen) override { skill = chosen; }
 };
 
 class SettingsTest : public ::testing::Test {
@@ -251,4 +254,44 @@ TEST_F(SettingsTest, ASaveThatCannotBeWrittenSaysSo)
     settings.load();
     EXPECT_FALSE(settings.save());
     EXPECT_FALSE(settings.errorString().isEmpty());
+}
+
+TEST_F(SettingsTest, ComputerSkillIsStoredOnceStrongIsChosenAndOnlyOneReadsAsStrong)
+{
+    // A file of a copy without the option: Standard, and saving it changes no byte.
+    const QByteArray older = "[Chickenfoot]\nTextsize=8\nTop=3\nLeft=3\nWidth=790\nHeight=578\nTextcolor=clBlack\n"
+                             "Playtoscore=10\nNewcomers=1\nBotspeed=1000\nTurnsound=0\nChatterSounds=true\n"
+                             "Playsounds=true\n";
+    store(older);
+    table.skill = 1;
+    TableSettings settings(path(), table);
+    settings.load();
+    EXPECT_EQ(table.skill, 0);
+    ASSERT_TRUE(settings.save());
+    EXPECT_EQ(stored(), older);
+
+    // Strong: one more key after the others; back to Standard: the key stays and says so.
+    table.skill = 1;
+    ASSERT_TRUE(settings.save());
+    EXPECT_EQ(stored(), older + "Computerskill=1\n");
+    FakeTable next;
+    TableSettings(path(), next).load();
+    EXPECT_EQ(next.skill, 1);
+    table.skill = 0;
+    ASSERT_TRUE(settings.save());
+    EXPECT_EQ(stored(), older + "Computerskill=0\n");
+
+    for (const char* value : {"0", "2", "strong", "", " 1x", "01"}) {
+        table.skill = 1;
+        loadWith(QByteArray("Computerskill=") + value + "\n");
+        EXPECT_EQ(table.skill, 0) << value;
+    }
+
+    // Chosen before the load, it is written like any other changed option, alone.
+    store("[Chickenfoot]\nBotspeed=500\n");
+    FakeTable fresh;
+    TableSettings early(path(), fresh);
+    fresh.skill = 1;
+    ASSERT_TRUE(early.save());
+    EXPECT_EQ(stored(), "[Chickenfoot]\nBotspeed=500\nComputerskill=1\n");
 }
