@@ -91,6 +91,8 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     connect(connectTimer_, &QTimer::timeout, this, &Tchat::connectTimerTimer);
 
     clearall();
+    buildKeyboard();
+    buildAccessibility();
 }
 
 Tchat::~Tchat()
@@ -262,6 +264,7 @@ void Tchat::Timer1Timer()
     if (Timer1->interval() != 1)
         Timer1->setInterval(1);
     processsocktimer();
+    describeTable();
     if (receivedlist.empty())
         Timer1->stop();
     if (onMessageHandled)
