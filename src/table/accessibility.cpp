@@ -4,6 +4,7 @@
 #include "table/tablewidgets.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QWidget>
 
 namespace a11y {
@@ -99,8 +100,20 @@ public:
     }
 };
 
+// The announcer: a notification that appears with each announcement.
+class AnnouncerAccessible : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::Notification) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? static_cast<QLabel*>(widget())->text() : QAccessibleWidget::text(kind);
+    }
+};
+
 QAccessibleInterface* tableInterfaces(const QString& key, QObject* object)
 {
+    if (key == QLatin1String("QLabel") && object->objectName() == QLatin1String("announcer"))
+        return new AnnouncerAccessible(static_cast<QLabel*>(object));
     if (key == QLatin1String("BoneImage"))
         return new BoneAccessible(static_cast<BoneImage*>(object));
     if (key == QLatin1String("ClickImage"))

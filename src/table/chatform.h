@@ -385,9 +385,10 @@ private:
     std::array<bool, 4> offeredToes_{};
     bool passOffered_ = false;
 
-    // Keyboard
+    // Keyboard and screen readers
     QWidget* focusRing_ = nullptr;
     int ringPlace_ = 1;
+    QLabel* announcer_ = nullptr;
 
     // Options
     int turnSound_ = 0;

@@ -20,6 +20,14 @@ void Tchat::buildAccessibility()
     a11y::setTexts(Image5, QStringLiteral("Tilvaro web site"), {});
     a11y::setTexts(label_round, {}, QStringLiteral("Round counter"));
     a11y::setTexts(chatPanel_->input(), QStringLiteral("Chat input"), QStringLiteral("Enter sends the text"));
+    // Screen readers on Linux speak a notification as it appears, wherever the focus is. This one
+    // is a single transparent pixel in the corner: it is there for them alone.
+    announcer_ = new QLabel(panel_main);
+    announcer_->setObjectName(QStringLiteral("announcer"));
+    announcer_->setGeometry(0, 0, 1, 1);
+    announcer_->setStyleSheet(QStringLiteral("color: transparent; background: transparent;"));
+    announcer_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    announcer_->hide();
     describeTable();
 }
 
@@ -100,7 +108,7 @@ void Tchat::describeSeats()
 {
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         QString name = QStringLiteral("Seat %1: %2").arg(seat).arg(caption(seat));
-        if (seat == ownSeat_)
+        if (seat == ownSeat_ && caption(seat) != QStringLiteral("You"))
             name += QStringLiteral(" (you)");
         QStringList facts;
         const QString left = label_bones[seat]->text();
@@ -120,7 +128,12 @@ void Tchat::describeSeats()
 void Tchat::announce(const QString& text)
 {
     // The status line is the table's live region: its name is what it shows, its description the
-    // latest happening, and an alert asks the screen reader to speak it now.
+    // latest happening, and an alert asks the screen reader to speak it now; the announcer says it
+    // again as a notification, which is what Linux screen readers speak unasked.
     a11y::setTexts(label_status, {}, text);
     a11y::notify(label_status, QAccessible::Alert);
+    announcer_->hide();
+    announcer_->setText(text);
+    announcer_->show();
+    a11y::noteRaisedByQt(announcer_, QAccessible::ObjectShow);
 }

@@ -4,6 +4,7 @@
 // the same handler: raising, swapping and sorting bones, playing on a toe marker and passing.
 #include "game/board.h"
 #include "game/bones.h"
+#include "table/accessibility.h"
 #include "table/chatform.h"
 #include "table/chatpanel.h"
 #include "table/tablewidgets.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 
@@ -98,6 +100,17 @@ bool Tchat::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::FocusIn:
+        if (hand) {
+            updateFocusRing();
+            // Qt announces the hand itself once this event is over; the bone under the ring is
+            // announced after it, so that a screen reader rests on the bone.
+            QTimer::singleShot(0, this, [this] {
+                if (focusWidget() == panel_bones && !places_[ringPlace_].free)
+                    if (BoneImage* bone = boneImage(places_[ringPlace_].slot))
+                        a11y::notify(bone, QAccessible::Focus);
+            });
+        }
+        break;
     case QEvent::FocusOut:
         if (hand)
             updateFocusRing();

@@ -130,6 +130,10 @@ TEST_F(AccessibilityTest, SeatRowsAndTheStatusLineFollowTheGameAndAnnounceIt)
               (QStringList{"Hal's turn.", "Hal played six and five on toe 2.", "Hal passed.", "Your Turn.",
                            "Round over: Hal went out. Hal -20, total -20. You +12, total 12.",
                            "Hal has Won the Game!"}));
+    // Linux screen readers speak the announcer, a notification, as it appears with the same text.
+    EXPECT_EQ(iface(QStringLiteral("announcer"))->role(), QAccessible::Notification);
+    EXPECT_EQ(heardFor(QStringLiteral("announcer"), QAccessible::ObjectShow),
+              heardFor(QStringLiteral("label_status"), QAccessible::Alert, true));
     EXPECT_EQ(heardFor(QStringLiteral("label_status"), QAccessible::NameChanged),
               (QStringList{"Hal's turn.", "Hal passed.", "Your Turn.", "Posting Scores, Please Wait..", "Game Over!"}));
     EXPECT_EQ(heardFor(QStringLiteral("paintbox_board"), QAccessible::DescriptionChanged, true),
