@@ -92,6 +92,8 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     connect(connectTimer_, &QTimer::timeout, this, &Tchat::connectTimerTimer);
 
     clearall();
+    buildKeyboard();
+    buildAccessibility();
 }
 
 Tchat::~Tchat()
@@ -264,6 +266,7 @@ void Tchat::Timer1Timer()
     if (Timer1->interval() != 1)
         Timer1->setInterval(1);
     processsocktimer();
+    describeTable();
     if (receivedlist.empty())
         Timer1->stop();
     if (onMessageHandled)

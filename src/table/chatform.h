@@ -35,6 +35,7 @@
 class QAction;
 class QActionGroup;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -197,9 +198,17 @@ public:
     const game::Board& boardTable() const { return board_; }
     int handSlotAt(int place) const; // -1 for a free place or one outside 1 to 20
 
+    // ---- Keyboard play (keyboard.cpp) --------------------------------------------------------------
+
+    // The keys of the hand, as its tooltip lists them.
+    static const QString kHandKeys;
+    // The hand place the keyboard's focus ring stands on, 1 to 20.
+    int focusRingPlace() const { return ringPlace_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     using Handler = void (Tchat::*)(std::string_view payload);
@@ -309,6 +318,28 @@ private:
     void hideTurnIndicators();
     void showRoundCounter(const QString& round);
 
+    // keyboard.cpp: the hand's keys route to the same handlers as the mouse
+    void buildKeyboard();
+    bool handKeyPress(const QKeyEvent& key);
+    void toggleHandFocus();
+    void moveFocusRing(int place);
+    void updateFocusRing();
+    int bonesInHand() const;
+    void playOnToeKey(int toe);
+    void playOnOnlyFit();
+    int markerPip(int toe) const;
+
+    // describe.cpp: names, descriptions and announcements for assistive technology
+    void buildAccessibility();
+    void describeTable();
+    void describeHand();
+    void describeMarkers();
+    void describeBoard();
+    void describeSeats();
+    void announce(const QString& text);
+    QString seatSpoken(int seat) const;
+    QString playSpoken(int seat, int bone, int toe, int position) const;
+
     // the chat panel's handler for relayed lines
     void chatrecieved(std::string_view payload);
 
@@ -358,6 +389,11 @@ private:
     // What the host offered with the player's turn, shown again when a play is refused.
     std::array<bool, 4> offeredToes_{};
     bool passOffered_ = false;
+
+    // Keyboard and screen readers
+    QWidget* focusRing_ = nullptr;
+    int ringPlace_ = 1;
+    QLabel* announcer_ = nullptr;
 
     // Options
     int turnSound_ = 0;

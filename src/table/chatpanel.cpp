@@ -2,6 +2,7 @@
 
 #include "platform/messagebox.h"
 #include "platform/opener.h"
+#include "table/accessibility.h"
 #include "table/colourtext.h"
 #include "table/smileys.h"
 #include "table/tablewidgets.h"
@@ -70,6 +71,7 @@ void ChatPanel::buildControls(const QPixmap& phraseButton)
     frame->setLineWidth(1);
     mainchat = new ChatView(frame);
     mainchat->setObjectName(QStringLiteral("mainchat"));
+    mainchat->setAccessibleName(QStringLiteral("Chat"));
     mainchat->setGeometry(1, 1, 345, 131);
     mainchat->setFrameShape(QFrame::NoFrame);
     mainchat->onLinkClicked = [this](int link) { mainchatJump(link); };
@@ -206,6 +208,11 @@ void ChatPanel::addlinetochat(const QString& line, const QColor& colour)
             links_[static_cast<std::size_t>(linkCounter_)] = piece.text;
         }
     mainchat->addLine(*parsed, !scrollChatOff_);
+    // A screen reader hears of each new line without leaving the game.
+    QString spoken;
+    for (const chat::Piece& piece : parsed->pieces)
+        spoken += piece.kind == chat::Piece::Smiley ? QStringLiteral("(%1) ").arg(smileyName(piece.picture)) : piece.text;
+    a11y::setTexts(mainchat, QStringLiteral("Chat"), spoken.simplified());
 }
 
 void ChatPanel::chatrecieved(std::string_view payload)

@@ -3,6 +3,7 @@
 // player's Pass and Start Game. Every field comes from the host and is checked before use.
 #include "game/bones.h"
 #include "platform/messagebox.h"
+#include "table/accessibility.h"
 #include "table/chatform.h"
 #include "table/tablewidgets.h"
 #include "table/wiretext.h"
@@ -53,7 +54,19 @@ std::optional<Play> readPlay(std::string_view payload)
 
 } // namespace
 
-void Tchat::setStatus(const QString& text) { label_status->setText(text); }
+void Tchat::setStatus(const QString& text)
+{
+    if (text == label_status->text())
+        return;
+    label_status->setText(text);
+    a11y::noteRaisedByQt(label_status, QAccessible::NameChanged);
+}
+
+QString Tchat::playSpoken(int seat, int bone, int toe, int position) const
+{
+    const QString where = position == 0 ? QStringLiteral("as the spinner") : QStringLiteral("on toe %1").arg(toe);
+    return QStringLiteral("%1 played %2 %3.").arg(seatSpoken(seat), a11y::inSentence(a11y::boneName(bone)), where);
+}
 
 void Tchat::hideTurnIndicators()
 {
@@ -140,6 +153,7 @@ void Tchat::startround(std::string_view payload)
         label_bonus[seat]->clear();
     updateSpinner();
     showRoundCounter(QString::number(*round));
+    announce(label_round->text() + QStringLiteral(". Spinner: %1.").arg(a11y::inSentence(a11y::boneName(spinnerBone_))));
 }
 
 void Tchat::beginagain(std::string_view payload)
@@ -155,6 +169,7 @@ void Tchat::beginagain(std::string_view payload)
         label_bonus[seat]->clear();
     setStatus(QStringLiteral("New Spinner Loaded!"));
     label_round->update();
+    announce(QStringLiteral("New Spinner Loaded! %1.").arg(a11y::boneName(spinnerBone_)));
 }
 
 void Tchat::getnextplayer(std::string_view payload)
@@ -199,6 +214,7 @@ void Tchat::getnextplayer(std::string_view payload)
         passOffered_ = false;
         setStatus(caption(turnSeat_) + QStringLiteral("'s turn."));
     }
+    announce(label_status->text());
 }
 
 void Tchat::heplayed(std::string_view payload)
@@ -217,6 +233,7 @@ void Tchat::heplayed(std::string_view payload)
         freebone(play->slot);
     }
     playsounds(QStringLiteral("placebone"));
+    announce(playSpoken(play->seat, play->bone, play->toe, play->position));
 }
 
 void Tchat::doubleplayed(std::string_view payload)
@@ -236,6 +253,7 @@ void Tchat::doubleplayed(std::string_view payload)
         freebone(play->slot);
     }
     playsounds(QStringLiteral("double"));
+    announce(playSpoken(play->seat, play->bone, play->toe, play->position) + QStringLiteral(" New Spinner Loaded!"));
 }
 
 void Tchat::hepassed(std::string_view payload)
@@ -252,6 +270,7 @@ void Tchat::hepassed(std::string_view payload)
     } else {
         setStatus(caption(*seat) + QStringLiteral(" passed."));
     }
+    announce(label_status->text());
 }
 
 void Tchat::noplay(std::string_view payload)
@@ -270,6 +289,7 @@ void Tchat::noplay(std::string_view payload)
     clearselected();
     setStatus(QStringLiteral("That is not a valid play"));
     playsounds(QStringLiteral("invalid"));
+    announce(label_status->text());
 }
 
 void Tchat::endround(std::string_view payload)
@@ -281,15 +301,19 @@ void Tchat::endround(std::string_view payload)
     hideMarkers();
     playsounds(*out != 0 ? QStringLiteral("roundover") : QStringLiteral("blocked"));
     setStatus(QStringLiteral("Posting Scores, Please Wait.."));
+    QString spoken = *out != 0 && isSeat(*out) ? QStringLiteral("Round over: %1 went out.").arg(seatSpoken(*out))
+                                               : QStringLiteral("Round over: everyone passed.");
     while (!reader.empty()) {
         const auto seat = reader.nextInt();
         const auto score = reader.nextInt();
         const auto total = reader.nextInt();
         if (!seat || !score || !total || !isSeat(*seat))
-            return;
+            break; // the scores read so far stay, and are announced
         label_bonus[*seat]->setText(signedScore(*score));
         label_score[*seat]->setText(QString::number(*total));
+        spoken += QStringLiteral(" %1 %2, total %3.").arg(seatSpoken(*seat), signedScore(*score)).arg(*total);
     }
+    announce(spoken);
 }
 
 void Tchat::winner(std::string_view payload)
@@ -311,6 +335,7 @@ void Tchat::winner(std::string_view payload)
     hideTurnIndicators();
     if (hosting_)
         button_start->show();
+    announce(banner);
     // Spectators keep no tally of games they did not play.
     if (isSeat(ownSeat_) && onAddGame)
         onAddGame(name, ownWin);
@@ -348,6 +373,7 @@ void Tchat::gamestats(std::string_view payload)
         offeredToes_ = {false, true, true, true};
         passOffered_ = false;
         setStatus(QStringLiteral("Your Turn"));
+        announce(label_status->text());
     }
     if (isSeat(turnSeat_))
         image_turn[turnSeat_]->show();

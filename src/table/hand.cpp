@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kLowered = 12;
-constexpr int kRaised = 4;
+constexpr int kLowered = BoneImage::kLoweredTop;
+constexpr int kRaised = BoneImage::kRaisedTop;
 
 } // namespace
 
@@ -62,7 +62,10 @@ void Tchat::createbone(int slot, int bone)
     image->setPixmap(picture);
     image->setGeometry(placeLeft(place), kLowered, 34, 66);
     connect(image, &BoneImage::mouseDown, this,
-            [this](BoneImage* clicked, Qt::MouseButton button) { boneimagesMouseDown(clicked, button); });
+            [this](BoneImage* clicked, Qt::MouseButton button) {
+                boneimagesMouseDown(clicked, button);
+                describeHand();
+            });
     image->show();
     bringBonesToFront(place);
     updateHandRange();

@@ -39,6 +39,11 @@ class BoneImage : public QLabel {
 public:
     BoneImage(int slot, int bone, QWidget* parent);
 
+    // A bone stands lower in the row until it is raised as the selection.
+    static constexpr int kLoweredTop = 12;
+    static constexpr int kRaisedTop = 4;
+    bool raised() const { return y() == kRaisedTop; }
+
     int tag;  // hand slot
     int hint; // bone number
 
