@@ -93,7 +93,18 @@ QString gamePlay()
         "<h3>Watching</h3>"
         "<p>Choose <b>Options, Just Watch</b> to let the computer play your seat for a while, and "
         "choose it again to take your seat back. <b>Options, Bot Speed</b> sets how quickly the "
-        "computer players move.</p>");
+        "computer players move. The hosting player can make the computer players stronger with "
+        "<b>Options, Computer Skill, Strong</b>.</p>"
+        "<h3>Playing from the keyboard</h3>"
+        "<p>When the window opens, what you type goes to the chat. Press <b>F6</b> to move between "
+        "the chat and your hand (<b>Esc</b> in the chat also takes you to the hand). In the hand, "
+        "<b>Left</b> and <b>Right</b> (or <b>Home</b> and <b>End</b>) move the ring along your bones. "
+        "<b>Space</b> raises or lowers the bone in the ring; raising a second bone swaps the two. On "
+        "your turn, <b>1</b>, <b>2</b> or <b>3</b> plays the raised bone on the marker of toe 1, 2 "
+        "or 3, and <b>Enter</b> plays it on the only marker it fits. <b>P</b> passes and <b>S</b> "
+        "sorts your hand.</p>"
+        "<p>Screen readers read your bones, the toe markers, the board, the seats and the status "
+        "line, and announce turns, plays, passes, round ends and the winner.</p>");
 }
 
 QString scoring()
