@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSaveFile>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
@@ -46,6 +47,10 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
+        if (index.column() < kFixedColumns) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
         QStyleOptionViewItem item = option;
         initStyleOption(&item, index);
         const QString score = item.text;
@@ -107,6 +112,7 @@ Tscoresheet::Tscoresheet(game::ScoreSheet& sheet, MessageBoxes& boxes, const QPi
     grid_sheet->setFocusPolicy(Qt::NoFocus);
     grid_sheet->verticalHeader()->hide();
     grid_sheet->setIconSize(QSize(34, 17));
+    grid_sheet->setWordWrap(false);
     grid_sheet->setItemDelegate(new SeatCellDelegate(grid_sheet));
     grid_sheet->horizontalHeader()->setHighlightSections(false);
 
@@ -299,11 +305,16 @@ void Tscoresheet::fillGrid(const game::SheetGame& game)
     }
 
     grid_sheet->setColumnWidth(0, 92);
-    grid_sheet->setColumnWidth(1, 96);
+    grid_sheet->setColumnWidth(1, 124);
     grid_sheet->setColumnWidth(2, 118);
     for (int column = kFixedColumns; column < columns; ++column)
-        grid_sheet->setColumnWidth(column, 96);
+        grid_sheet->setColumnWidth(column, 92);
     grid_sheet->horizontalHeader()->setStretchLastSection(true);
+    // Six seats need more room than four: the window grows to show every column.
+    const int wanted = grid_sheet->horizontalHeader()->length() + grid_sheet->verticalScrollBar()->sizeHint().width() +
+                       2 * grid_sheet->frameWidth() + layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    if (width() < wanted)
+        resize(wanted, height());
 }
 
 void Tscoresheet::button_copyClick()

@@ -5,6 +5,7 @@
 #include "dialogs/scoresheetform.h"
 #include "platform/messagebox.h"
 #include "platform/sound.h"
+#include "table/artwork.h"
 #include "table/chatpanel.h"
 #include "table/chatview.h"
 
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QTcpServer>
@@ -293,4 +295,44 @@ TEST(ScoreSheet, TheViewMenuOpensItAndOnlyTheHostingTableSeesTheGameSeed)
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.scoreSheet().previous() != nullptr; }, 20000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return chatText().contains(QStringLiteral("Game seed: %1").arg(second)); }, 20000));
     EXPECT_EQ(program.server.engine().gameSeed(), second);
+}
+
+TEST(ScoreSheet, PictureOfAFinishedFiveRoundGameWithFourSeats)
+{
+    Table ann;
+    ann.login(1);
+    Tscoresheet sheet(ann.chat.scoreSheet(), ann.boxes, ann.chat.artwork().tableBackground, [&](int bone) {
+        return ann.chat.artwork().lyingBone(bone, false).scaledToHeight(17, Qt::SmoothTransformation);
+    });
+    ann.feed({"CMD_newplayerinfo+1+Ann+0", "CMD_newplayerinfo+2+Bob+0", "CMD_newplayerinfo+3+Cy+0",
+              "CMD_newplayerinfo+4+Dee+0", "CMD_startgame+Ann+5+",
+              "CMD_startround+1+55+11+1+t+2+t+3+t+4+t+5+f+6+f", "CMD_endround+2+1+18+18+2+-20+-20+3+25+25+4+11+11",
+              "CMD_startround+2+53+11+1+t+2+t+3+t+4+t+5+f+6+f", "CMD_double+1+3+35+2+4+f+6+", "CMD_beginagain+35+",
+              "CMD_endround+1+1+-20+-2+2+14+-6+3+9+34+4+22+33",
+              "CMD_startround+3+50+11+1+t+2+t+3+t+4+t+5+f+6+f", "CMD_endround+4+1+7+5+2+16+10+3+3+37+4+-20+13",
+              "CMD_startround+4+46+11+1+t+2+t+3+t+4+t+5+f+6+f", "CMD_endround+0+1+31+36+2+27+37+3+40+77+4+19+32",
+              "CMD_startround+5+41+11+1+t+2+t+3+t+4+t+5+f+6+f", "CMD_endround+3+1+12+48+2+8+45+3+-20+57+4+6+38",
+              "CMD_winner+Dee+"});
+    sheet.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+    auto* grid = sheet.findChild<QTableWidget*>(QStringLiteral("grid_sheet"));
+    EXPECT_EQ(grid->rowCount(), 6);
+    EXPECT_EQ(grid->item(4, 6)->data(Qt::UserRole + 1).toString(), QStringLiteral("38"));
+    EXPECT_EQ(grid->item(1, 1)->text(), QStringLiteral("8|8 \u2192 4|4"));
+    // Every row and column in sight: nothing of the finished sheet needs scrolling.
+    EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+
+    const QImage shot = sheet.grab().toImage();
+    QDir().mkpath(QStringLiteral(TILVARO_SCREENSHOT_DIR));
+    const QString path = QStringLiteral(TILVARO_SCREENSHOT_DIR "/scoresheet.png");
+    ASSERT_TRUE(shot.save(path)) << path.toStdString();
+    // The spinner column shows bones: ivory beside the round numbers.
+    const QRect spinners = grid->visualItemRect(grid->item(0, 1)).translated(grid->viewport()->mapTo(&sheet, QPoint()));
+    int ivory = 0;
+    for (int x = spinners.left(); x < spinners.left() + 40; ++x) {
+        const QColor c = shot.pixelColor(x, spinners.center().y());
+        ivory += c.red() > 200 && c.green() > 200 && c.blue() > 170 && c.red() - c.blue() < 60;
+    }
+    EXPECT_GT(ivory, 10);
 }
