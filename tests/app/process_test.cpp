@@ -312,6 +312,10 @@ struct SeededGame {
         for (const char* name : {"Bob", "Cy"}) {
             players.push_back(std::make_unique<ScriptedPlayer>(ports.game, name));
             players.back()->seat = players.back()->table.login();
+            // The next one connects only now: the host lists connections that have not logged in
+            // yet, nameless, to whoever logs in meanwhile.
+            if (!players.back()->table.waitFor("CMD_existingplayers+"))
+                return false;
         }
         if (players[0]->seat != 2 || players[1]->seat != 3 || !copy.showsSeats(seats({"Ann", "Bob", "Cy"})))
             return false;
