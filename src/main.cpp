@@ -8,12 +8,17 @@
 #include "platform/singleinstance.h"
 #include "platform/sound.h"
 
+#include <QAction>
 #include <QIcon>
+#include <QSocketNotifier>
 #include <QStringList>
 
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +31,52 @@ std::optional<int> testPort(const char* variable)
     if (!ok || port < 1 || port > 65535)
         return std::nullopt;
     return port;
+}
+
+// TILVARO_SEED: a decimal number from 0 to 4294967295 that seeds the program's random generator
+// instead of the clock, so a game can be dealt and played again. Only digits are taken: a sign,
+// a blank or a number out of range is an error, not quietly some other seed.
+enum class SeedSetting { Unset, Valid, Invalid };
+SeedSetting seedFromEnvironment(std::uint32_t& seed)
+{
+    const char* text = std::getenv("TILVARO_SEED");
+    if (!text || !*text)
+        return SeedSetting::Unset;
+    std::uint64_t value = 0;
+    for (const char* c = text; *c; ++c) {
+        if (*c < '0' || *c > '9')
+            return SeedSetting::Invalid;
+        value = value * 10 + static_cast<std::uint64_t>(*c - '0');
+        if (value > 0xFFFFFFFFull)
+            return SeedSetting::Invalid;
+    }
+    seed = static_cast<std::uint32_t>(value);
+    return SeedSetting::Valid;
+}
+
+// Test aid: with TILVARO_TEST_COMMANDS set, lines on standard input act for the table's player:
+// "start <rounds>" starts a game as the game start dialog would, "watch" clicks Just Watch.
+void followTestCommands(Program& program, QObject* owner)
+{
+    auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, owner);
+    auto* pending = new std::string;
+    QObject::connect(input, &QObject::destroyed, [pending] { delete pending; });
+    QObject::connect(input, &QSocketNotifier::activated, owner, [&program, input, pending] {
+        char buffer[256];
+        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (count <= 0) {
+            input->setEnabled(false);
+            return;
+        }
+        pending->append(buffer, static_cast<std::size_t>(count));
+        for (std::size_t end; (end = pending->find('\n')) != std::string::npos; pending->erase(0, end + 1)) {
+            const QString line = QString::fromLocal8Bit(pending->substr(0, end)).trimmed();
+            if (line.startsWith(QStringLiteral("start ")))
+                program.chat.startGame({program.chat.playerName(), line.mid(6), QStringLiteral("1"), QString()});
+            else if (line == QStringLiteral("watch"))
+                program.chat.findChild<QAction*>(QStringLiteral("JustWatch1"))->trigger();
+        }
+    });
 }
 
 // Answers --help and --version, given as the only argument, before anything needs a display.
@@ -58,6 +109,13 @@ int main(int argc, char** argv)
 {
     if (answeredInformationRequest(argc, argv))
         return 0;
+    std::uint32_t seed = 0;
+    const SeedSetting seedSetting = seedFromEnvironment(seed);
+    if (seedSetting == SeedSetting::Invalid) {
+        std::fprintf(stderr, "tilvaro: TILVARO_SEED must be a whole number from 0 to 4294967295, not \"%s\"\n",
+                     std::getenv("TILVARO_SEED"));
+        return 2;
+    }
     // The command line belongs to the lobby: Qt gets only the program's name, so a player called
     // "-platform" or "-reverse" is just a name.
     QStringList parameters;
@@ -83,6 +141,9 @@ int main(int argc, char** argv)
     SoundPlayer* sounds = createSystemSoundPlayer(&app);
     QtOpener opener;
     Program program(*sounds, boxes, dataFolder(), &opener);
+    // The table seeded the generator from the clock when it was made; nothing has drawn from it yet.
+    if (seedSetting == SeedSetting::Valid)
+        program.chat.random().seed(seed);
     instance.setBringForward([&program] { bringWindowForward(&program.chat); });
     program.chat.onClosed = [] { QCoreApplication::quit(); };
     // Test aids: the seat captions on stdout whenever they change, and ports of the test's choosing.
@@ -94,6 +155,8 @@ int main(int argc, char** argv)
     }
     if (const auto port = testPort("TILVARO_TEST_LOBBY_PORT"))
         program.chat.Sock11.setPortName(std::to_string(*port));
+    if (qEnvironmentVariableIsSet("TILVARO_TEST_COMMANDS"))
+        followTestCommands(program, &app);
 
     program.chat.setCommandLine(parameters);
     program.chat.show();

@@ -29,6 +29,9 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
       help(&chat, chat.artwork().tableBackground),
       phrases(&chat, chat.artwork().tableBackground),
       spylist(chat.spectators(), chat.artwork().tableBackground, &chat),
+      scoresheet(chat.scoreSheet(), boxes, chat.artwork().tableBackground,
+                 [this](int bone) { return chat.artwork().lyingBone(bone, false).scaledToHeight(17, Qt::SmoothTransformation); },
+                 &chat),
       settings(QDir(dataFolder).filePath(QStringLiteral("briskolobby.ini")), settingsLink),
       boxes_(boxes),
       ownOpener_(opener ? nullptr : std::make_unique<QtOpener>()),
@@ -45,6 +48,7 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
     spylist.setKicking([this](int seat) { chat.kicking(seat); });
     wireTally();
     chat.onShowSpyList = [this] { present(&spylist); };
+    chat.onShowScoreSheet = [this] { present(&scoresheet); };
     chat.onShowPhrases = [this] {
         phrases.setPhrases(chat.chatPanel().phrases());
         present(&phrases);

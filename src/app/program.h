@@ -1,8 +1,9 @@
 #pragma once
 // The program's nine windows, each made once, in this order, for the whole run: the table
 // (the main window), the tally list, the about box, the download window, the game start dialog,
-// the help window, the phrase editor, the hidden game host and the spy list; and the wiring
-// between them. main.cpp makes one after the single-instance check; tests make their own.
+// the help window, the phrase editor, the hidden game host and the spy list; then the score
+// sheet; and the wiring between them. main.cpp makes one after the single-instance check; tests
+// make their own.
 
 #include "app/settingslink.h"
 #include "dialogs/aboutform.h"
@@ -10,6 +11,7 @@
 #include "dialogs/gamestartform.h"
 #include "dialogs/helpform.h"
 #include "dialogs/phrasesform.h"
+#include "dialogs/scoresheetform.h"
 #include "dialogs/spylistform.h"
 #include "dialogs/tallylistform.h"
 #include "host/serverform.h"
@@ -49,6 +51,7 @@ public:
     Tphrases phrases;
     TServer server;
     Tspylist spylist;
+    Tscoresheet scoresheet;
 
     // "briskolobby.ini" in the data folder; loaded when the host confirms the table, written
     // after each option the player chooses.

@@ -120,7 +120,12 @@ QString scoring()
         "<p>Your score for the round and your total are shown beside your name. After the last "
         "round, the lowest total wins the game; a tie for the lowest total replays the last round.</p>"
         "<p>Every game you finish is added to your tally (<b>View, View Tally</b>), so you can see how "
-        "you fare against the players you meet most.</p>");
+        "you fare against the players you meet most.</p>"
+        "<p><b>View, Score Sheet</b> shows this game and the previous one round by round: the "
+        "spinner, who went out (or \"blocked\" when everyone passed), each seat's round score with "
+        "its running total, a tie replay as a row of its own, and the winner; rounds played before "
+        "you joined show as \"not seen\". <b>Copy</b> puts the sheet on the clipboard as "
+        "tab-separated text, and <b>Save As...</b> writes it as a CSV file.</p>");
 }
 
 QString documentation()

@@ -126,6 +126,9 @@ public:
     game::Random& random() { return *random_; }
     // The program has one generator: the hosting table's, seeded when its window was made.
     void useRandom(game::Random& shared) { random_ = &shared; }
+    // The generator's state when the latest game started: seeding the generator with it replays
+    // that game from its first deal.
+    std::uint32_t gameSeed() const { return gameSeed_; }
     // timer1's tick length; the game uses 1000 ms, real-socket tests shorten it.
     void setTimer1Interval(int milliseconds) { timer1Interval_ = milliseconds; }
     int timer1Interval() const { return timer1Interval_; }
@@ -200,6 +203,7 @@ private:
     HostState state_;
     game::Random ownRandom_;
     game::Random* random_ = &ownRandom_;
+    std::uint32_t gameSeed_ = 0;
     int timer1Interval_ = kTimer1Interval;
     StrongPlayer strong_;
 

@@ -18,6 +18,7 @@ void Engine::startgame(int n, std::string_view payload)
     const auto roundsField = fields.next();
     const auto option = fields.next();
 
+    gameSeed_ = random_->state();
     state_.gameRunning = true;
     state_.gameOption = option == "2" ? 2 : option == "3" ? 3 : 1;
     const int rounds = game::parseInt(roundsField).value_or(3);

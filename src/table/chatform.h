@@ -15,6 +15,7 @@
 #include "game/board.h"
 #include "game/message.h"
 #include "game/random.h"
+#include "game/scoresheet.h"
 #include "net/tsock.h"
 
 #include <QColor>
@@ -96,6 +97,9 @@ public:
     const Artwork& artwork() const { return *artwork_; }
     QColor systemLineColor() const { return QColor(0, 0, 255); }
     game::Random& random() { return random_; }
+    // Round by round scores of this game and the previous one, fed from the host's messages.
+    const game::ScoreSheet& scoreSheet() const { return scoreSheet_; }
+    game::ScoreSheet& scoreSheet() { return scoreSheet_; }
 
     // What other windows do; each may be left empty.
     std::function<void()> onShowGameStart;              // Start Game while logged in
@@ -104,6 +108,7 @@ public:
     std::function<void()> onSaveSettings;               // a sound option, the bot speed or a chat option changed
     std::function<void()> onSavePhrases;                // the phrase editor's Done applied the nine phrases
     std::function<void()> onShowTally, onShowSpyList, onShowPhrases, onShowHelp, onShowAbout;
+    std::function<void()> onShowScoreSheet;
     std::function<void()> onBannerClick;                // the banner at the lower left
     std::function<void()> onShowDownload;               // a solo start offers the lobby
     std::function<void()> onHosting;                    // this table started hosting
@@ -339,6 +344,10 @@ private:
     void announce(const QString& text);
     QString seatSpoken(int seat) const;
     QString playSpoken(int seat, int bone, int toe, int position) const;
+    // scorekeeping.cpp
+    game::SheetSeatNames sheetNames() const;
+    void showGameSeed();
+    void ScoreSheet1Click();
 
     // the chat panel's handler for relayed lines
     void chatrecieved(std::string_view payload);
@@ -356,6 +365,7 @@ private:
     VersionProvider version_;
     std::unique_ptr<Artwork> artwork_;
     game::Random random_;
+    game::ScoreSheet scoreSheet_;
 
     // Connection state
     int ownSeat_ = 0;

@@ -96,12 +96,14 @@ void Tchat::startthegame(std::string_view payload)
         addNotice(QStringLiteral("You have started a game."));
     else
         addNotice(name + QStringLiteral(" has started a game."));
+    showGameSeed();
     for (int seat = 1; seat <= kSeatCount; ++seat)
         if (caption(seat) == computerName(seat))
             label_playername[seat]->setText(QStringLiteral("<Waiting>"));
     // Seat 2 always plays: the computer takes it when nobody holds it.
     if (caption(2) == QStringLiteral("<Waiting>"))
         label_playername[2]->setText(computerName(2));
+    scoreSheet_.startGame(payload);
 }
 
 void Tchat::clearall()
@@ -154,6 +156,7 @@ void Tchat::startround(std::string_view payload)
     updateSpinner();
     showRoundCounter(QString::number(*round));
     announce(label_round->text() + QStringLiteral(". Spinner: %1.").arg(a11y::inSentence(a11y::boneName(spinnerBone_))));
+    scoreSheet_.startRound(payload, sheetNames());
 }
 
 void Tchat::beginagain(std::string_view payload)
@@ -170,6 +173,7 @@ void Tchat::beginagain(std::string_view payload)
     setStatus(QStringLiteral("New Spinner Loaded!"));
     label_round->update();
     announce(QStringLiteral("New Spinner Loaded! %1.").arg(a11y::boneName(spinnerBone_)));
+    scoreSheet_.beginAgain(payload);
 }
 
 void Tchat::getnextplayer(std::string_view payload)
@@ -294,6 +298,7 @@ void Tchat::noplay(std::string_view payload)
 
 void Tchat::endround(std::string_view payload)
 {
+    scoreSheet_.endRound(payload, sheetNames());
     game::FieldReader reader(payload);
     const auto out = reader.nextInt();
     if (!out)
@@ -336,6 +341,7 @@ void Tchat::winner(std::string_view payload)
     if (hosting_)
         button_start->show();
     announce(banner);
+    scoreSheet_.winner(payload);
     // Spectators keep no tally of games they did not play.
     if (isSeat(ownSeat_) && onAddGame)
         onAddGame(name, ownWin);
@@ -358,6 +364,7 @@ void Tchat::gamestats(std::string_view payload)
         if (!totals[seat])
             return;
 
+    scoreSheet_.gameStats(payload, sheetNames(), ownSeat_);
     turnSeat_ = *turn;
     roundsText_ = QString::number(*rounds);
     for (int seat = 1; seat <= kSeatCount; ++seat)

@@ -282,6 +282,8 @@ void Tchat::buildMenus()
             [this] { SpyList1Click(); });
     connect(item(view, "PrhaseList1", QStringLiteral("Phrase List")), &QAction::triggered, this,
             [this] { PrhaseList1Click(); });
+    connect(item(view, "ScoreSheet1", QStringLiteral("S&core Sheet")), &QAction::triggered, this,
+            [this] { ScoreSheet1Click(); });
 
     QMenu* help = menu("Help1", QStringLiteral("&Help"));
     QAction* content = item(help, "Help2", QStringLiteral("Content"));

@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
+#include <memory>
 #include <span>
 #include <utility>
 #include <vector>
@@ -55,9 +58,10 @@ class Copy {
 public:
     // `session` is the runtime folder of the user's session; a copy of its own when empty.
     // `settings`, when given, is the settings file the copy finds beside it.
-    // `tally`, when given, is the tally file it finds there.
+    // `tally`, when given, is the tally file it finds there. `extraEnvironment` adds "NAME=value"
+    // entries to the copy's environment.
     Copy(const Ports& ports, const QStringList& arguments, const QString& session = {}, const QByteArray& settings = {},
-         const QByteArray& tally = {})
+         const QByteArray& tally = {}, const QStringList& extraEnvironment = {})
         : session_(session.isEmpty() ? folder_.filePath("tmp") : session)
     {
         const QString program = folder_.filePath("tilvaro");
@@ -76,6 +80,8 @@ public:
         environment.insert("TILVARO_TEST_LOBBY_PORT", QString::number(ports.lobby));
         environment.insert("XDG_DATA_HOME", folder_.filePath("data"));
         environment.insert("TILVARO_TEST_PRINT_SEATS", "1");
+        for (const QString& entry : extraEnvironment)
+            environment.insert(entry.section('=', 0, 0), entry.section('=', 1));
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(folder_.path());
         process.setProcessChannelMode(QProcess::SeparateChannels);
@@ -274,4 +280,172 @@ TEST(RealProgram, AGameIsInTheTallyFileEvenWhenTheProgramIsKilledRightAfter)
     ASSERT_TRUE(ann.process.waitForFinished(20000));
     EXPECT_EQ(ann.process.exitStatus(), QProcess::CrashExit);
     EXPECT_EQ(ann.tally().toStdString(), after.toStdString());
+}
+
+namespace {
+
+// The pips of a bone, by counting through the set in its order (0|0, 0|1, ... 0|9, 1|1, ...).
+std::pair<int, int> pipsOf(int bone)
+{
+    int number = 0;
+    for (int top = 0; top <= 9; ++top)
+        for (int bottom = top; bottom <= 9; ++bottom)
+            if (++number == bone)
+                return {top, bottom};
+    return {-1, -1};
+}
+
+// A table run by a script: on its turn it plays the first bone of its hand (slots ascending) that
+// fits the first toe offered, and passes when none fits. It follows the board from the host's
+// messages, and keeps everything it received.
+class ScriptedPlayer {
+public:
+    ScriptedPlayer(quint16 port, const QByteArray& name) : table(port, name) {}
+
+    // Handles what arrived since the last call; true once the game has a winner.
+    bool step()
+    {
+        for (qsizetype end; (end = table.received.indexOf('\xFF', read_)) >= 0; read_ = end + 1)
+            handle(QString::fromLatin1(table.received.mid(read_, end - read_)).split('+'));
+        return over;
+    }
+
+    RawTable table;
+    int seat = 0;
+    bool over = false;
+
+private:
+    void handle(const QStringList& f)
+    {
+        const QString& verb = f[0];
+        const auto number = [&](int i) { return f.value(i).toInt(); };
+        if (verb == "CMD_startround" || verb == "CMD_beginagain") {
+            spinnerPip_ = pipsOf(number(verb == "CMD_startround" ? 2 : 1)).first;
+            toes_ = {};
+        } else if (verb == "CMD_dealmybones" && number(1) == seat) {
+            hand_.clear();
+            for (int i = 2; i + 1 < f.size(); i += 2)
+                hand_[number(i)] = number(i + 1);
+        } else if (verb == "CMD_heplayed" || verb == "CMD_double") {
+            if (number(1) == seat)
+                hand_.erase(number(2));
+            const int toe = number(4), position = number(5);
+            if (verb == "CMD_heplayed" && toe >= 1 && toe <= 3 && position >= 1 && position <= 40)
+                toes_[toe][position] = {number(3), f.value(6) == "t"};
+        } else if (verb == "CMD_nextplayer" && number(1) == seat) {
+            play(f);
+        } else if (verb == "CMD_winner") {
+            over = true;
+        }
+    }
+
+    void play(const QStringList& f)
+    {
+        for (const auto& [slot, bone] : hand_) {
+            const auto [top, bottom] = pipsOf(bone);
+            for (int toe = 1; toe <= 3; ++toe) {
+                const int position = f.value(5 + toe).toInt();
+                if (f.value(2 + toe) != "t" || position < 1 || position > 40)
+                    continue;
+                int end = spinnerPip_;
+                if (position > 1) {
+                    const auto [inner, flip] = toes_[toe][position - 1];
+                    end = flip ? pipsOf(inner).first : pipsOf(inner).second;
+                }
+                if (top == end || bottom == end) {
+                    table.send(QStringLiteral("CMD_playbone+%1+%2+%3+%4+").arg(seat).arg(slot).arg(toe).arg(position).toLatin1());
+                    return;
+                }
+            }
+        }
+        table.send(QStringLiteral("CMD_hepasses+%1+").arg(seat).toLatin1());
+    }
+
+    qsizetype read_ = 0;
+    int spinnerPip_ = -1;
+    std::map<int, int> hand_;
+    std::array<std::array<std::pair<int, bool>, 41>, 4> toes_{};
+};
+
+// A hosting copy with the seed given, Bob and Cy on seats 2 and 3, and the host's own seat
+// played by the computer ("Just Watch"), quickly.
+struct SeededGame {
+    explicit SeededGame(const QString& seed)
+        : copy(ports, {"Ann", "-", "true"}, {}, "[Chickenfoot]\r\nBotspeed=500\r\n",
+               {}, {"TILVARO_SEED=" + seed, "TILVARO_TEST_COMMANDS=1"})
+    {
+    }
+    // Both players log in; then the host's player starts a three-round game and just watches.
+    bool start()
+    {
+        if (!copy.showsSeats(seats({"Ann"})))
+            return false;
+        for (const char* name : {"Bob", "Cy"}) {
+            players.push_back(std::make_unique<ScriptedPlayer>(ports.game, name));
+            players.back()->seat = players.back()->table.login();
+            // The next one connects only now: the host lists connections that have not logged in
+            // yet, nameless, to whoever logs in meanwhile.
+            if (!players.back()->table.waitFor("CMD_existingplayers+"))
+                return false;
+        }
+        if (players[0]->seat != 2 || players[1]->seat != 3 || !copy.showsSeats(seats({"Ann", "Bob", "Cy"})))
+            return false;
+        copy.process.write("start 3\nwatch\n");
+        return true;
+    }
+    bool step()
+    {
+        bool over = true;
+        for (auto& player : players)
+            over &= player->step();
+        return over;
+    }
+    // The first hand the host dealt to this seat.
+    QByteArray firstDeal(int seat) const
+    {
+        const QByteArray& received = players[seat - 2]->table.received;
+        const qsizetype from = received.indexOf("CMD_dealmybones+" + QByteArray::number(seat) + '+');
+        return from < 0 ? QByteArray() : received.mid(from, received.indexOf('\xFF', from) - from);
+    }
+
+    Ports ports;
+    Copy copy;
+    std::vector<std::unique_ptr<ScriptedPlayer>> players;
+};
+
+} // namespace
+
+TEST(RealProgram, AHostWithTheSameSeedDealsAndPlaysTheSameGameAgain)
+{
+    // The two games with one seed run side by side; a third seed only has to deal differently.
+    SeededGame first(QStringLiteral("4294967295")), again(QStringLiteral("4294967295")), other(QStringLiteral("77"));
+    ASSERT_TRUE(first.start());
+    ASSERT_TRUE(again.start());
+    ASSERT_TRUE(other.start());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first.step() & again.step(); }, 240000));
+    for (int player = 0; player < 2; ++player) {
+        const QByteArray& played = first.players[player]->table.received;
+        EXPECT_TRUE(played.contains("CMD_endround+")) << player;
+        EXPECT_EQ(played.count("CMD_startround+"), again.players[player]->table.received.count("CMD_startround+"));
+        EXPECT_TRUE(played == again.players[player]->table.received)
+            << "seat " << player + 2 << ":\n" << played.toStdString() << "\n---\n"
+            << again.players[player]->table.received.toStdString();
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !other.firstDeal(2).isEmpty(); }, 20000));
+    EXPECT_FALSE(first.firstDeal(2).isEmpty());
+    EXPECT_NE(first.firstDeal(2), other.firstDeal(2));
+}
+
+TEST(RealProgram, ASeedThatIsNotANumberFromZeroTo4294967295StopsTheProgramBeforeAnyWindow)
+{
+    for (const char* bad : {"4294967296", "-1", "12x", " 5", "0x10"}) {
+        const Ports ports;
+        Copy copy(ports, {"Ann", "-", "true"}, {}, {}, {}, {QStringLiteral("TILVARO_SEED=") + bad});
+        ASSERT_TRUE(copy.process.waitForFinished(20000)) << bad;
+        EXPECT_EQ(copy.process.exitCode(), 2) << bad;
+        EXPECT_TRUE(copy.printed.isEmpty()) << bad;
+        const QByteArray error = copy.process.readAllStandardError();
+        EXPECT_TRUE(error.contains("TILVARO_SEED must be a whole number from 0 to 4294967295")) << error.toStdString();
+        EXPECT_TRUE(error.contains(bad)) << error.toStdString();
+    }
 }
