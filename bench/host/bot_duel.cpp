@@ -33,26 +33,7 @@ namespace {
 
 using benchcheck::Checker;
 
-class DuelIo : public host::HostIo {
-public:
-    Checker checker;
-    bool timer1 = false, computer = false;
-    int skill = 0;
-    void send(int n, const std::string& wire) override { checker.seen(n, wire); }
-    void close(int) override {}
-    void startSocktimer(int) override {}
-    void stopSocktimer() override {}
-    void startTimer1(int) override { timer1 = true; }
-    void stopTimer1() override { timer1 = false; }
-    void startComputertimer(int) override { computer = true; }
-    void stopComputertimer() override { computer = false; }
-    std::size_t unsent(int) override { return 0; }
-    void startLoginTimer(int, int) override {}
-    void stopLoginTimer(int) override {}
-    std::string version() override { return "1.0.4"; }
-    int botSpeed() override { return 0; }
-    int computerSkill() override { return skill; }
-};
+using DuelIo = benchcheck::CheckingIo;
 
 void line(host::Engine& engine, int n, const std::string& text)
 {

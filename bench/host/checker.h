@@ -4,6 +4,7 @@
 // right, and that every game ended with a winner. Shared by the simulator and the duel.
 
 #include "game/message.h"
+#include "host/hostio.h"
 
 #include <array>
 #include <cstdio>
@@ -283,6 +284,29 @@ private:
             tie = true;
         }
     }
+};
+
+// The host's world in a simulation: every message goes to the checker, timers only note whether
+// they run (the caller fires them), and the computer plays at once with the chosen skill.
+class CheckingIo : public host::HostIo {
+public:
+    Checker checker;
+    bool timer1 = false, computer = false;
+    int skill = 0;
+    void send(int n, const std::string& wire) override { checker.seen(n, wire); }
+    void close(int) override {}
+    void startSocktimer(int) override {}
+    void stopSocktimer() override {}
+    void startTimer1(int) override { timer1 = true; }
+    void stopTimer1() override { timer1 = false; }
+    void startComputertimer(int) override { computer = true; }
+    void stopComputertimer() override { computer = false; }
+    std::size_t unsent(int) override { return 0; }
+    void startLoginTimer(int, int) override {}
+    void stopLoginTimer(int) override {}
+    std::string version() override { return "1.0.4"; }
+    int botSpeed() override { return 0; }
+    int computerSkill() override { return skill; }
 };
 
 } // namespace benchcheck

@@ -23,31 +23,6 @@ constexpr int kWidth = 436, kHeight = 360;
 const QColor kGold(0xf2, 0xd0, 0x6a);
 const QColor kIvory(0xf4, 0xec, 0xd8);
 
-QColor pipColour(int pips)
-{
-    static const QColor colours[] = {QColor(), QColor(0x7c, 0x7c, 0x84), QColor(0x1e, 0x9a, 0x34),
-                                     QColor(0xd2, 0x1f, 0x26), QColor(0xc0, 0x1c, 0xb0), QColor(0x1f, 0x4f, 0xd8),
-                                     QColor(0xf0, 0x7a, 0x0e), QColor(0xc0, 0x1c, 0xb0), QColor(0x08, 0xaa, 0xc8),
-                                     QColor(0xc8, 0xa0, 0x00)};
-    return colours[pips];
-}
-
-std::vector<std::pair<int, int>> pipPlaces(int pips)
-{
-    switch (pips) {
-    case 1: return {{1, 1}};
-    case 2: return {{0, 0}, {2, 2}};
-    case 3: return {{0, 0}, {1, 1}, {2, 2}};
-    case 4: return {{0, 0}, {2, 0}, {0, 2}, {2, 2}};
-    case 5: return {{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}};
-    case 6: return {{0, 0}, {0, 1}, {0, 2}, {2, 0}, {2, 1}, {2, 2}};
-    case 7: return {{0, 0}, {0, 1}, {0, 2}, {1, 1}, {2, 0}, {2, 1}, {2, 2}};
-    case 8: return {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}};
-    case 9: return {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}};
-    default: return {};
-    }
-}
-
 // An upright bone 30 x 60 centred on `centre`, turned by `angle` degrees, `top` pips above.
 void drawBone(QPainter& p, QPointF centre, double angle, int top, int bottom)
 {
@@ -71,7 +46,7 @@ void drawBone(QPainter& p, QPointF centre, double angle, int top, int bottom)
         p.setPen(Qt::NoPen);
         p.setBrush(pipColour(pips));
         const double middle = half * 15.0;
-        for (const auto& [col, row] : pipPlaces(pips))
+        for (const auto& [col, row] : pipLayout(pips))
             p.drawEllipse(QPointF(-8.0 + 8.0 * col, middle - 8.0 + 8.0 * row), 2.7, 2.7);
     }
     p.restore();

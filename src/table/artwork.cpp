@@ -146,6 +146,8 @@ QImage drawBoneBack(int w, int h)
 
 constexpr int kFace = 28;
 
+} // namespace
+
 QColor pipColour(int pips)
 {
     switch (pips) {
@@ -179,6 +181,8 @@ std::vector<std::pair<int, int>> pipLayout(int pips)
     default: return {};
     }
 }
+
+namespace {
 
 // A face: an ivory square with its pips, each a painted hollow, darker at its rim and
 // catching the light at its upper left. Coverage is sampled 4 x 4 per pixel for a smooth edge.

@@ -4,10 +4,13 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 // The board's cloth, the hand's wood and the windows' linen are value noise worked out pixel by
 // pixel, which takes far longer than all the rest. So the build runs these very functions once
@@ -31,6 +34,10 @@ QByteArray textureBytes(const QImage& picture);
 QImage textureFromBytes(QByteArrayView data);
 // The embedded texture; drawn on the spot (with a warning) if the program lacks it.
 QImage embeddedTexture(const ArtworkTexture& texture);
+
+// A bone face's pips: their colour for each count, and their places on a 3 x 3 grid (column, row).
+QColor pipColour(int pips);
+std::vector<std::pair<int, int>> pipLayout(int pips);
 
 struct Artwork {
     Artwork(); // draws the bones and marks, loads the textures; needs a QGuiApplication
