@@ -19,6 +19,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kTotalRole = Qt::UserRole + 1;
@@ -305,7 +307,9 @@ void Tscoresheet::fillGrid(const game::SheetGame& game)
     }
 
     grid_sheet->setColumnWidth(0, 92);
-    grid_sheet->setColumnWidth(1, 124);
+    // A round whose board restarted several times lists every spinner: never cut it short.
+    grid_sheet->resizeColumnToContents(1);
+    grid_sheet->setColumnWidth(1, std::max(124, grid_sheet->columnWidth(1)));
     grid_sheet->setColumnWidth(2, 118);
     for (int column = kFixedColumns; column < columns; ++column)
         grid_sheet->setColumnWidth(column, 92);
