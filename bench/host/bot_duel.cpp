@@ -31,17 +31,6 @@
 
 namespace {
 
-using benchcheck::Checker;
-
-using DuelIo = benchcheck::CheckingIo;
-
-void line(host::Engine& engine, int n, const std::string& text)
-{
-    engine.Sock1Read(n, text + '\xFF');
-    while (engine.queuedLines() > 0)
-        engine.socktimerTimer();
-}
-
 struct GameResult {
     bool measuredWon = false;
     int measuredTotal = 0;
@@ -53,15 +42,9 @@ struct GameResult {
 
 GameResult playGame(int seats, int measured, std::uint32_t seed, bool strong)
 {
-    DuelIo io;
+    benchcheck::CheckingIo io;
     host::Engine engine(io, seed);
-    for (int n = 1; n <= seats; ++n) {
-        engine.connectionAccepted(engine.numberForNewConnection());
-        line(engine, n, "CMD_logininfo+" + std::to_string(n) + "+1.0.4+P" + std::to_string(n));
-    }
-    line(engine, 1, "CMD_startgame+P1+10+1+");
-    for (int s = seats; s >= 1; --s)
-        line(engine, 1, "CMD_justwatch+" + std::to_string(s) + "+1");
+    benchcheck::startComputerGame(engine, seats, 10);
 
     GameResult result;
     for (long long steps = 0; !io.checker.finished && steps < 1000000; ++steps) {

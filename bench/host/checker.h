@@ -4,7 +4,7 @@
 // right, and that every game ended with a winner. Shared by the simulator and the duel.
 
 #include "game/message.h"
-#include "host/hostio.h"
+#include "host/simulatedio.h"
 
 #include <array>
 #include <cstdio>
@@ -286,27 +286,24 @@ private:
     }
 };
 
-// The host's world in a simulation: every message goes to the checker, timers only note whether
-// they run (the caller fires them), and the computer plays at once with the chosen skill.
-class CheckingIo : public host::HostIo {
+// The host's world in a simulation, every message going to the checker.
+class CheckingIo : public host::SimulatedIo {
 public:
     Checker checker;
-    bool timer1 = false, computer = false;
-    int skill = 0;
     void send(int n, const std::string& wire) override { checker.seen(n, wire); }
-    void close(int) override {}
-    void startSocktimer(int) override {}
-    void stopSocktimer() override {}
-    void startTimer1(int) override { timer1 = true; }
-    void stopTimer1() override { timer1 = false; }
-    void startComputertimer(int) override { computer = true; }
-    void stopComputertimer() override { computer = false; }
-    std::size_t unsent(int) override { return 0; }
-    void startLoginTimer(int, int) override {}
-    void stopLoginTimer(int) override {}
-    std::string version() override { return "1.0.4"; }
-    int botSpeed() override { return 0; }
-    int computerSkill() override { return skill; }
 };
+
+// Seats 1 to `seats` log in as P1, P2, ..., P1 starts a game of `rounds` rounds (newcomers cannot
+// play), and every seat just watches, so the computer plays the whole game.
+inline void startComputerGame(host::Engine& engine, int seats, int rounds)
+{
+    for (int n = 1; n <= seats; ++n) {
+        engine.connectionAccepted(engine.numberForNewConnection());
+        host::say(engine, n, "CMD_logininfo+" + std::to_string(n) + "+1.0.4+P" + std::to_string(n));
+    }
+    host::say(engine, 1, "CMD_startgame+P1+" + std::to_string(rounds) + "+1+");
+    for (int s = seats; s >= 1; --s)
+        host::say(engine, 1, "CMD_justwatch+" + std::to_string(s) + "+1");
+}
 
 } // namespace benchcheck

@@ -4,7 +4,7 @@
 //
 //   build/bench/host/host_dispatch [lines]        (default 2,000,000)
 
-#include "host/engine.h"
+#include "host/simulatedio.h"
 
 #include <chrono>
 #include <cstdio>
@@ -14,7 +14,7 @@
 
 namespace {
 
-class CountingIo : public host::HostIo {
+class CountingIo : public host::SimulatedIo {
 public:
     long long messages = 0;
     long long bytes = 0;
@@ -23,17 +23,6 @@ public:
         ++messages;
         bytes += static_cast<long long>(wire.size());
     }
-    void close(int) override {}
-    void startSocktimer(int) override {}
-    void stopSocktimer() override {}
-    void startTimer1(int) override {}
-    void stopTimer1() override {}
-    void startComputertimer(int) override {}
-    void stopComputertimer() override {}
-    std::size_t unsent(int) override { return 0; }
-    void startLoginTimer(int, int) override {}
-    void stopLoginTimer(int) override {}
-    std::string version() override { return "1.0.4"; }
     int botSpeed() override { return 1000; }
 };
 

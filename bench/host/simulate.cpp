@@ -20,21 +20,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-using benchcheck::Checker;
-
-using SimIo = benchcheck::CheckingIo;
-
-void line(host::Engine& engine, int n, const std::string& text)
-{
-    engine.Sock1Read(n, text + '\xFF');
-    while (engine.queuedLines() > 0)
-        engine.socktimerTimer();
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     const long long games = argc > 1 ? std::atoll(argv[1]) : 10000;
@@ -44,23 +29,12 @@ int main(int argc, char** argv)
         long long plays = 0, passes = 0, rounds = 0, errors = 0, unfinished = 0;
         const auto begin = std::chrono::steady_clock::now();
         for (long long g = 0; g < games; ++g) {
-            SimIo io;
+            benchcheck::CheckingIo io;
             host::Engine engine(io, seed * 7919u + static_cast<unsigned>(g) * 104729u + static_cast<unsigned>(seats));
-            for (int n = 1; n <= seats; ++n) {
-                engine.connectionAccepted(engine.numberForNewConnection());
-                line(engine, n, "CMD_logininfo+" + std::to_string(n) + "+1.0.4+P" + std::to_string(n));
-            }
-            line(engine, 1, "CMD_startgame+P1+" + std::to_string(3 + g % 8) + "+1+");
-            for (int s = seats; s >= 1; --s)
-                line(engine, 1, "CMD_justwatch+" + std::to_string(s) + "+1");
-            for (long long steps = 0; !io.checker.finished && steps < 1000000; ++steps) {
-                if (io.computer)
-                    engine.computertimerTimer();
-                else if (io.timer1)
-                    engine.timer1Timer();
-                else
+            benchcheck::startComputerGame(engine, seats, static_cast<int>(3 + g % 8));
+            for (long long steps = 0; !io.checker.finished && steps < 1000000; ++steps)
+                if (!host::fireDueTimer(engine, io))
                     break;
-            }
             unfinished += !io.checker.finished || engine.state().gameRunning;
             plays += io.checker.plays;
             passes += io.checker.passes;

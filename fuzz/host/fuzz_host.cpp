@@ -11,7 +11,7 @@
 // connection is lost (what it queued is still handled), stops reading, or reaches its login
 // deadline; nothing may then be sent to it.
 
-#include "host/engine.h"
+#include "host/simulatedio.h"
 #include "../readcuts.h"
 
 #include <array>
@@ -23,11 +23,9 @@
 
 namespace {
 
-class FuzzIo : public host::HostIo {
+class FuzzIo : public host::SimulatedIo {
 public:
     host::Engine* engine = nullptr;
-    bool timer1 = false;
-    bool computer = false;
     std::array<bool, host::kRefused + 1> gone{};           // closed or lost, until accepted again
     std::array<std::size_t, host::kRefused + 1> backlog{};  // what each connection leaves unread
 
@@ -46,17 +44,7 @@ public:
             engine->connectionLost(n);
         }
     }
-    void startSocktimer(int) override {}
-    void stopSocktimer() override {}
-    void startTimer1(int) override { timer1 = true; }
-    void stopTimer1() override { timer1 = false; }
-    void startComputertimer(int) override { computer = true; }
-    void stopComputertimer() override { computer = false; }
     std::size_t unsent(int n) override { return n >= 0 && n <= host::kRefused ? backlog[n] : 0; }
-    void startLoginTimer(int, int) override {}
-    void stopLoginTimer(int) override {}
-    std::string version() override { return "1.0.4"; }
-    int botSpeed() override { return 0; }
 };
 
 // No bone may be in two hands, or in a hand and on the board, at once.
@@ -142,12 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int tick = 0; tick < 200 && engine.queuedLines() > 0; ++tick)
             engine.socktimerTimer();
         // Let the computer and the pauses move the game on a little between reads.
-        for (int tick = 0, ticks = static_cast<int>(chance.random(8)); tick < ticks; ++tick) {
-            if (io.computer)
-                engine.computertimerTimer();
-            else if (io.timer1)
-                engine.timer1Timer();
-        }
+        for (int tick = 0, ticks = static_cast<int>(chance.random(8)); tick < ticks; ++tick)
+            host::fireDueTimer(engine, io);
         checkBones(engine.state());
     }
     return 0;

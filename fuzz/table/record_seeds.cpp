@@ -5,7 +5,7 @@
 //
 //   build-fuzz/table_record_seeds fuzz/table/seeds_table
 
-#include "host/engine.h"
+#include "host/simulatedio.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,11 +14,9 @@
 
 namespace {
 
-class RecordingIo : public host::HostIo {
+class RecordingIo : public host::SimulatedIo {
 public:
     std::string received[host::kRefused + 1];
-    bool timer1 = false;
-    bool computer = false;
 
     void send(int n, const std::string& wire) override
     {
@@ -30,14 +28,6 @@ public:
         if (engine && n >= 1 && n <= host::kConnections)
             engine->connectionLost(n);
     }
-    void startSocktimer(int) override {}
-    void stopSocktimer() override {}
-    void startTimer1(int) override { timer1 = true; }
-    void stopTimer1() override { timer1 = false; }
-    void startComputertimer(int) override { computer = true; }
-    void stopComputertimer() override { computer = false; }
-    std::string version() override { return "1.0.4"; }
-    int botSpeed() override { return 0; }
 
     host::Engine* engine = nullptr;
 };
@@ -54,23 +44,13 @@ public:
             say(n, "CMD_logininfo+" + std::to_string(n) + "+" + version + "+" + name);
         return n;
     }
-    void say(int n, const std::string& message)
-    {
-        engine.Sock1Read(n, message + '\xFF');
-        while (engine.queuedLines() > 0)
-            engine.socktimerTimer();
-    }
+    void say(int n, const std::string& message) { host::say(engine, n, message); }
     // Lets the computer and the pauses play on until the game ends or `steps` moves were made.
     void play(int steps)
     {
-        for (int step = 0; step < steps && engine.state().gameRunning; ++step) {
-            if (io.computer)
-                engine.computertimerTimer();
-            else if (io.timer1)
-                engine.timer1Timer();
-            else
+        for (int step = 0; step < steps && engine.state().gameRunning; ++step)
+            if (!host::fireDueTimer(engine, io))
                 break;
-        }
     }
 
     RecordingIo io;

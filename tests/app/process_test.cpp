@@ -202,27 +202,48 @@ TEST(RealProgram, TablesJoiningOverIpv6AndIpv4MeetAtOneHost)
     EXPECT_TRUE(ann.showsSeats(seats({"Ann", "Bob", "Cy"})));
 }
 
+namespace {
+
+// The host of one joining copy at a time, played by the test: it offers seat 2 to whoever
+// connects and keeps what that table sends.
+struct HandMadeHost {
+    explicit HandMadeHost(quint16 port)
+    {
+        listening = server.listen(QHostAddress::LocalHost, port);
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            table = server.nextPendingConnection();
+            QObject::connect(table, &QTcpSocket::readyRead, [this] { heard += table->readAll(); });
+            table->write("CMD_sendlogininfo+2\xFF");
+        });
+    }
+    // Waits until `name` has logged in on seat 2.
+    bool heardLogin(const QByteArray& name)
+    {
+        return QTest::qWaitFor([&] { return heard.contains("CMD_logininfo+2+1.0.4+" + name + '\xFF'); }, 20000);
+    }
+
+    QTcpServer server;
+    QTcpSocket* table = nullptr;
+    QByteArray heard;
+    bool listening = false;
+};
+
+} // namespace
+
 TEST(RealProgram, TheWindowsPlaceIsLoadedWhenTheHostConfirmsTheTableAndStoredWhenTheHostGoesAway)
 {
     const Ports ports;
-    QTcpServer host;
-    ASSERT_TRUE(host.listen(QHostAddress::LocalHost, ports.game));
-    QTcpSocket* table = nullptr;
-    QByteArray heard;
-    QObject::connect(&host, &QTcpServer::newConnection, [&] {
-        table = host.nextPendingConnection();
-        QObject::connect(table, &QTcpSocket::readyRead, [&] { heard += table->readAll(); });
-        table->write("CMD_sendlogininfo+2\xFF");
-    });
+    HandMadeHost host(ports.game);
+    ASSERT_TRUE(host.listening);
     // Plays the host for one joining copy: confirms it on seat 2, then closes, which ends it.
     const auto run = [&](Copy& copy) {
-        heard.clear();
-        if (!QTest::qWaitFor([&] { return heard.contains("CMD_logininfo+2+1.0.4+Ann\xFF"); }, 20000))
+        host.heard.clear();
+        if (!host.heardLogin("Ann"))
             return false;
-        table->write("CMD_newplayerinfo+2+Ann+0\xFF");
+        host.table->write("CMD_newplayerinfo+2+Ann+0\xFF");
         if (!copy.showsSeats(seats({"<Waiting>", "Ann"})))
             return false;
-        table->close();
+        host.table->close();
         return copy.process.waitForFinished(20000) && copy.process.exitCode() == 0;
     };
 
@@ -252,23 +273,16 @@ TEST(RealProgram, TheWindowsPlaceIsLoadedWhenTheHostConfirmsTheTableAndStoredWhe
 TEST(RealProgram, AGameIsInTheTallyFileEvenWhenTheProgramIsKilledRightAfter)
 {
     const Ports ports;
-    QTcpServer host;
-    ASSERT_TRUE(host.listen(QHostAddress::LocalHost, ports.game));
-    QTcpSocket* table = nullptr;
-    QByteArray heard;
-    QObject::connect(&host, &QTcpServer::newConnection, [&] {
-        table = host.nextPendingConnection();
-        QObject::connect(table, &QTcpSocket::readyRead, [&] { heard += table->readAll(); });
-        table->write("CMD_sendlogininfo+2\xFF");
-    });
+    HandMadeHost host(ports.game);
+    ASSERT_TRUE(host.listening);
 
     // 12 games, 5 won; Hal (at the table) and Bob (not) are tallied; the last run's session
     // counts are still in the file.
     const QByteArray before = crlfLines({"9", "3", "0", "Hal", "Bob", "12", "7", "3", "5", "2", "1", "0", "3", "1", "0",
                                          "2", "1", "0", "4", "0", "0", "1", "0", "0", "1", "0", "0", "2", "0"});
     Copy ann(ports, {"Ann", "127.0.0.1", "false"}, {}, {}, fromBytes(lzrw1::compressBuffer(asBytes(before))));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return heard.contains("CMD_logininfo+2+1.0.4+Ann\xFF"); }, 20000));
-    table->write("CMD_existingplayers+1+Hal+0\xFF" "CMD_newplayerinfo+2+Ann+0\xFF" "CMD_startgame+Hal+3+\xFF"
+    ASSERT_TRUE(host.heardLogin("Ann"));
+    host.table->write("CMD_existingplayers+1+Hal+0\xFF" "CMD_newplayerinfo+2+Ann+0\xFF" "CMD_startgame+Hal+3+\xFF"
                  "CMD_startround+1+55+9+1+t+2+t+3+f+4+f+5+f+6+f\xFF" "CMD_endround+1+1+-20+-20+2+31+31\xFF"
                  "CMD_winner+Hal+\xFF");
 
