@@ -34,8 +34,7 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
                  &chat),
       settings(QDir(dataFolder).filePath(QStringLiteral("briskolobby.ini")), settingsLink),
       boxes_(boxes),
-      ownOpener_(opener ? nullptr : std::make_unique<QtOpener>()),
-      opener_(opener ? *opener : *ownOpener_)
+      opener_(opener ? *opener : desktopOpener())
 {
     chat.setServer(&server);
     chat.onShowDownload = [this] { present(&download); };

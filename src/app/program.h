@@ -22,7 +22,6 @@
 #include "table/settings.h"
 
 #include <cstdio>
-#include <memory>
 
 class MessageBoxes;
 class SoundPlayer;
@@ -31,7 +30,7 @@ class Program {
 public:
     // The sound player and the message boxes must outlive the program's windows. The settings
     // and the tally live in `folder` (tests give a folder of their own). Links, the banner and the
-    // downloaded lobby go to `opener` (not owned; a QtOpener of the program's own when null).
+    // downloaded lobby go to `opener` (not owned; the desktop's when null).
     Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder = ::dataFolder(),
             Opener* opener = nullptr);
     Program(const Program&) = delete;
@@ -70,7 +69,6 @@ private:
     void reportSaveFailure(bool saved);
 
     MessageBoxes& boxes_;
-    std::unique_ptr<Opener> ownOpener_;
     Opener& opener_;
     bool saveFailureShown_ = false;
     QString lastSeats_;

@@ -24,8 +24,7 @@ QHBoxLayout* centredLine()
 } // namespace
 
 Tabout::Tabout(QWidget* parent, const QPixmap& background, YearClock year)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), ownOpener_(std::make_unique<QtOpener>()),
-      URL1(*ownOpener_)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), URL1(desktopOpener())
 {
     setObjectName(QStringLiteral("Tabout"));
     setWindowTitle(QStringLiteral("Tilvaro - About"));
@@ -113,8 +112,6 @@ Tabout::Tabout(QWidget* parent, const QPixmap& background, YearClock year)
     layout->addLayout(doneLine);
     setFixedSize(340, 272);
 }
-
-Tabout::~Tabout() = default;
 
 QString Tabout::versionText() const { return version->text(); }
 

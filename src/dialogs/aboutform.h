@@ -9,26 +9,21 @@
 #include <QDialog>
 #include <QPixmap>
 
-#include <memory>
-
 class Opener;
 class QLabel;
 
 class Tabout : public QDialog {
     Q_OBJECT
-    // First, so URL1 can start out with it.
-    std::unique_ptr<Opener> ownOpener_;
 
 public:
     // `background` is the table's picture, tiled; `year` gives the copyright's closing year
     // (the system clock's unless given).
     explicit Tabout(QWidget* parent = nullptr, const QPixmap& background = QPixmap(), YearClock year = {});
-    ~Tabout() override;
 
     // The text of `version`, as the table and the host read it.
     QString versionText() const;
 
-    // Where URL1 opens its address: the box's own QtOpener unless set. Not owned.
+    // Where URL1 opens its address: the desktop's unless set. Not owned.
     void setOpener(Opener& opener) { URL1.setOpener(opener); }
     TURL URL1;
 

@@ -36,7 +36,7 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent)
 
 Tdownload::Tdownload(QWidget* parent, const QPixmap& background, const QString& folder, MessageBoxes& boxes)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      folder_(folder), boxes_(boxes), ownOpener_(std::make_unique<QtOpener>()), opener_(ownOpener_.get()),
+      folder_(folder), boxes_(boxes), opener_(&desktopOpener()),
       startLobby_(startLobbyProgram), address_(configuredAddress())
 {
     setObjectName(QStringLiteral("Tdownload"));

@@ -47,7 +47,7 @@ public:
     // Where a finished download is saved.
     QString savedFile() const;
 
-    // Not owned; the window's own QtOpener unless set.
+    // Not owned; the desktop's unless set.
     void setOpener(Opener& opener) { opener_ = &opener; }
     // Closes the game, as its Exit menu item does.
     void setExitGame(std::function<void()> exitGame) { exitGame_ = std::move(exitGame); }
@@ -76,7 +76,6 @@ private:
 
     QString folder_;
     MessageBoxes& boxes_;
-    std::unique_ptr<Opener> ownOpener_;
     Opener* opener_;
     std::function<void()> exitGame_;
     std::function<bool()> startLobby_;

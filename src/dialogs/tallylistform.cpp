@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -81,20 +82,22 @@ QLabel* counter(const QString& name, const QRect& place, QWidget* parent)
 void setChecked(QListWidgetItem* item, bool checked)
 {
     // Changed by the window itself: the check handlers are for the player's clicks.
-    QListWidget* list = item->listWidget();
-    const bool blocked = list && list->blockSignals(true);
+    const QSignalBlocker quiet(item->listWidget());
     item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-    if (list)
-        list->blockSignals(blocked);
+}
+
+void clearQuietly(QListWidget* list)
+{
+    const QSignalBlocker quiet(list);
+    list->clear();
 }
 
 QListWidgetItem* checkItem(const QString& name, bool checked, QListWidget* list)
 {
-    const bool blocked = list->blockSignals(true);
+    const QSignalBlocker quiet(list);
     auto* item = new QListWidgetItem(name, list);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-    list->blockSignals(blocked);
     return item;
 }
 
@@ -276,9 +279,7 @@ void Ttallylist::loadtally()
 {
     record_.clearSession();
     showOwnCounters();
-    const bool blocked = listbox_tally->blockSignals(true);
-    listbox_tally->clear();
-    listbox_tally->blockSignals(blocked);
+    clearQuietly(listbox_tally);
     for (const QString& name : record_.opponents())
         checkItem(name, true, listbox_tally);
     recordChanged();
@@ -286,9 +287,7 @@ void Ttallylist::loadtally()
 
 void Ttallylist::loadchecklist()
 {
-    const bool blocked = checklist->blockSignals(true);
-    checklist->clear();
-    checklist->blockSignals(blocked);
+    clearQuietly(checklist);
     if (!seatNames_)
         return;
     for (const QString& name : seatNames_()) {
@@ -391,9 +390,8 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
     const int line = listbox_tally->row(item);
     moverow(line + 1);
     {
-        const bool blocked = listbox_tally->blockSignals(true);
+        const QSignalBlocker quiet(listbox_tally);
         delete listbox_tally->takeItem(line);
-        listbox_tally->blockSignals(blocked);
     }
     // Whoever is still at the table is no longer tallied: the mark there goes too.
     for (int at = 0; at < checklist->count(); ++at)
@@ -409,9 +407,7 @@ void Ttallylist::button_resetClick()
         return;
     record_.reset();
     showOwnCounters();
-    const bool blocked = listbox_tally->blockSignals(true);
-    listbox_tally->clear();
-    listbox_tally->blockSignals(blocked);
+    clearQuietly(listbox_tally);
     for (int column = 1; column <= 8; ++column)
         label_[static_cast<std::size_t>(column)]->setText(QStringLiteral("0"));
     // Nobody is tallied any more, so no check mark says so.

@@ -24,3 +24,9 @@ bool QtOpener::open(const QString& address)
     const QUrl url = urlFor(address);
     return url.isValid() && QDesktopServices::openUrl(url);
 }
+
+Opener& desktopOpener()
+{
+    static QtOpener opener;
+    return opener;
+}

@@ -23,6 +23,9 @@ public:
     static QUrl urlFor(const QString& address);
 };
 
+// The one QtOpener every window uses unless it is given another.
+Opener& desktopOpener();
+
 // Remembers every address in order; open() answers with `answer`. For tests.
 class RecordingOpener : public Opener {
 public:

@@ -39,7 +39,7 @@ QRect placed(int left, int top, int width, int height)
 } // namespace
 
 ChatPanel::ChatPanel(MessageBoxes& boxes, const QPixmap& phraseButton, QWidget* parent)
-    : QWidget(parent), boxes_(boxes), ownOpener_(std::make_unique<QtOpener>()), opener_(ownOpener_.get())
+    : QWidget(parent), boxes_(boxes), opener_(&desktopOpener())
 {
     setObjectName(QStringLiteral("chatpanel"));
     setGeometry(QRect(kOrigin, QPoint(776, 527)));

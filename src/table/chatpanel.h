@@ -16,7 +16,6 @@
 
 #include <array>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -54,7 +53,7 @@ public:
     std::function<void()> onSettingsChanged;
     // The colour dialog; nothing when cancelled. Tests replace it.
     std::function<std::optional<QColor>(const QColor& current)> chooseColour;
-    // The desktop's opener for links; the panel's own QtOpener unless set. Not owned.
+    // The desktop's opener for links; the desktop's unless set. Not owned.
     void setOpener(Opener& opener) { opener_ = &opener; }
 
     // ---- The chat ---------------------------------------------------------------------------------
@@ -128,7 +127,6 @@ private:
     void textSizeChosen(int index);
 
     MessageBoxes& boxes_;
-    std::unique_ptr<Opener> ownOpener_;
     Opener* opener_;
 
     QColor chatColour_ = Qt::black;
