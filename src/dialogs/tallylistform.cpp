@@ -228,22 +228,21 @@ void Ttallylist::readTallyFile(const QString& path)
     record_ = TallyRecord();
     QFile file(path);
     if (file.exists()) {
-        QByteArray packed;
-        if (file.open(QIODevice::ReadOnly))
-            packed = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            leaveAlone(file.errorString());
-        } else {
-            try {
+        try {
+            QByteArray packed;
+            if (file.open(QIODevice::ReadOnly))
+                packed = file.readAll();
+            if (file.error() != QFileDevice::NoError)
+                leaveAlone(file.errorString());
+            else
                 record_ = TallyRecord::fromGridText(unpack(packed, path));
-            } catch (const lzrw1::ELzrw1NoMemory& failure) {
-                leaveAlone(QString::fromLocal8Bit(failure.what()));
-            } catch (const std::bad_alloc&) {
-                leaveAlone(QString::fromStdString(lzrw1::texts::noMemory()));
-            } catch (const std::exception& failure) {
-                // The codec's and the grid's own errors: the bytes themselves are wrong.
-                keepAside(QString::fromLocal8Bit(failure.what()));
-            }
+        } catch (const lzrw1::ELzrw1NoMemory& failure) {
+            leaveAlone(QString::fromLocal8Bit(failure.what()));
+        } catch (const std::bad_alloc&) {
+            leaveAlone(QString::fromStdString(lzrw1::texts::noMemory()));
+        } catch (const std::exception& failure) {
+            // The codec's and the grid's own errors: the bytes themselves are wrong.
+            keepAside(QString::fromLocal8Bit(failure.what()));
         }
     }
     loadtally();
