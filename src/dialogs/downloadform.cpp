@@ -203,6 +203,10 @@ void Tdownload::getbuttonClick()
         requestEnded();
         return;
     }
+    // The new file takes the old one's bits; whatever they were, it is data: only the player
+    // decides to run it.
+    file_->setPermissions(file_->permissions() &
+                          ~(QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther));
 
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Mozilla/3.0 (compatible)"));
@@ -276,9 +280,6 @@ void Tdownload::requestEnded()
         reply->deleteLater();
     }
     if (!failed_ && state() != Stopped && file_ && file_->commit()) {
-        // Whatever the old file's bits were, the new one is data: only the player decides to run it.
-        QFile::setPermissions(savedFile(), QFile::permissions(savedFile()) &
-                                               ~(QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther));
         infolabel->setText(QStringLiteral("Received ") + QString::number(QFileInfo(savedFile()).size()) +
                            QStringLiteral(" bytes"));
     } else {
