@@ -83,7 +83,9 @@ void Program::wireTally()
         present(&tallylist);
     };
     chat.onAddGame = [this](const QString& winner, bool thisPlayerWon) { tallylist.addgame(winner, thisPlayerWon); };
-    tallylist.readTallyFile(QDir(dataFolder).filePath(QString::fromLatin1(Ttallylist::kFileName)));
+    tallylist.readTallyFile(
+        QDir(dataFolder).filePath(Ttallylist::fileNameFor(QString::fromLatin1(TableSettings::kSection))));
+    tallylist.reportReadFailureWhenShown(&chat);
 }
 
 void Program::saveSettings() { reportSaveFailure(settings.save()); }

@@ -62,7 +62,8 @@ public:
     void reportSeatsTo(std::FILE* out);
 
 private:
-    // The tally: read now, written after each game and when the tally window goes at the end.
+    // The tally: read now, written after each game and when the tally window goes at the end. A
+    // file that cannot be read is reported once the table is on screen.
     void wireTally();
     void saveSettings();
     // An error box the first time a save fails in a run, a line on stderr after that.

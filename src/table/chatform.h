@@ -66,7 +66,7 @@ public:
     using VersionProvider = std::function<QString()>;
 
     // The sound player and the message boxes must outlive the window. Without a version provider
-    // the table logs in with the program's version, "1.0.4".
+    // the table logs in with the game's version.
     Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version = {}, QWidget* parent = nullptr);
     ~Tchat() override;
 
