@@ -279,7 +279,7 @@ void ChatPanel::TextColor1Click()
         return;
     setChatColour(*chosen);
     if (onSettingsChanged)
-        onSettingsChanged();
+        onSettingsChanged(SettingsOption::TextColour);
 }
 
 void ChatPanel::setChatColour(const QColor& colour)
@@ -315,7 +315,7 @@ void ChatPanel::textSizeChosen(int index)
     for (std::size_t i = 0; i < textSizeEntries_.size(); ++i)
         textSizeEntries_[i]->setChecked(static_cast<int>(i) == index);
     if (onSettingsChanged)
-        onSettingsChanged();
+        onSettingsChanged(SettingsOption::TextSize);
 }
 
 // ---- The input ----------------------------------------------------------------------------------

@@ -27,7 +27,7 @@ protected:
         panel->loggedIn = [this] { return loggedIn; };
         panel->ownSeat = [] { return 3; };
         panel->send = [this](const game::Message& message) { sent.append(QString::fromLatin1(message.text())); };
-        panel->onSettingsChanged = [this] { ++saves; };
+        panel->onSettingsChanged = [this](SettingsOption) { ++saves; };
         panel->show();
     }
 
