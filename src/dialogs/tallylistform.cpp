@@ -358,12 +358,7 @@ void Ttallylist::addgame(const QString& winner, bool thisPlayerWon)
     QString error;
     if (writeTallyFile(&error))
         return;
-    if (!writeFailureShown_) {
-        writeFailureShown_ = true;
-        boxes_.error(boxParent(), error);
-    } else {
-        std::fprintf(stderr, "tilvaro: %s\n", error.toLocal8Bit().constData());
-    }
+    writeFailure_.report(boxParent(), error);
 }
 
 qint64 Ttallylist::addit(int column, int row)

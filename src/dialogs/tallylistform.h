@@ -12,6 +12,7 @@
 
 #include "compress/tlzrw1.h"
 #include "dialogs/tallyrecord.h"
+#include "platform/savefailure.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -91,7 +92,7 @@ private:
     QString tallyFile_;
     // False when an unreadable file could not be moved aside: it is then left alone all run.
     bool mayWrite_ = true;
-    bool writeFailureShown_ = false;
+    SaveFailureReporter writeFailure_{boxes_};
     QString readFailure_;
     QPointer<QWidget> reportAfterShowing_;
 
