@@ -130,8 +130,6 @@ void Tchat::setHosting(bool hosting)
 
 void Tchat::addlinetochat(const QString& line, const QColor& colour) { chatPanel_->addlinetochat(line, colour); }
 
-void Tchat::addNotice(const QString& text) { chatPanel_->addNotice(text, systemLineColor()); }
-
 void Tchat::chatrecieved(std::string_view payload) { chatPanel_->chatrecieved(payload); }
 
 bool Tchat::phraseReady() const { return chatPanel_->phraseReady(); }

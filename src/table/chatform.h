@@ -186,8 +186,7 @@ public:
 
     // One chat line: a code ("0" for the table's own notices, 1 to 9 for a seat), "+", the text.
     void addlinetochat(const QString& line, const QColor& colour);
-    // The table's own notices are shown whole: "Game seed: 12" names no one before its colon.
-    void addNotice(const QString& text);
+    void addNotice(const QString& text) { addlinetochat(QStringLiteral("0+") + text, systemLineColor()); }
     // The chat and its phrase buttons: text size, chat colour and phrases for the settings file.
     ChatPanel& chatPanel() { return *chatPanel_; }
     const ChatPanel& chatPanel() const { return *chatPanel_; }
