@@ -63,6 +63,8 @@ public:
 
     // One line: a code ("0" for notices, 1 to 9 for a connection), "+", the text; in that colour.
     void addlinetochat(const QString& line, const QColor& colour);
+    // A notice of the table shown whole, with no name part cut off at a colon.
+    void addNotice(const QString& text, const QColor& colour);
     // A relayed "CMD_chat" or "CMD_action": "<seat>+<text>|<colour text>".
     void chatrecieved(std::string_view payload);
     // Enter in the input.
@@ -126,6 +128,7 @@ protected:
 private:
     void buildControls(const QPixmap& phraseButton);
     void buildMenus();
+    void showLine(const chat::Line& line, const QColor& colour);
     void sendLine(const char* verb, const QString& text);
     void updateMask();
     void textSizeChosen(int index);
