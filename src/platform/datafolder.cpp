@@ -2,12 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 QString chooseDataFolder(const QString& programFolder)
 {
-    if (canCreateFilesIn(programFolder))
+    if (!isSystemProgramFolder(programFolder) && canCreateFilesIn(programFolder))
         return programFolder;
     const QString folder = userDataFolder();
     // Should this fail too, writing the settings will report it when it happens.
@@ -23,6 +24,19 @@ QString userDataFolder()
     // later, and the folder must be the same in every run.
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
         .filePath(QStringLiteral("Tilvaro"));
+}
+
+bool isSystemProgramFolder(const QString& folder)
+{
+    // The superuser can write anywhere, yet a file left in /usr/games would outlive the package.
+    // A folder reached through a link (/bin -> /usr/bin) counts by where it leads.
+    static const QStringList system = {QStringLiteral("/usr/bin"), QStringLiteral("/usr/games"),
+                                       QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/local/games"),
+                                       QStringLiteral("/bin"), QStringLiteral("/usr/sbin"),
+                                       QStringLiteral("/sbin")};
+    const QString clean = QDir::cleanPath(folder);
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    return system.contains(clean) || (!real.isEmpty() && system.contains(real));
 }
 
 bool canCreateFilesIn(const QString& folder)

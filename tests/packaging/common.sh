@@ -1,9 +1,9 @@
 # Shared by the packaging tests: arguments, a scratch folder removed on exit, an install into it,
-# and the checks' reporting. Each test passes its build folder, cmake and cpack.
+# and the checks' reporting. Each test passes its build folder, cmake and the source tree.
 set -euo pipefail
 build=$1
 cmake=$2
-cpack=$3
+source_dir=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failures=0
