@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 namespace host {
 namespace {
@@ -339,9 +340,18 @@ void Engine::receivedlogininfo(int n, std::string_view payload)
     if (!fromSender(fields, n))
         return;
     const std::string version(fields.next());
+    std::string name = cleanPlayerName(fields.rest());
+    if (const int own = seatKeptFor(n, name)) {
+        // Numbers are handed out before names are known: a player coming back is moved to their
+        // own seat, hand and total, and logs in again under that number.
+        moveConnection(n, own);
+        return;
+    }
     auto& record = state_.records[n];
-    record.name = cleanPlayerName(fields.rest());
+    record.name = std::move(name);
     record.open = true;
+    if (state_.gameRunning && isSeat(n))
+        record.holder = record.name;
 
     sendAll(Message("CMD_newplayerinfo").field(n).field(record.name).field(0));
 
@@ -369,6 +379,48 @@ void Engine::receivedlogininfo(int n, std::string_view payload)
     sendGamestats(n);
     if (isSeat(n) && record.inGame && record.bonesLeft() > 0)
         sendHand(n);
+}
+
+// The seat of the running game that is kept for this player and free, when it is not n itself.
+int Engine::seatKeptFor(int n, const std::string& name) const
+{
+    if (!state_.gameRunning || name.empty() || (isSeat(n) && state_.records[n].holder == name))
+        return 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const auto& record = state_.seat(seat);
+        if (seat != n && !record.open && !closing_[seat] && record.holder == name &&
+            (record.inGame || record.waitingNewcomer))
+            return seat;
+    }
+    return 0;
+}
+
+void Engine::moveConnection(int from, int to)
+{
+    auto& was = state_.records[from];
+    auto& now = state_.records[to];
+    was.open = false;
+    was.name.clear();
+    now.open = true;
+    now.name.clear();
+    state_.highestNumber = std::max(state_.highestNumber, to);
+    framers_[to] = std::move(framers_[from]);
+    framers_[from].clear();
+    for (auto& queued : queue_)
+        if (queued.n == from)
+            queued.n = to;
+    queuedPerConnection_[to] = std::exchange(queuedPerConnection_[from], 0);
+    overfull_[to] = std::exchange(overfull_[from], false);
+    closing_[to] = std::exchange(closing_[from], false);
+    loginSent_[from] = loginSent_[to] = false;
+    if (loginTimerRunning_[from]) {
+        loginTimerRunning_[from] = false;
+        io_.stopLoginTimer(from);
+    }
+    io_.renumber(from, to);
+    sendTo(to, Message("CMD_sendlogininfo").field(to));
+    loginTimerRunning_[to] = true;
+    io_.startLoginTimer(to, kLoginDeadline);
 }
 
 void Engine::sendGamestats(int n)

@@ -33,6 +33,8 @@ constexpr std::size_t kMaxNameLength = 32;
 
 struct ConnectionRecord {
     std::string name;  // from the login; empty while free or not yet logged in
+    // Whose seat this is in the running game; kept when they leave, so they can have it back.
+    std::string holder;
     bool open = false;
     int total = 0;
     int roundScore = 0;
@@ -167,6 +169,8 @@ private:
     void justwatch(int n, std::string_view payload);
     void sendGamestats(int n);
     void sendHand(int seat);
+    int seatKeptFor(int n, const std::string& name) const;
+    void moveConnection(int from, int to);
 
     // Game and round setup (setup.cpp)
     void startgame(int n, std::string_view payload);

@@ -32,6 +32,7 @@ void Engine::startgame(int n, std::string_view payload)
         record.roundScore = 0;
         record.watching = false;
         record.inGame = record.open || seat == 2;
+        record.holder = record.open ? record.name : std::string();
     }
     state_.turnSeat = 0;
     state_.round = 0;
