@@ -216,6 +216,8 @@ void Engine::finishLoss(int n)
     record.watching = false;
 
     sendAll(Message("CMD_playerdisconnected").field(n).field(name));
+    if (state_.gameRunning)
+        noteChange();
 
     // The hand, scores and in-game flag stay: the computer plays the seat from its next turn.
     // During a pause nobody holds the turn; the pending restart hands it on.
@@ -371,6 +373,7 @@ void Engine::receivedlogininfo(int n, std::string_view payload)
 
     if (!state_.gameRunning)
         return;
+    noteChange();
     record.waitingNewcomer = false;
     if (isSeat(n) && !record.inGame && (state_.gameOption == 2 || state_.gameOption == 3)) {
         record.waitingNewcomer = true;
@@ -379,6 +382,10 @@ void Engine::receivedlogininfo(int n, std::string_view payload)
     sendGamestats(n);
     if (isSeat(n) && record.inGame && record.bonesLeft() > 0)
         sendHand(n);
+    // A computer move may be pending for this seat: it finds the player back and leaves the turn
+    // to them, so they must hear that it is theirs.
+    if (isSeat(n) && record.inGame && state_.turnOpen && state_.turnSeat == n)
+        sendTo(n, turnOffer());
 }
 
 // The seat of the running game that is kept for this player and free, when it is not n itself.

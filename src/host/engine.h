@@ -82,6 +82,17 @@ struct HostState {
     const ConnectionRecord& seat(int n) const { return records[n]; }
 };
 
+struct JournalState;
+
+// Where the engine writes its journal: the whole state after each change it announces, and word
+// when the game is over.
+class JournalSink {
+public:
+    virtual ~JournalSink() = default;
+    virtual void save(const std::string& text) = 0;
+    virtual void finished() = 0;
+};
+
 class Engine {
 public:
     static constexpr int kDispatchInterval = 10;
@@ -138,6 +149,15 @@ public:
     SeatView seatView(int seat) const;
     const StrongPlayer& strongPlayer() const { return strong_; }
 
+    // --- Journal ---
+    // From now on the state goes to `sink` after every announced change (nullptr: nowhere).
+    void setJournal(JournalSink* sink) { journal_ = sink; }
+    JournalState journalState() const;
+    // Takes up a journaled game before anyone has connected: the seats wait for their players and
+    // the computer moves for those who are not back when their turn comes. False, changing
+    // nothing, when a connection is already open or no game is in the journal.
+    bool resume(const JournalState& journal);
+
 private:
     struct QueuedLine {
         int n;
@@ -157,6 +177,8 @@ private:
     void lose(int n);
     void finishLoss(int n);
     void closeOverfull();
+    void noteChange() { journalDue_ = true; }
+    void flushJournal();
     void wakeDispatcher();
     void dispatch(int n, std::string_view line);
 
@@ -182,6 +204,7 @@ private:
 
     // Play rules (play.cpp)
     void findplayer();
+    game::Message turnOffer() const;
     std::optional<int> takeTurnSeat(game::FieldReader& fields) const;
     void playbone(std::string_view payload);
     bool playingfoots(int seat, int slot, int toe);
@@ -223,6 +246,8 @@ private:
     bool socktimerFirstTick_ = false;
     bool timer1Running_ = false;
     bool computertimerRunning_ = false;
+    JournalSink* journal_ = nullptr;
+    bool journalDue_ = false;
 };
 
 class Engine::Entry {
@@ -230,8 +255,10 @@ public:
     explicit Entry(Engine& engine) : engine_(engine) { ++engine_.depth_; }
     ~Entry()
     {
-        if (--engine_.depth_ == 0)
+        if (--engine_.depth_ == 0) {
             engine_.closeOverfull();
+            engine_.flushJournal();
+        }
     }
     Entry(const Entry&) = delete;
     Entry& operator=(const Entry&) = delete;

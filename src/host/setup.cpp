@@ -83,6 +83,7 @@ void Engine::startround()
             record.waitingNewcomer = false;
         }
     }
+    noteChange();
     if (state_.round == state_.roundsToPlay + 1) {
         checkforwin();
         return;
@@ -110,6 +111,7 @@ void Engine::startround()
     shufflebones();
     dealbones();
     findplayer();
+    noteChange();
 }
 
 void Engine::shufflebones()
@@ -150,6 +152,7 @@ void Engine::beginagain()
     sendAll(Message("CMD_beginagain").field(state_.spinner).field(""));
     state_.spinner = game::gettopnum(state_.spinner);
     findplayer();
+    noteChange();
 }
 
 } // namespace host
