@@ -102,6 +102,8 @@ public:
     static constexpr int kLoginDeadline = 15000;
     // A connection with more than this waiting to be sent is not reading: it is closed.
     static constexpr std::size_t kMaxUnsentBytes = std::size_t{1} << 20;
+    // How long a game taken up from its journal waits for the player to move before the computer does.
+    static constexpr int kResumeGrace = 15000;
 
     explicit Engine(HostIo& io, std::uint32_t seed = 0);
     Engine(const Engine&) = delete;

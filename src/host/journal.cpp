@@ -5,6 +5,7 @@
 
 #include "game/bones.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -283,8 +284,13 @@ std::string writeJournal(const JournalState& journal)
         }
     }
     text += '\n';
-    text += "sum " + hex64(fnv1a(text)) + '\n';
-    return text;
+    return sealJournal(std::move(text));
+}
+
+std::string sealJournal(std::string body)
+{
+    body += "sum " + hex64(fnv1a(body)) + '\n';
+    return body;
 }
 
 std::optional<JournalState> readJournal(std::string_view text, std::string* why)
@@ -441,7 +447,9 @@ bool Engine::resume(const JournalState& journal)
         timer1Running_ = true;
         io_.startTimer1(timer1Interval_);
     } else if (state_.turnOpen) {
-        armComputer();
+        // Players need a moment to come back before the computer takes a seat's turn.
+        computertimerRunning_ = true;
+        io_.startComputertimer(std::max(kResumeGrace, io_.botSpeed()));
     }
     return true;
 }

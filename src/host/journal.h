@@ -27,6 +27,8 @@ struct JournalState {
 };
 
 std::string writeJournal(const JournalState& journal);
+// The body with its checksum line after it.
+std::string sealJournal(std::string body);
 // The state, or nothing with the reason in `why`.
 std::optional<JournalState> readJournal(std::string_view text, std::string* why = nullptr);
 
