@@ -326,6 +326,7 @@ TEST(RealProgram, AHostKilledInRound2IsResumedAndItsPlayersGetTheirSeatsAndHands
     second.process.write("watch\n");
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return bob.step() & cy.step(); }, 240000));
+    EXPECT_GT(bob.plays, 40);  // the referee saw the game through, not a few moves of it
     for (const RefereeingPlayer* player : {&bob, &cy})
         EXPECT_TRUE(player->faults.empty()) << player->name_.toStdString() << ": " << player->faults.front();
     // The finished game takes its journal with it.
