@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/program.h"
+#include "game/version.h"
 #include "platform/messagebox.h"
 #include "platform/opener.h"
 #include "platform/singleinstance.h"
@@ -87,7 +88,7 @@ bool answeredInformationRequest(int argc, char** argv)
         return false;
     const std::string argument = argv[1];
     if (argument == "--version") {
-        std::printf("tilvaro %s\n", TILVARO_VERSION);
+        std::printf("tilvaro %s\n", game::version());
         return true;
     }
     if (argument == "--help") {

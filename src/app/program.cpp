@@ -62,8 +62,8 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
     chat.onShowHelp = [this] { present(&help); };
     chat.onShowAbout = [this] { present(&about); };
     chat.onLoadSettings = [this] { settings.load(); };
-    chat.onSaveSettings = [this] { saveSettings(); };
-    gamestart.setSettingsChanged([this] { saveSettings(); });
+    chat.onSaveSettings = [this](SettingsOption option) { saveSettings(option); };
+    gamestart.setSettingsChanged([this] { saveSettings(SettingsOption::GameStart); });
 
     chat.chatPanel().setOpener(opener_);
     about.setOpener(opener_);
@@ -88,7 +88,9 @@ void Program::wireTally()
         present(&tallylist);
     };
     chat.onAddGame = [this](const QString& winner, bool thisPlayerWon) { tallylist.addgame(winner, thisPlayerWon); };
-    tallylist.readTallyFile(QDir(dataFolder).filePath(QString::fromLatin1(Ttallylist::kFileName)));
+    tallylist.readTallyFile(
+        QDir(dataFolder).filePath(Ttallylist::fileNameFor(QString::fromLatin1(TableSettings::kSection))));
+    tallylist.reportReadFailureWhenShown(&chat);
 }
 
 namespace {
@@ -138,20 +140,12 @@ void Program::takeUpJournal()
     journal.setAside("declined");
 }
 
-void Program::saveSettings() { reportSaveFailure(settings.save()); }
+void Program::saveSettings(SettingsOption option) { reportSaveFailure(settings.save(option)); }
 
 void Program::reportSaveFailure(bool saved)
 {
-    if (saved)
-        return;
-    const QString text = QStringLiteral("The settings could not be saved. %1").arg(settings.errorString());
-    // Once a run: every option the player chooses would say the same again.
-    if (!saveFailureShown_) {
-        saveFailureShown_ = true;
-        boxes_.error(&chat, text);
-    } else {
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    }
+    if (!saved)
+        settingsSaveFailure_.report(&chat, QStringLiteral("The settings could not be saved. %1").arg(settings.errorString()));
 }
 
 void Program::reportSeatsTo(std::FILE* out)

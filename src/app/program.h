@@ -18,6 +18,7 @@
 #include "host/serverform.h"
 #include "platform/datafolder.h"
 #include "platform/opener.h"
+#include "platform/savefailure.h"
 #include "platform/singleinstance.h"
 #include "table/chatform.h"
 #include "table/settings.h"
@@ -67,15 +68,16 @@ public:
     void reportSeatsTo(std::FILE* out);
 
 private:
-    // The tally: read now, written after each game and when the tally window goes at the end.
+    // The tally: read now, written after each game and when the tally window goes at the end. A
+    // file that cannot be read is reported once the table is on screen.
     void wireTally();
-    void saveSettings();
+    void saveSettings(SettingsOption option);
     void takeUpJournal();
     // An error box the first time a save fails in a run, a line on stderr after that.
     void reportSaveFailure(bool saved);
 
     MessageBoxes& boxes_;
     Opener& opener_;
-    bool saveFailureShown_ = false;
+    SaveFailureReporter settingsSaveFailure_{boxes_};
     QString lastSeats_;
 };

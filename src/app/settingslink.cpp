@@ -4,7 +4,6 @@
 #include "platform/workarea.h"
 #include "table/chatform.h"
 #include "table/chatpanel.h"
-#include "table/colourtext.h"
 
 QRect SettingsLink::windowBounds() const { return table_.frameGeometry(); }
 
@@ -24,7 +23,7 @@ int SettingsLink::newcomers() const { return gamestart_.newcomers(); }
 void SettingsLink::setNewcomers(int option) { gamestart_.setNewcomers(option); }
 int SettingsLink::botSpeed() const { return table_.botSpeed(); }
 void SettingsLink::setBotSpeed(int milliseconds) { table_.setBotSpeed(milliseconds); }
-std::optional<int> SettingsLink::computerSkill() const { return table_.computerSkill(); }
+int SettingsLink::computerSkill() const { return table_.computerSkill(); }
 void SettingsLink::setComputerSkill(int skill) { table_.setComputerSkill(skill); }
 int SettingsLink::turnSound() const { return table_.turnSound(); }
 void SettingsLink::setTurnSound(int sound) { table_.setTurnSound(sound); }
@@ -33,14 +32,11 @@ void SettingsLink::setPlaySounds(bool on) { table_.setPlaySounds(on); }
 bool SettingsLink::chatterSounds() const { return table_.playChatterSounds(); }
 void SettingsLink::setChatterSounds(bool on) { table_.setPlayChatterSounds(on); }
 
-std::optional<int> SettingsLink::textSize() const { return table_.chatPanel().textSize(); }
+int SettingsLink::textSize() const { return table_.chatPanel().textSize(); }
 void SettingsLink::applyTextSize(int points) { table_.chatPanel().applyTextSize(points); }
 
-std::optional<QString> SettingsLink::chatColourText() const
-{
-    return QString::fromStdString(writeColourText(colourValue(table_.chatPanel().chatColour())));
-}
+QString SettingsLink::chatColourText() const { return table_.chatPanel().colourName(); }
 
 void SettingsLink::setChatColour(const QColor& colour) { table_.chatPanel().setChatColour(colour); }
-std::optional<QString> SettingsLink::phrase(int n) const { return table_.chatPanel().phrase(n); }
+QString SettingsLink::phrase(int n) const { return table_.chatPanel().phrase(n); }
 void SettingsLink::setPhrase(int n, const QString& text) { table_.chatPanel().setPhrase(n, text); }

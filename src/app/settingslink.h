@@ -28,13 +28,13 @@ public:
     void setPlaySounds(bool on) override;
     bool chatterSounds() const override;
     void setChatterSounds(bool on) override;
-    std::optional<int> textSize() const override;
+    int textSize() const override;
     void applyTextSize(int points) override;
-    std::optional<QString> chatColourText() const override;
+    QString chatColourText() const override;
     void setChatColour(const QColor& colour) override;
-    std::optional<QString> phrase(int n) const override;
+    QString phrase(int n) const override;
     void setPhrase(int n, const QString& text) override;
-    std::optional<int> computerSkill() const override;
+    int computerSkill() const override;
     void setComputerSkill(int skill) override;
 
 private:

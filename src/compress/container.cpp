@@ -17,7 +17,7 @@ std::unique_ptr<std::uint8_t[]> buffer(std::size_t size)
 {
     std::unique_ptr<std::uint8_t[]> memory(new (std::nothrow) std::uint8_t[size]);
     if (!memory)
-        throw ELzrw1Exception(texts::noMemory());
+        throw ELzrw1NoMemory(texts::noMemory());
     return memory;
 }
 
@@ -231,7 +231,7 @@ std::vector<std::uint8_t> compressBuffer(std::span<const std::uint8_t> data, con
     try {
         encodeContainer(chunks, data.size(), output, name, {});
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(texts::noMemory());
+        throw ELzrw1NoMemory(texts::noMemory());
     }
     output.finish();
     return out;
@@ -245,7 +245,7 @@ std::vector<std::uint8_t> decompressBuffer(std::span<const std::uint8_t> contain
     try {
         decodeContainer(input, output, name, {});
     } catch (const std::bad_alloc&) {
-        throw ELzrw1Exception(texts::noMemory());
+        throw ELzrw1NoMemory(texts::noMemory());
     }
     output.finish();
     return out;

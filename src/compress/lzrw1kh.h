@@ -24,6 +24,12 @@ public:
     explicit ELzrw1Exception(const std::string& text) : std::runtime_error(text) {}
 };
 
+// Memory ran out: the data may be sound, so a caller must not treat it as damaged.
+class ELzrw1NoMemory : public ELzrw1Exception {
+public:
+    using ELzrw1Exception::ELzrw1Exception;
+};
+
 constexpr std::size_t kChunkSize = 32768;
 // The longest block: a kind byte and a stored chunk.
 constexpr std::size_t kMaxBlockSize = kChunkSize + 1;

@@ -2,6 +2,7 @@
 
 #include "compress/errortexts.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
@@ -54,6 +55,21 @@ public:
 private:
     int fd_;
     std::string failure_;
+};
+
+class MemorySource : public ByteSource {
+public:
+    explicit MemorySource(std::span<const std::uint8_t> data) : rest_(data) {}
+    std::size_t read(std::uint8_t* to, std::size_t count) override
+    {
+        const std::size_t given = std::min(count, rest_.size());
+        std::copy_n(rest_.data(), given, to);
+        rest_ = rest_.subspan(given);
+        return given;
+    }
+
+private:
+    std::span<const std::uint8_t> rest_;
 };
 
 // The output under a temporary name beside the final one. Until commit succeeds, destroying it
@@ -142,6 +158,19 @@ std::uint64_t Tlzrw1::Compress()
     TemporaryOutput out(output);
     FileSource source(in.fd(), texts::cannotReadForCompress(input));
     const std::uint64_t written = compressStream(source, size, out, input, hook);
+    out.commit();
+    return written;
+}
+
+std::uint64_t Tlzrw1::Compress(std::span<const std::uint8_t> data)
+{
+    const std::string output = OutputFile;
+    const BlockHook hook = onBlock;
+    if (CompressMode != TCompressMode::Fast)
+        throw ELzrw1Exception(texts::noHeader(output));
+    TemporaryOutput out(output);
+    MemorySource source(data);
+    const std::uint64_t written = compressStream(source, data.size(), out, output, hook);
     out.commit();
     return written;
 }

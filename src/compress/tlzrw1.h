@@ -6,11 +6,14 @@
 // The output is written to a temporary file beside OutputFile and renamed over it only when
 // complete, so a failure never leaves a partial output file, and never spoils an existing one.
 // The input file is never changed (unless it is also the output, which then works as expected).
+//
+// Compress also takes its input from memory, so a caller needs no scratch file of its own.
 
 #include "compress/container.h"
 #include "compress/lzrw1kh.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace lzrw1 {
@@ -28,6 +31,8 @@ public:
 
     // Writes InputFile as a "WRZL" container to OutputFile; returns the container's size.
     std::uint64_t Compress();
+    // Writes `data` as a "WRZL" container to OutputFile (InputFile is not used).
+    std::uint64_t Compress(std::span<const std::uint8_t> data);
     // Writes the data of the container InputFile to OutputFile; returns its size.
     std::uint64_t Decompress();
 };

@@ -2,6 +2,7 @@
 
 #include "dialogs/background.h"
 #include "dialogs/maker.h"
+#include "game/version.h"
 #include "platform/opener.h"
 
 #include <QEvent>
@@ -29,11 +30,24 @@ Tabout::Tabout(QWidget* parent, const QPixmap& background, YearClock year)
     setObjectName(QStringLiteral("Tabout"));
     setWindowTitle(QStringLiteral("Tilvaro - About"));
     setTiledBackground(this, background);
-    if (!year)
-        year = systemYear;
     URL1.URL = QLatin1String(maker::kWebSite);
     URL1.URLType = TURLType::utHttp;
 
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 14);
+    layout->setSpacing(6);
+    layout->addLayout(buildHead());
+    layout->addSpacing(8);
+    layout->addLayout(buildVersionLine());
+    layout->addSpacing(6);
+    addMaker(layout, year ? year : YearClock(systemYear));
+    layout->addStretch();
+    layout->addLayout(buildDoneLine());
+    setFixedSize(340, 272);
+}
+
+QLayout* Tabout::buildHead()
+{
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(QPixmap(QStringLiteral(":/icon/64.png")));
@@ -54,22 +68,31 @@ Tabout::Tabout(QWidget* parent, const QPixmap& background, YearClock year)
     titles->addWidget(name);
     titles->addWidget(kind);
     titles->addStretch();
+
     auto* head = new QHBoxLayout;
     head->setSpacing(14);
     head->addStretch();
     head->addWidget(Image1);
     head->addLayout(titles);
     head->addStretch();
+    return head;
+}
 
-    // Three labels in a row, without gaps, so the box reads "Version 1.0.4.2".
-    version = new QLabel(QStringLiteral("1.0.4"), this);
+QLayout* Tabout::buildVersionLine()
+{
+    // Three labels in a row, without gaps, so the box reads "Version " + version + ".2".
+    version = new QLabel(QString::fromLatin1(game::version()), this);
     version->setObjectName(QStringLiteral("version"));
-    auto* versionLine = centredLine();
-    versionLine->addWidget(new QLabel(QStringLiteral("Version "), this));
-    versionLine->addWidget(version);
-    versionLine->addWidget(new QLabel(QStringLiteral(".2"), this));
-    versionLine->addStretch();
+    auto* line = centredLine();
+    line->addWidget(new QLabel(QStringLiteral("Version "), this));
+    line->addWidget(version);
+    line->addWidget(new QLabel(QStringLiteral(".2"), this));
+    line->addStretch();
+    return line;
+}
 
+void Tabout::addMaker(QVBoxLayout* layout, const YearClock& year)
+{
     label_year = new QLabel(QString::number(year()), this);
     label_year->setObjectName(QStringLiteral("label_year"));
     auto* copyrightLine = centredLine();
@@ -88,29 +111,23 @@ Tabout::Tabout(QWidget* parent, const QPixmap& background, YearClock year)
     Label7->setAlignment(Qt::AlignCenter);
     Label7->installEventFilter(this);
 
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
-    done->setObjectName(QStringLiteral("Button1"));
-    done->setDefault(true);
-    connect(done, &QPushButton::clicked, this, &Tabout::Button1Click);
-    auto* doneLine = centredLine();
-    doneLine->addWidget(done);
-    doneLine->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 16, 20, 14);
-    layout->setSpacing(6);
-    layout->addLayout(head);
-    layout->addSpacing(8);
-    layout->addLayout(versionLine);
-    layout->addSpacing(6);
     layout->addLayout(copyrightLine);
     layout->addWidget(company);
     layout->addSpacing(6);
     layout->addWidget(programmer);
     layout->addWidget(Label7);
-    layout->addStretch();
-    layout->addLayout(doneLine);
-    setFixedSize(340, 272);
+}
+
+QLayout* Tabout::buildDoneLine()
+{
+    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    done->setObjectName(QStringLiteral("Button1"));
+    done->setDefault(true);
+    connect(done, &QPushButton::clicked, this, &Tabout::Button1Click);
+    auto* line = centredLine();
+    line->addWidget(done);
+    line->addStretch();
+    return line;
 }
 
 QString Tabout::versionText() const { return version->text(); }

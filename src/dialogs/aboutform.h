@@ -1,6 +1,6 @@
 #pragma once
-// Tabout: the about box. Its label `version` holds the game version ("1.0.4") that the table
-// sends when it logs in and the host compares with its own; the ".2" after it is the build.
+// Tabout: the about box. Its label `version` holds the game's version that the table sends when
+// it logs in and the host compares with its own; the ".2" after it is the build.
 // Its URL1 holds the maker's web site, which the link label and the table's banner open.
 
 #include "platform/clock.h"
@@ -11,6 +11,8 @@
 
 class Opener;
 class QLabel;
+class QLayout;
+class QVBoxLayout;
 
 class Tabout : public QDialog {
     Q_OBJECT
@@ -35,6 +37,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The logo and the game's name.
+    QLayout* buildHead();
+    QLayout* buildVersionLine();
+    // The copyright, the maker's name twice and the link to its site.
+    void addMaker(QVBoxLayout* layout, const YearClock& year);
+    QLayout* buildDoneLine();
+
     QLabel* Image1;
     QLabel* version;
     QLabel* label_year;

@@ -22,8 +22,7 @@
 
 namespace {
 
-// A stalled server leaves the Stop button as the only way out; this ends such a wait anyway.
-constexpr int kStallMs = 60000;
+constexpr QSize kAdvertSize(436, 360);
 
 QLabel* wrappedLabel(const QString& text, QWidget* parent)
 {
@@ -43,13 +42,26 @@ Tdownload::Tdownload(QWidget* parent, const QPixmap& background, const QString& 
     setWindowTitle(QStringLiteral("Download The Brisko Lobby"));
     setTiledBackground(this, background);
 
+    buildAdvert();
+    QLabel* offer = buildOffer();
+    buildProgressLines();
+    const WaysOn waysOn = buildWaysOn();
+    layOut(offer, waysOn);
+    buildClient();
+}
+
+void Tdownload::buildAdvert()
+{
     picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("picture"));
     picture->setPixmap(QPixmap(QStringLiteral(":/advert/lobby.jpg")));
-    picture->setFixedSize(436, 360);
+    picture->setFixedSize(kAdvertSize);
     picture->setFrameStyle(QFrame::Box | QFrame::Plain);
     picture->setLineWidth(0);
+}
 
+QLabel* Tdownload::buildOffer()
+{
     auto* offer = wrappedLabel(QStringLiteral("Download The Brisko Lobby Now to play this  and other exciting games "
                                               "online with other players! "),
                                this);
@@ -66,12 +78,19 @@ Tdownload::Tdownload(QWidget* parent, const QPixmap& background, const QString& 
     abortbutton->setObjectName(QStringLiteral("abortbutton"));
     abortbutton->setEnabled(false);
     connect(abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
+    return offer;
+}
 
+void Tdownload::buildProgressLines()
+{
     infolabel = new QLabel(this);
     infolabel->setObjectName(QStringLiteral("infolabel"));
     infolabel->setProperty("tag", int(Idle));
     infolabel3 = new QLabel(this);
     infolabel3->setObjectName(QStringLiteral("infolabel3"));
+    // It tells where the file was saved, which may take more than a line; the player may copy it.
+    infolabel3->setWordWrap(true);
+    infolabel3->setTextInteractionFlags(Qt::TextSelectableByMouse);
     infolabel2 = new QLabel(this);
     infolabel2->setObjectName(QStringLiteral("infolabel2"));
     infolabel2->hide();
@@ -83,28 +102,36 @@ Tdownload::Tdownload(QWidget* parent, const QPixmap& background, const QString& 
         line->setFont(bold);
         line->setStyleSheet(QStringLiteral("color: #0b4a1c"));
     }
+}
 
-    auto* soloText = wrappedLabel(
+Tdownload::WaysOn Tdownload::buildWaysOn()
+{
+    WaysOn ways;
+    ways.solo = wrappedLabel(
         QStringLiteral("To proceed to the game without the ability to play against others click the button below."), this);
     Button1 = new QPushButton(QStringLiteral("Play Solo Game"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
 
-    auto* firewall = wrappedLabel(QStringLiteral("Note: Even if you are playing offline, you will need to configure your "
-                                                 "FIREWALL to allow the game to access the internet components."),
-                                  this);
-    QFont small = firewall->font();
+    ways.firewall = wrappedLabel(QStringLiteral("Note: Even if you are playing offline, you will need to configure your "
+                                                "FIREWALL to allow the game to access the internet components."),
+                                 this);
+    QFont small = ways.firewall->font();
     small.setItalic(true);
     small.setPointSizeF(small.pointSizeF() * 0.9);
-    firewall->setFont(small);
-    auto* othersText = wrappedLabel(QStringLiteral("If you already have The Brisko Lobby and you wish to play with others "
-                                                   "then click the button below to close this game and open The Brisko Lobby."),
-                                    this);
+    ways.firewall->setFont(small);
+    ways.others = wrappedLabel(QStringLiteral("If you already have The Brisko Lobby and you wish to play with others "
+                                              "then click the button below to close this game and open The Brisko Lobby."),
+                               this);
     Button2 = new QPushButton(QStringLiteral("Play with Others"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
+    return ways;
+}
 
+void Tdownload::layOut(QLabel* offer, const WaysOn& ways)
+{
     auto* column = new QVBoxLayout;
     column->setSpacing(6);
     column->addWidget(offer);
@@ -114,11 +141,11 @@ Tdownload::Tdownload(QWidget* parent, const QPixmap& background, const QString& 
     column->addWidget(infolabel);
     column->addWidget(infolabel3);
     column->addStretch();
-    column->addWidget(soloText);
+    column->addWidget(ways.solo);
     column->addWidget(Button1, 0, Qt::AlignLeft);
-    column->addWidget(firewall);
+    column->addWidget(ways.firewall);
     column->addStretch();
-    column->addWidget(othersText);
+    column->addWidget(ways.others);
     column->addWidget(Button2, 0, Qt::AlignLeft);
 
     auto* layout = new QHBoxLayout(this);
@@ -126,9 +153,12 @@ Tdownload::Tdownload(QWidget* parent, const QPixmap& background, const QString& 
     layout->setSpacing(14);
     layout->addWidget(picture, 0, Qt::AlignTop);
     layout->addLayout(column, 1);
-    setFixedWidth(436 + 12 + 14 + 14 + 330);
-    setFixedHeight(std::max(360 + 24, layout->heightForWidth(width())));
+    setFixedWidth(kAdvertSize.width() + 12 + 14 + 14 + 330);
+    setFixedHeight(std::max(kAdvertSize.height() + 24, layout->heightForWidth(width())));
+}
 
+void Tdownload::buildClient()
+{
     HttpCli1 = new QNetworkAccessManager(this);
     HttpCli1->setProxy(QNetworkProxy::NoProxy);
     // A program that quits while a download runs must neither keep nor install half a file.
@@ -173,13 +203,17 @@ void Tdownload::getbuttonClick()
         requestEnded();
         return;
     }
+    // The new file takes the old one's bits; whatever they were, it is data: only the player
+    // decides to run it.
+    file_->setPermissions(file_->permissions() &
+                          ~(QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther));
 
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Mozilla/3.0 (compatible)"));
     request.setRawHeader("Accept", "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setTransferTimeout(kStallMs);
+    request.setTransferTimeout(stallMs_);
     reply_ = HttpCli1->get(request);
     connect(reply_, &QNetworkReply::metaDataChanged, this, &Tdownload::headersArrived);
     connect(reply_, &QNetworkReply::readyRead, this, &Tdownload::bodyArrived);
@@ -201,6 +235,14 @@ void Tdownload::headersArrived()
         QTimer::singleShot(0, reply_, [reply = reply_] { reply->abort(); });
         return;
     }
+    // A body announced past the cap is refused before a byte of it is stored.
+    bool known = false;
+    const qint64 announced = reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+    if (known && announced > mostBytes_) {
+        failed_ = true;
+        QTimer::singleShot(0, reply_, [reply = reply_] { reply->abort(); });
+        return;
+    }
     infolabel3->setText(QStringLiteral("Downloading: ") + infolabel2->text());
 }
 
@@ -212,7 +254,7 @@ void Tdownload::bodyArrived()
     if (piece.isEmpty())
         return;
     received_ += piece.size();
-    if (received_ > kMostBytes || file_->write(piece) != piece.size()) {
+    if (received_ > mostBytes_ || file_->write(piece) != piece.size()) {
         failed_ = true;
         reply_->abort();
         return;
@@ -230,7 +272,7 @@ void Tdownload::requestEnded()
             // Whatever arrived with the end of the transfer.
             const QByteArray rest = reply->readAll();
             received_ += rest.size();
-            if (!rest.isEmpty() && file_->write(rest) != rest.size())
+            if (received_ > mostBytes_ || (!rest.isEmpty() && file_->write(rest) != rest.size()))
                 failed_ = true;
         }
         if (reply->error() != QNetworkReply::NoError)
@@ -250,14 +292,21 @@ void Tdownload::requestEnded()
     getbutton->setEnabled(true);
     abortbutton->setEnabled(false);
 
-    if (state() != Stopped) {
-        infolabel3->setText(QStringLiteral("Installing"));
-        if (!opener_->open(savedFile()))
-            boxes_.inform(this, QStringLiteral("An Error has Occurred."));
-        else if (exitGame_)
-            exitGame_();
-    }
+    if (state() != Stopped)
+        handOver();
     emit downloadEnded();
+}
+
+void Tdownload::handOver()
+{
+    // The desktop's opener asks the player what to do with the file. It reports only that it has
+    // started, not whether anything took the file, so the game stays open and the window says
+    // where the file is, for the player to run it by hand if nothing else does.
+    const QString saved = QDir::toNativeSeparators(savedFile());
+    infolabel3->setText(QStringLiteral("Saved as ") + saved);
+    infolabel3->setToolTip(saved);
+    if (!opener_->open(savedFile()))
+        boxes_.inform(this, QStringLiteral("An Error has Occurred."));
 }
 
 void Tdownload::abortbuttonClick()

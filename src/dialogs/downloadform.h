@@ -6,7 +6,8 @@
 // is written under a name of our own in the data folder, through a temporary file that becomes
 // the real one only when the whole body has arrived; a stopped or failed download leaves
 // nothing behind. The finished file goes to the desktop's opener, which asks the player before
-// anything is installed, never straight to execution.
+// anything is installed, never straight to execution; the game stays open and says where the file
+// was saved.
 
 #include <QDialog>
 #include <QPixmap>
@@ -32,6 +33,8 @@ public:
     static constexpr const char* kSavedName = "bklsetup.exe";
     // More than any lobby installer; a server that keeps sending is cut off here.
     static constexpr qint64 kMostBytes = qint64(512) << 20;
+    // A server that sends nothing for this long ends the download, as Stop would.
+    static constexpr int kStallMs = 60000;
     // The download state in infolabel's tag.
     enum State { Idle = 0, Started = 1, Stopped = 2 };
 
@@ -49,7 +52,12 @@ public:
 
     // Not owned; the desktop's unless set.
     void setOpener(Opener& opener) { opener_ = &opener; }
-    // Closes the game, as its Exit menu item does.
+    // Smaller limits, so tests need not send half a gigabyte or wait a minute.
+    void setMostBytes(qint64 bytes) { mostBytes_ = bytes; }
+    qint64 mostBytes() const { return mostBytes_; }
+    void setStallTimeout(int milliseconds) { stallMs_ = milliseconds; }
+    int stallTimeout() const { return stallMs_; }
+    // Closes the game, as its Exit menu item does (for "Play with Others").
     void setExitGame(std::function<void()> exitGame) { exitGame_ = std::move(exitGame); }
     // Starts an installed lobby; false when there is none. startLobbyProgram() unless set.
     void setStartLobby(std::function<bool()> start) { startLobby_ = std::move(start); }
@@ -67,10 +75,25 @@ signals:
     void downloadEnded();
 
 private:
+    // The texts and buttons below the progress lines.
+    struct WaysOn {
+        QLabel* solo = nullptr;
+        QLabel* firewall = nullptr;
+        QLabel* others = nullptr;
+    };
+    void buildAdvert();
+    QLabel* buildOffer();
+    void buildProgressLines();
+    WaysOn buildWaysOn();
+    void layOut(QLabel* offer, const WaysOn& ways);
+    void buildClient();
+
     void setState(State state);
     void headersArrived();
     void bodyArrived();
     void requestEnded();
+    // The finished file goes to the desktop's opener.
+    void handOver();
     // Drops the transfer and the temporary file without a word: the program is closing.
     void dropDownload();
 
@@ -94,6 +117,8 @@ private:
     QNetworkReply* reply_ = nullptr;
     std::unique_ptr<QSaveFile> file_;
     qint64 received_ = 0;
+    qint64 mostBytes_ = kMostBytes;
+    int stallMs_ = kStallMs;
     bool headersShown_ = false;
     bool failed_ = false;
 };

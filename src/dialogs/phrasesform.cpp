@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 Tphrases::Tphrases(QWidget* table, const QPixmap& background)
     : QDialog(table, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), table_(table)
 {
@@ -57,15 +59,22 @@ void Tphrases::setBackground(const QPixmap& background)
 
 void Tphrases::setPhrases(const QStringList& phrases)
 {
-    for (int n = 0; n < kPhraseCount; ++n)
-        phrase_[static_cast<std::size_t>(n)]->setText(phrases.value(n));
+    for (std::size_t n = 0; n < phrase_.size(); ++n) {
+        given_[n] = phrases.value(static_cast<qsizetype>(n));
+        const auto length = static_cast<int>(std::min<qsizetype>(given_[n].size(), kMaxFieldLength));
+        phrase_[n]->setMaxLength(std::max(kMaxPhraseLength, length));
+        phrase_[n]->setText(given_[n]);
+    }
 }
 
 QStringList Tphrases::phrases() const
 {
     QStringList texts;
-    for (const QLineEdit* field : phrase_)
-        texts.append(field->text());
+    for (std::size_t n = 0; n < phrase_.size(); ++n) {
+        const QString text = phrase_[n]->text();
+        // Untouched, a field stands for all it was given, even past what it can hold.
+        texts.append(text == given_[n].left(phrase_[n]->maxLength()) ? given_[n] : text);
+    }
     return texts;
 }
 

@@ -1,9 +1,12 @@
 #include "dialogs/tallylistform.h"
 
+#include "compress/container.h"
+#include "compress/errortexts.h"
 #include "dialogs/background.h"
 #include "platform/messagebox.h"
 
 #include <QAbstractTableModel>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
@@ -13,9 +16,12 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
-#include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
+#include <new>
+#include <span>
+#include <vector>
 
 // The record as the hidden grid shows it: columns and rows as stored.
 class TallyGridModel : public QAbstractTableModel {
@@ -47,7 +53,19 @@ namespace {
 const QString kPanelStyle = QStringLiteral(
     "QFrame#%1 { background: rgb(250, 244, 214); border: 1px solid rgb(90, 70, 30); }");
 const QString kWaiting = QStringLiteral("<Waiting>");
-const QString kScratchName = QStringLiteral("tally.txt");
+const QString kNobody = QStringLiteral("XX");
+
+std::span<const std::uint8_t> bytesOf(const QByteArray& bytes)
+{
+    return {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
+}
+
+// The grid text inside a tally file's bytes; the codec's errors name the file by `path`.
+QByteArray unpack(const QByteArray& packed, const QString& path)
+{
+    const std::vector<std::uint8_t> text = lzrw1::decompressBuffer(bytesOf(packed), QFile::encodeName(path).toStdString());
+    return QByteArray(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size()));
+}
 
 QFrame* panel(const QString& name, const QRect& place, QWidget* parent)
 {
@@ -156,11 +174,11 @@ void Ttallylist::buildPanels()
     mylabel_[4]->hide();
 
     QFrame* his = panel(QStringLiteral("panel_his"), QRect(8, 92, 236, 164), this);
-    label_hisnametop = label(QStringLiteral("XX's Tally"), QRect(8, 4, 220, 18), his, true);
+    label_hisnametop = label(QString(), QRect(8, 4, 220, 18), his, true);
     label_hisnametop->setObjectName(QStringLiteral("label_hisnametop"));
     label(QStringLiteral("Total"), QRect(118, 30, 46, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
     label(QStringLiteral("Session"), QRect(166, 30, 60, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
-    const QString rows[] = {QStringLiteral("Number of Games"), QStringLiteral("XX Wins:"), QStringLiteral("Your Wins:"),
+    const QString rows[] = {QStringLiteral("Number of Games"), QString(), QStringLiteral("Your Wins:"),
                             QStringLiteral("Neither Won:")};
     for (int line = 0; line < 4; ++line) {
         const int top = 56 + line * 24;
@@ -172,6 +190,7 @@ void Ttallylist::buildPanels()
         label_[line + 1] = counter(QStringLiteral("label_%1").arg(line + 1), QRect(118, top, 46, 18), his);
         label_[line + 5] = counter(QStringLiteral("label_%1").arg(line + 5), QRect(166, top, 60, 18), his);
     }
+    clearOpponentPanel();
 }
 
 void Ttallylist::buildLists()
@@ -205,20 +224,24 @@ void Ttallylist::readTallyFile(const QString& path)
 {
     tallyFile_ = path;
     mayWrite_ = true;
+    readFailure_.clear();
     record_ = TallyRecord();
-    if (QFileInfo::exists(path)) {
+    QFile file(path);
+    if (file.exists()) {
         try {
-            QTemporaryDir scratch;
-            if (!scratch.isValid())
-                throw std::runtime_error("No private temporary folder could be made to read it in.");
-            doit.InputFile = QFile::encodeName(path).toStdString();
-            doit.OutputFile = QFile::encodeName(scratch.filePath(kScratchName)).toStdString();
-            doit.Decompress();
-            QFile text(scratch.filePath(kScratchName));
-            if (!text.open(QIODevice::ReadOnly))
-                throw std::runtime_error(text.errorString().toStdString());
-            record_ = TallyRecord::fromGridText(text.readAll());
+            QByteArray packed;
+            if (file.open(QIODevice::ReadOnly))
+                packed = file.readAll();
+            if (file.error() != QFileDevice::NoError)
+                leaveAlone(file.errorString());
+            else
+                record_ = TallyRecord::fromGridText(unpack(packed, path));
+        } catch (const lzrw1::ELzrw1NoMemory& failure) {
+            leaveAlone(QString::fromLocal8Bit(failure.what()));
+        } catch (const std::bad_alloc&) {
+            leaveAlone(QString::fromStdString(lzrw1::texts::noMemory()));
         } catch (const std::exception& failure) {
+            // The codec's and the grid's own errors: the bytes themselves are wrong.
             keepAside(QString::fromLocal8Bit(failure.what()));
         }
     }
@@ -231,48 +254,69 @@ void Ttallylist::keepAside(const QString& reason)
     QString aside = tallyFile_ + QStringLiteral(".damaged");
     for (int number = 1; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++number)
         aside = tallyFile_ + QStringLiteral(".damaged.%1").arg(number);
-    QString text = QStringLiteral("The tally file could not be read:\n%1\n\n").arg(reason);
-    if (QFile::rename(tallyFile_, aside)) {
-        text += QStringLiteral("It has been kept as %1, and a new tally starts.").arg(aside);
-    } else {
-        mayWrite_ = false;
-        text += QStringLiteral("It could not be moved aside, so it is left as it is at %1 and the games of this run "
-                               "are not kept.")
-                    .arg(tallyFile_);
+    if (!QFile::rename(tallyFile_, aside)) {
+        leaveAlone(reason);
+        return;
     }
+    readFailure_ = QStringLiteral("The tally file could not be read:\n%1\n\nIt has been kept as %2, and a new tally starts.")
+                       .arg(reason, aside);
+}
+
+void Ttallylist::leaveAlone(const QString& reason)
+{
+    record_ = TallyRecord();
+    mayWrite_ = false;
+    readFailure_ = QStringLiteral("The tally file could not be read:\n%1\n\nIt is left as it is at %2 and the games "
+                                  "of this run are not kept.")
+                       .arg(reason, tallyFile_);
+}
+
+void Ttallylist::reportReadFailure()
+{
+    if (readFailure_.isEmpty())
+        return;
+    const QString text = readFailure_;
+    readFailure_.clear();
     boxes_.error(boxParent(), text);
+}
+
+void Ttallylist::reportReadFailureWhenShown(QWidget* window)
+{
+    if (readFailure_.isEmpty())
+        return;
+    if (window->isVisible()) {
+        QTimer::singleShot(0, this, &Ttallylist::reportReadFailure);
+        return;
+    }
+    reportAfterShowing_ = window;
+    window->installEventFilter(this);
+}
+
+bool Ttallylist::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == reportAfterShowing_ && event->type() == QEvent::Show) {
+        reportAfterShowing_->removeEventFilter(this);
+        reportAfterShowing_ = nullptr;
+        // Not from inside the show: the box comes once the window is drawn and events run.
+        QTimer::singleShot(0, this, &Ttallylist::reportReadFailure);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool Ttallylist::writeTallyFile(QString* error)
 {
     if (tallyFile_.isEmpty() || !mayWrite_)
         return true;
-    // The text goes through a private folder, so two copies of the game never share it.
-    QTemporaryDir scratch;
-    QString failure;
-    if (!scratch.isValid()) {
-        failure = QStringLiteral("No private temporary folder could be made.");
-    } else {
-        QFile text(scratch.filePath(kScratchName));
-        const QByteArray content = record_.gridText();
-        if (!text.open(QIODevice::WriteOnly) || text.write(content) != content.size() || !text.flush()) {
-            failure = text.errorString();
-        } else {
-            text.close();
-            try {
-                doit.InputFile = QFile::encodeName(text.fileName()).toStdString();
-                doit.OutputFile = QFile::encodeName(tallyFile_).toStdString();
-                doit.Compress();
-            } catch (const std::exception& compressing) {
-                failure = QString::fromLocal8Bit(compressing.what());
-            }
-        }
+    const QByteArray content = record_.gridText();
+    try {
+        doit.OutputFile = QFile::encodeName(tallyFile_).toStdString();
+        doit.Compress(bytesOf(content));
+    } catch (const std::exception& failure) {
+        if (error)
+            *error = QStringLiteral("The tally could not be saved. %1").arg(QString::fromLocal8Bit(failure.what()));
+        return false;
     }
-    if (failure.isEmpty())
-        return true;
-    if (error)
-        *error = QStringLiteral("The tally could not be saved. %1").arg(failure);
-    return false;
+    return true;
 }
 
 void Ttallylist::loadtally()
@@ -314,12 +358,7 @@ void Ttallylist::addgame(const QString& winner, bool thisPlayerWon)
     QString error;
     if (writeTallyFile(&error))
         return;
-    if (!writeFailureShown_) {
-        writeFailureShown_ = true;
-        boxes_.error(boxParent(), error);
-    } else {
-        std::fprintf(stderr, "tilvaro: %s\n", error.toLocal8Bit().constData());
-    }
+    writeFailure_.report(boxParent(), error);
 }
 
 qint64 Ttallylist::addit(int column, int row)
@@ -398,7 +437,11 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
         if (checklist->item(at)->text().compare(name, Qt::CaseInsensitive) == 0 &&
             record_.findOpponent(checklist->item(at)->text()) < 0)
             setChecked(checklist->item(at), false);
-    listbox_tallyClick();
+    // Nobody left to show: the dropped opponent's name and numbers go from the panel too.
+    if (listbox_tally->currentRow() < 0)
+        clearOpponentPanel();
+    else
+        listbox_tallyClick();
 }
 
 void Ttallylist::button_resetClick()
@@ -408,11 +451,9 @@ void Ttallylist::button_resetClick()
     record_.reset();
     showOwnCounters();
     clearQuietly(listbox_tally);
+    // The numbers go; the names shown and the players at the table stay as they are.
     for (int column = 1; column <= 8; ++column)
         label_[static_cast<std::size_t>(column)]->setText(QStringLiteral("0"));
-    // Nobody is tallied any more, so no check mark says so.
-    for (int at = 0; at < checklist->count(); ++at)
-        setChecked(checklist->item(at), false);
     recordChanged();
 }
 
@@ -422,6 +463,14 @@ void Ttallylist::showOwnCounters()
 {
     for (int column = 1; column <= 4; ++column)
         mylabel_[static_cast<std::size_t>(column)]->setText(record_.cell(column, 0));
+}
+
+void Ttallylist::clearOpponentPanel()
+{
+    for (int column = 1; column <= 8; ++column)
+        label_[static_cast<std::size_t>(column)]->setText(QStringLiteral("0"));
+    label_hisname->setText(kNobody + QStringLiteral(" Wins:"));
+    label_hisnametop->setText(kNobody + QStringLiteral("'s Tally"));
 }
 
 void Ttallylist::recordChanged() { grid_->changed(); }

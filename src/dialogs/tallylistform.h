@@ -4,14 +4,19 @@
 // this window shows it, lets the player choose whom to tally, and keeps it in the tally file.
 //
 // The tally file is read once at start (readTallyFile) and written after every finished game and
-// at the end of the run (when the window is destroyed). A file that cannot be read is kept aside
-// under a ".damaged" name and the player is told once; nothing is ever written over it.
+// at the end of the run (when the window is destroyed), both wholly in memory: no scratch file, so
+// a missing temporary folder or a full disk elsewhere never touches the record. A file whose own
+// bytes are malformed is kept aside under a ".damaged" name; a file that cannot be read for any
+// other reason is left as it is and not written over in this run. Either way the player is told
+// once, after the window given to reportReadFailureWhenShown is on screen.
 
 #include "compress/tlzrw1.h"
 #include "dialogs/tallyrecord.h"
+#include "platform/savefailure.h"
 
 #include <QDialog>
 #include <QPixmap>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -27,7 +32,8 @@ class TallyGridModel;
 class Ttallylist : public QDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kFileName = "Chickenfoottally.tld";
+    // The tally file's name for the settings section the table keeps its options in.
+    static QString fileNameFor(const QString& settingsSection) { return settingsSection + QStringLiteral("tally.tld"); }
 
     // `boxes` must outlive the window; `background` is the table's picture, tiled.
     explicit Ttallylist(MessageBoxes& boxes, const QPixmap& background = QPixmap(), QWidget* parent = nullptr);
@@ -40,6 +46,13 @@ public:
 
     // Reads the record from `path` and writes it there from now on. No file: an empty record.
     void readTallyFile(const QString& path);
+    // What went wrong reading the file, for the player; empty when it was read or was not there.
+    const QString& readFailure() const { return readFailure_; }
+    // Shows the read failure, if any, in an error box (once).
+    void reportReadFailure();
+    // The same, but only once `window` is on screen and the event loop runs: a box at start-up
+    // must not run an event loop of its own while the program is still being made.
+    void reportReadFailureWhenShown(QWidget* window);
     // Writes the record to the tally file; on failure returns false with the reason in `error`.
     bool writeTallyFile(QString* error = nullptr);
     const QString& tallyFile() const { return tallyFile_; }
@@ -60,10 +73,15 @@ public:
     void button_resetClick();
     void button_doneClick();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildPanels();
     void buildLists();
     void keepAside(const QString& reason);
+    void leaveAlone(const QString& reason);
+    void clearOpponentPanel();
     void showOwnCounters();
     void recordChanged();
     QWidget* boxParent();
@@ -74,7 +92,9 @@ private:
     QString tallyFile_;
     // False when an unreadable file could not be moved aside: it is then left alone all run.
     bool mayWrite_ = true;
-    bool writeFailureShown_ = false;
+    SaveFailureReporter writeFailure_{boxes_};
+    QString readFailure_;
+    QPointer<QWidget> reportAfterShowing_;
 
     lzrw1::Tlzrw1 doit;
     TallyGridModel* grid_;

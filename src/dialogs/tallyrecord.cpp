@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <limits>
+
 namespace {
 
 const QByteArray kLineEnd("\r\n");
@@ -14,24 +16,24 @@ QStringList zeroRow()
     return row;
 }
 
-// A counter as the grid keeps it: decimal digits, or nothing yet.
+// A counter as the grid keeps it: decimal digits, or nothing yet. addit writes up to the largest
+// qint64 (19 digits), so every such value is read back.
 bool isCounter(const QByteArray& text)
 {
-    if (text.size() > 18)
-        return false;
     for (const char c : text)
         if (c < '0' || c > '9')
             return false;
-    return true;
+    bool fits = true;
+    if (!text.isEmpty())
+        text.toLongLong(&fits);
+    return fits;
 }
 
-// Whether a cell of a read grid must hold a counter. The own row's name and session cells are
-// never used, so whatever they hold is kept as it is.
-bool holdsCounter(int column, int row)
+// Whether a cell of a read grid must hold a counter. Names are free text, and the session cells
+// are set to "0" on every load, so whatever they hold is never used.
+bool holdsCounter(int column)
 {
-    if (column == 0)
-        return false;
-    return row > 0 || column < TallyRecord::kSessionColumn;
+    return column > 0 && column < TallyRecord::kSessionColumn;
 }
 
 } // namespace
@@ -66,7 +68,7 @@ TallyRecord TallyRecord::fromGridText(const QByteArray& text)
     for (int column = 0; column < kColumns; ++column) {
         for (int row = 0; row < rows; ++row) {
             const QByteArray& cell = lines[2 + column * rows + row];
-            if (holdsCounter(column, row) && !isCounter(cell))
+            if (holdsCounter(column) && !isCounter(cell))
                 throw FormatError("The tally text has a counter that is not a number.");
             record.rows_[row].append(QString::fromLatin1(cell));
         }
@@ -129,7 +131,10 @@ qint64 TallyRecord::addit(int column, int row)
 {
     if (column < 0 || column >= kColumns || row < 0 || row >= rowCount())
         return 0;
-    const qint64 value = rows_[row][column].toLongLong() + 1; // not a number: counts from 0
+    qint64 value = rows_[row][column].toLongLong(); // not a number: counts from 0
+    // A counter at the top of its range stays there rather than wrapping to a negative number.
+    if (value < std::numeric_limits<qint64>::max())
+        ++value;
     rows_[row][column] = QString::number(value);
     return value;
 }

@@ -273,6 +273,36 @@ std::vector<std::vector<std::string>> sheetCells(const SheetGame& game)
     return cells;
 }
 
+namespace {
+
+// "-20", "+3", "1.5": what a spreadsheet reads as a number, not as a formula.
+bool isPlainNumber(std::string_view cell)
+{
+    if (!cell.empty() && (cell.front() == '-' || cell.front() == '+'))
+        cell.remove_prefix(1);
+    bool digits = false, point = false;
+    for (const char c : cell) {
+        if (c >= '0' && c <= '9')
+            digits = true;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
+// A spreadsheet runs a cell that starts like a formula ("=HYPERLINK(...)", "@SUM(...)"); a
+// leading apostrophe makes it text again, as spreadsheet users are advised to write such cells.
+std::string defused(const std::string& cell)
+{
+    if (cell.empty() || std::string_view("=+-@\t\r").find(cell.front()) == std::string_view::npos || isPlainNumber(cell))
+        return cell;
+    return '\'' + cell;
+}
+
+} // namespace
+
 std::string toCsv(const std::vector<std::vector<std::string>>& cells)
 {
     std::string text;
@@ -280,7 +310,7 @@ std::string toCsv(const std::vector<std::vector<std::string>>& cells)
         for (std::size_t i = 0; i < line.size(); ++i) {
             if (i > 0)
                 text += ',';
-            const std::string& cell = line[i];
+            const std::string cell = defused(line[i]);
             if (cell.find_first_of(",\"\r\n") == std::string::npos) {
                 text += cell;
                 continue;

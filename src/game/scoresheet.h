@@ -89,7 +89,9 @@ private:
 // line naming the winner. Each seat has two columns, its round score and its running total.
 std::vector<std::vector<std::string>> sheetCells(const SheetGame& game);
 // RFC 4180: fields with a comma, a quote or a line break are quoted, quotes doubled, lines end
-// with CR LF. The texts are written as they are (UTF-8).
+// with CR LF. The texts are written as they are (UTF-8), except that a text starting with "=",
+// "+", "-", "@", a tab or a carriage return, and not a number such as "-20", gets a leading
+// apostrophe so that no spreadsheet takes a player's name for a formula.
 std::string toCsv(const std::vector<std::vector<std::string>>& cells);
 // Tab-separated lines for the clipboard; tabs and line breaks inside a cell become blanks.
 std::string toTabText(const std::vector<std::vector<std::string>>& cells);

@@ -391,7 +391,7 @@ void Engine::receivedlogininfo(int n, std::string_view payload)
 // The seat of the running game that is kept for this player and free, when it is not n itself.
 int Engine::seatKeptFor(int n, const std::string& name) const
 {
-    if (!state_.gameRunning || name.empty() || (isSeat(n) && state_.records[n].holder == name))
+    if (!state_.gameRunning || name.empty() || closing_[n] || (isSeat(n) && state_.records[n].holder == name))
         return 0;
     for (int seat = 1; seat <= kSeats; ++seat) {
         const auto& record = state_.seat(seat);

@@ -1,5 +1,7 @@
 #include "host/serverform.h"
 
+#include "game/version.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -173,6 +175,6 @@ void TServer::stopLoginTimer(int n)
         loginTimers_[n].stop();
 }
 
-std::string TServer::version() { return versionProvider ? versionProvider() : std::string("1.0.4"); }
+std::string TServer::version() { return versionProvider ? versionProvider() : std::string(game::version()); }
 
 int TServer::botSpeed() { return botSpeedProvider ? botSpeedProvider() : 1000; }

@@ -21,7 +21,7 @@ public:
     explicit TServer(QObject* parent = nullptr);
     ~TServer() override;
 
-    // Read each time the engine needs them. Defaults: "1.0.4" and Normal, 1000 ms.
+    // Read each time the engine needs them. Defaults: the game's version and Normal, 1000 ms.
     std::function<std::string()> versionProvider;
     std::function<int()> botSpeedProvider;
     std::function<int()> computerSkillProvider;  // Standard (0) when unset

@@ -4,6 +4,7 @@
 // players, the host's fuzz target and the table fuzzer's seed recorder all run on it; each says
 // what becomes of the messages.
 
+#include "game/version.h"
 #include "host/engine.h"
 #include "host/hostio.h"
 
@@ -27,7 +28,7 @@ public:
     void stopComputertimer() override { computer = false; }
     void startLoginTimer(int, int) override {}
     void stopLoginTimer(int) override {}
-    std::string version() override { return "1.0.4"; }
+    std::string version() override { return game::version(); }
     int botSpeed() override { return 0; }
     int computerSkill() override { return skill; }
 };

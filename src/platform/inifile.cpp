@@ -1,15 +1,17 @@
 #include "platform/inifile.h"
 
+#include "game/text.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QScopeGuard>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -101,9 +103,16 @@ Parsed parseLine(const QByteArray& file, const Line& line)
     return parsed;
 }
 
+// The lobby may write a one-byte encoding: see game/text.h.
+QString decoded(const QByteArray& bytes)
+{
+    const std::string text = game::decodeText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 bool sameName(const QByteArray& bytes, const QString& name)
 {
-    return QString::fromUtf8(bytes).compare(name, Qt::CaseInsensitive) == 0;
+    return decoded(bytes).compare(name, Qt::CaseInsensitive) == 0;
 }
 
 // The section's lines: its header's index and the index past its last line, or nothing.
@@ -125,6 +134,11 @@ std::optional<SectionSpan> findSection(const QByteArray& file, const std::vector
         return SectionSpan{i, end};
     }
     return std::nullopt;
+}
+
+QByteArray valueOf(const QByteArray& file, const Parsed& key)
+{
+    return file.mid(key.valueBegin, key.valueEnd - key.valueBegin);
 }
 
 QByteArray valueBytes(const QString& value)
@@ -149,6 +163,209 @@ QByteArray joinLines(const QList<QByteArray>& lines, const QByteArray& lineEnd, 
     return text;
 }
 
+
+// ---- Saving ---------------------------------------------------------------------------------------
+
+QString systemError(const QString& what)
+{
+    return QStringLiteral("%1: %2").arg(what, QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+// The file a save changes, and where its helpers live: hidden, beside it.
+struct SaveTarget {
+    QString path;
+    QString folder;
+    QString fileName;
+
+    QByteArray encodedPath() const { return QFile::encodeName(path); }
+    QString hiddenPrefix() const { return QStringLiteral(".") + fileName; }
+};
+
+SaveTarget saveTargetOf(const QString& path)
+{
+    // A settings file that is a link to another place stays a link; the file it names changes.
+    QString target = QFileInfo(path).absoluteFilePath();
+    if (QFileInfo(target).isSymLink() && !QFileInfo(target).symLinkTarget().isEmpty())
+        target = QFileInfo(target).symLinkTarget();
+    const QFileInfo info(target);
+    return {target, info.absolutePath(), info.fileName()};
+}
+
+// Writers take turns through flock, not a lock file that is created and deleted: the kernel lets
+// go of it when a writer dies, so a killed copy never leaves the settings locked.
+class WriterLock {
+public:
+    WriterLock() = default;
+    WriterLock(const WriterLock&) = delete;
+    WriterLock& operator=(const WriterLock&) = delete;
+    ~WriterLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+
+    bool acquire(const SaveTarget& target, QString& error)
+    {
+        const QString lockPath = target.folder + QLatin1Char('/') + target.hiddenPrefix() + QStringLiteral(".tilvaro-lock");
+        fd_ = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd_ < 0) {
+            error = systemError(QStringLiteral("Cannot create %1").arg(lockPath));
+            return false;
+        }
+        QElapsedTimer waited;
+        waited.start();
+        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            // Another copy is saving, which takes milliseconds; a writer that hangs is given up on.
+            if ((errno != EWOULDBLOCK && errno != EINTR) || waited.elapsed() > IniFile::kLockWaitMs) {
+                error = systemError(QStringLiteral("Cannot lock %1").arg(target.path));
+                return false;
+            }
+            const timespec pause{0, 5'000'000};
+            ::nanosleep(&pause, nullptr);
+        }
+        return true;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+struct CurrentFile {
+    bool exists = false;
+    bool writable = true;
+    mode_t mode = 0;
+    QByteArray text;
+};
+
+// The file as it is now, read under the lock. Nothing, with the reason in `error`, when it is
+// there but cannot be read: whatever is in it must not be lost.
+std::optional<CurrentFile> readCurrent(const SaveTarget& target, QString& error)
+{
+    CurrentFile current;
+    const QByteArray name = target.encodedPath();
+    struct stat status {};
+    current.exists = ::stat(name.constData(), &status) == 0;
+    if (!current.exists) {
+        if (errno == ENOENT)
+            return current;
+        error = systemError(QStringLiteral("Cannot read %1").arg(target.path));
+        return std::nullopt;
+    }
+    current.mode = status.st_mode & 07777;
+    // A file without any write permission was made read-only on purpose, and the superuser, who
+    // may write it anyway, leaves it alone too: the rename would replace it without asking.
+    current.writable = (current.mode & 0222) != 0 && ::access(name.constData(), W_OK) == 0;
+    QFile file(target.path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = systemError(QStringLiteral("Cannot read %1").arg(target.path));
+        return std::nullopt;
+    }
+    current.text = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = systemError(QStringLiteral("Cannot read %1").arg(target.path));
+        return std::nullopt;
+    }
+    return current;
+}
+
+QString temporaryPrefix(const SaveTarget& target) { return target.hiddenPrefix() + QStringLiteral(".tilvaro-new-"); }
+
+// Under the lock no writer of ours has a file in progress: what is left was a killed one's.
+void removeLeftovers(const SaveTarget& target)
+{
+    const QString prefix = temporaryPrefix(target);
+    for (const QString& leftover :
+         QDir(target.folder).entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System))
+        QFile::remove(target.folder + QLatin1Char('/') + leftover);
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The new text in a file of our own beside the target, flushed to the disk and renamed over it,
+// so a crash leaves either the old file or the new one, never a part. Removed again unless renamed.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const SaveTarget& target)
+        : folder_(target.folder), name_(QFile::encodeName(target.folder + QLatin1Char('/') + temporaryPrefix(target) + QStringLiteral("XXXXXX")))
+    {
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (created_ && !renamed_)
+            ::unlink(name_.constData());
+    }
+
+    bool create(QString& error)
+    {
+        fd_ = ::mkostemp(name_.data(), O_CLOEXEC);
+        created_ = fd_ >= 0;
+        if (!created_)
+            error = systemError(QStringLiteral("Cannot create a file in %1").arg(folder_));
+        return created_;
+    }
+
+    bool write(const QByteArray& text, mode_t mode, QString& error)
+    {
+        if (::fchmod(fd_, mode) != 0)
+            return failed(error);
+        for (qsizetype written = 0; written < text.size();) {
+            const ssize_t n = ::write(fd_, text.constData() + written, static_cast<size_t>(text.size() - written));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return failed(error);
+            written += n;
+        }
+        return true;
+    }
+
+    bool flushAndClose(QString& error)
+    {
+        if (::fsync(fd_) != 0)
+            return failed(error);
+        const int fd = std::exchange(fd_, -1);
+        return ::close(fd) == 0 || failed(error);
+    }
+
+    bool renameOver(const SaveTarget& target, QString& error)
+    {
+        if (::rename(name_.constData(), target.encodedPath().constData()) != 0) {
+            error = systemError(QStringLiteral("Cannot replace %1").arg(target.path));
+            return false;
+        }
+        renamed_ = true;
+        // The rename itself lives in the folder: flush it too, or a power cut may bring back the old file.
+        const int folder = ::open(QFile::encodeName(target.folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            ::fsync(folder);
+            ::close(folder);
+        }
+        return true;
+    }
+
+private:
+    bool failed(QString& error) const
+    {
+        error = systemError(QStringLiteral("Cannot write %1").arg(QFile::decodeName(name_)));
+        return false;
+    }
+
+    QString folder_;
+    QByteArray name_;
+    int fd_ = -1;
+    bool created_ = false;
+    bool renamed_ = false;
+};
+
 } // namespace
 
 std::optional<QString> SectionValues::value(const QString& key) const
@@ -169,8 +386,7 @@ SectionValues parseSection(const QByteArray& file, const QString& section)
     for (std::size_t i = span->header + 1; i < span->end; ++i) {
         const Parsed parsed = parseLine(file, lines[i]);
         if (parsed.kind == Parsed::Key)
-            entries.append({QString::fromUtf8(parsed.name),
-                            QString::fromUtf8(file.mid(parsed.valueBegin, parsed.valueEnd - parsed.valueBegin))});
+            entries.append({decoded(parsed.name), decoded(valueOf(file, parsed))});
     }
     return SectionValues(std::move(entries));
 }
@@ -211,6 +427,9 @@ QByteArray replaceSection(const QByteArray& file, const QString& section, const 
         for (std::size_t i = span->header + 1; i < span->end && !found; ++i)
             if (keys[i].kind == Parsed::Key && sameName(keys[i].name, key))
                 found = i;
+        // A value that reads as the one given keeps its bytes, whatever their encoding.
+        if (found && decoded(valueOf(file, keys[found])) == value)
+            continue;
         if (found)
             edits.push_back({keys[found].valueBegin, lines[found].contentEnd, valueBytes(value)});
         else
@@ -243,107 +462,26 @@ SectionValues IniFile::readSection(const QString& section) const
 bool IniFile::writeSection(const QString& section, const KeyValues& values)
 {
     error_.clear();
-    const auto fail = [this](const QString& what) {
-        error_ = QStringLiteral("%1: %2").arg(what, QString::fromLocal8Bit(std::strerror(errno)));
+    const SaveTarget target = saveTargetOf(path_);
+    WriterLock lock;
+    if (!lock.acquire(target, error_))
         return false;
-    };
+    const std::optional<CurrentFile> current = readCurrent(target, error_);
+    if (!current)
+        return false;
+    removeLeftovers(target);
 
-    // A settings file that is a link to another place stays a link; the file it names changes.
-    QString target = QFileInfo(path_).absoluteFilePath();
-    if (QFileInfo(target).isSymLink() && !QFileInfo(target).symLinkTarget().isEmpty())
-        target = QFileInfo(target).symLinkTarget();
-    const QFileInfo targetInfo(target);
-    const QString folder = targetInfo.absolutePath();
-    const QString hiddenStem = folder + QStringLiteral("/.") + targetInfo.fileName();
-    const QByteArray targetName = QFile::encodeName(target);
-
-    // flock, not a lock file that is created and deleted: the kernel lets go of it when a writer
-    // dies, so a killed copy never leaves the settings locked.
-    const QByteArray lockName = QFile::encodeName(hiddenStem + QStringLiteral(".tilvaro-lock"));
-    const int lock = ::open(lockName.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (lock < 0)
-        return fail(QStringLiteral("Cannot create %1").arg(QFile::decodeName(lockName)));
-    const auto unlock = qScopeGuard([lock] { ::close(lock); });
-    QElapsedTimer waited;
-    waited.start();
-    while (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
-        // Another copy is saving, which takes milliseconds; a writer that hangs is given up on.
-        if ((errno != EWOULDBLOCK && errno != EINTR) || waited.elapsed() > kLockWaitMs)
-            return fail(QStringLiteral("Cannot lock %1").arg(target));
-        const timespec pause{0, 5'000'000};
-        ::nanosleep(&pause, nullptr);
-    }
-
-    struct stat status {};
-    const bool exists = ::stat(targetName.constData(), &status) == 0;
-    if (!exists && errno != ENOENT)
-        return fail(QStringLiteral("Cannot read %1").arg(target));
-    QByteArray old;
-    if (exists) {
-        // Not readable means not replaceable: whatever is in it must not be lost.
-        QFile current(target);
-        if (!current.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("Cannot read %1").arg(target));
-        old = current.readAll();
-        if (current.error() != QFileDevice::NoError)
-            return fail(QStringLiteral("Cannot read %1").arg(target));
-    }
-    const QByteArray text = replaceSection(old, section, values);
-
-    // Under the lock no writer of ours has a file in progress: what is left was a killed one's.
-    const QString tempPrefix = QStringLiteral(".") + targetInfo.fileName() + QStringLiteral(".tilvaro-new-");
-    for (const QString& leftover :
-         QDir(folder).entryList({tempPrefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System))
-        QFile::remove(folder + QLatin1Char('/') + leftover);
-
-    if (exists && text == old)
+    const QByteArray text = replaceSection(current->text, section, values);
+    if (current->exists && text == current->text)
         return true;
-
-    QByteArray tempName = QFile::encodeName(folder + QLatin1Char('/') + tempPrefix + QStringLiteral("XXXXXX"));
-    const int temp = ::mkostemp(tempName.data(), O_CLOEXEC);
-    if (temp < 0)
-        return fail(QStringLiteral("Cannot create a file in %1").arg(folder));
-    bool renamed = false;
-    bool tempOpen = true;
-    const auto cleanUp = qScopeGuard([&] {
-        if (tempOpen)
-            ::close(temp);
-        if (!renamed)
-            ::unlink(tempName.constData());
-    });
-
-    mode_t mode = status.st_mode & 07777;
-    if (!exists) {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    if (current->exists && !current->writable) {
+        error_ = QStringLiteral("Cannot write %1: the file is read-only").arg(target.path);
+        return false;
     }
-    if (::fchmod(temp, mode) != 0)
-        return fail(QStringLiteral("Cannot write %1").arg(QFile::decodeName(tempName)));
-    for (qsizetype written = 0; written < text.size();) {
-        const ssize_t n = ::write(temp, text.constData() + written, static_cast<size_t>(text.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return fail(QStringLiteral("Cannot write %1").arg(QFile::decodeName(tempName)));
-        written += n;
-    }
-    if (::fsync(temp) != 0)
-        return fail(QStringLiteral("Cannot write %1").arg(QFile::decodeName(tempName)));
-    tempOpen = false;
-    if (::close(temp) != 0)
-        return fail(QStringLiteral("Cannot write %1").arg(QFile::decodeName(tempName)));
-    if (::rename(tempName.constData(), targetName.constData()) != 0)
-        return fail(QStringLiteral("Cannot replace %1").arg(target));
-    renamed = true;
 
-    // The rename itself lives in the folder: flush it too, or a power cut may bring back the old file.
-    const int directory = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (directory >= 0) {
-        ::fsync(directory);
-        ::close(directory);
-    }
-    return true;
+    TemporaryFile temp(target);
+    return temp.create(error_) && temp.write(text, current->exists ? current->mode : newFileMode(), error_) &&
+           temp.flushAndClose(error_) && temp.renameOver(target, error_);
 }
 
 } // namespace ini

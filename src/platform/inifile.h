@@ -9,7 +9,9 @@
 // up to the next header, each line "key=value" is a key. Section names and keys match without
 // regard to letter case; the first section and the first key of a name count. Blanks around keys
 // and values are not part of them. Lines starting with ";" or "#", and lines without "=", are kept
-// but mean nothing. Values are UTF-8.
+// but mean nothing. Names and values are read as game::decodeText reads text (UTF-8 when valid,
+// else Latin-1, as the lobby may write them); new values are written as UTF-8, and a value that
+// reads as the one given keeps its bytes.
 
 #include <QByteArray>
 #include <QList>
@@ -41,8 +43,9 @@ SectionValues parseSection(const QByteArray& file, const QString& section);
 
 // The file's text with the section's keys set to these values: existing keys get the new value
 // in place (the key keeps its spelling), missing keys are added after the section's last key,
-// in the order given, and a missing section is added at the end of the file. Line breaks in a
-// value become blanks, so a value cannot start a key or a section of its own.
+// in the order given, and a missing section is added at the end of the file. A key whose value
+// already reads as the one given keeps its bytes. Line breaks in a value become blanks, so a value
+// cannot start a key or a section of its own.
 QByteArray replaceSection(const QByteArray& file, const QString& section, const KeyValues& values);
 
 // The settings file on disk.
@@ -59,7 +62,9 @@ public:
     // text goes to a file of our own beside it, is flushed to the disk and renamed over the old
     // one, so a crash leaves either the old file or the new one, never a part. Writers using this
     // class take turns through a lock file beside the settings, so two running copies never lose
-    // each other's changes. False, with errorString() saying why, when the file was not written.
+    // each other's changes. A file without write permission (for the superuser too: none for
+    // anybody) is left as it is. False, with errorString() saying why, when the file was not
+    // written; true when nothing needed to change.
     bool writeSection(const QString& section, const KeyValues& values);
     const QString& errorString() const { return error_; }
 

@@ -1,5 +1,7 @@
 #include "platform/opener.h"
 
+#include "platform/webaddress.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QUrl>
@@ -11,12 +13,14 @@ QUrl QtOpener::urlFor(const QString& address)
         return QUrl();
     if (QDir::isAbsolutePath(trimmed))
         return QUrl::fromLocalFile(trimmed);
-    // A scheme has no dot: "www.example.com:8080" is a host and its port.
-    if (QUrl given(trimmed, QUrl::StrictMode);
-        given.isValid() && given.scheme().size() > 1 && !given.scheme().contains(QLatin1Char('.')))
-        return given;
-    // "www.example.com": a web address without its scheme, never a file of the current folder.
-    return QUrl(QStringLiteral("http://") + trimmed, QUrl::TolerantMode);
+    // "www.example.com" is a web address without its scheme, never a file of the current folder.
+    if (const QUrl web = web::webAddressUrl(trimmed); web.isValid())
+        return web;
+    // Other schemes ("mailto:", "file:") are opened as they are; anything else is nothing.
+    if (web::schemeOf(trimmed).isEmpty())
+        return QUrl();
+    const QUrl given(trimmed, QUrl::StrictMode);
+    return given.isValid() ? given : QUrl();
 }
 
 bool QtOpener::open(const QString& address)

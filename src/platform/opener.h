@@ -14,12 +14,13 @@ public:
     virtual bool open(const QString& address) = 0;
 };
 
-// Through QDesktopServices. An absolute path opens that file; an address with a scheme opens as
-// it is; anything else ("www.example.com") is taken as a web address.
+// Through QDesktopServices. An absolute path opens that file; a web address (web::webAddressUrl)
+// opens in the browser, "http://" put in front when it has no scheme; an address with another
+// scheme opens as it is; anything else (a relative path, "http://" without a host) opens nothing.
 class QtOpener : public Opener {
 public:
     bool open(const QString& address) override;
-    // What open() hands to the desktop for that address; an invalid URL for an empty one.
+    // What open() hands to the desktop for that address; an invalid URL when nothing is to be opened.
     static QUrl urlFor(const QString& address);
 };
 

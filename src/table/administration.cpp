@@ -80,7 +80,7 @@ void Tchat::Fast1Click(QAction* entry)
     if (loggedIn_)
         sendToHost(game::Message("CMD_botspeed").field(ownSeat_).field(value).raw("+"));
     if (onSaveSettings)
-        onSaveSettings();
+        onSaveSettings(SettingsOption::BotSpeed);
 }
 
 void Tchat::setComputerSkill(int skill)
@@ -94,5 +94,5 @@ void Tchat::ComputerSkill1Click(QAction* entry)
     // Nothing goes to the host: it reads the choice from its own table at every computer move.
     setComputerSkill(entry->property("tag").toInt());
     if (onSaveSettings)
-        onSaveSettings();
+        onSaveSettings(SettingsOption::ComputerSkill);
 }

@@ -2,6 +2,7 @@
 // the login and the seat list (who sits where, who watches, who left, the spectators).
 #include "table/chatform.h"
 
+#include "game/version.h"
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "table/artwork.h"
@@ -57,7 +58,7 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     setObjectName(QStringLiteral("chat"));
     setWindowTitle(QStringLiteral("Tilvaro"));
     if (!version_)
-        version_ = [] { return QStringLiteral("1.0.4"); };
+        version_ = [] { return QString::fromLatin1(game::version()); };
 
     buildLayout();
     buildMenus();

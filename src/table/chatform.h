@@ -17,6 +17,7 @@
 #include "game/random.h"
 #include "game/scoresheet.h"
 #include "net/tsock.h"
+#include "table/settingsoption.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -66,7 +67,7 @@ public:
     using VersionProvider = std::function<QString()>;
 
     // The sound player and the message boxes must outlive the window. Without a version provider
-    // the table logs in with the program's version, "1.0.4".
+    // the table logs in with the game's version.
     Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version = {}, QWidget* parent = nullptr);
     ~Tchat() override;
 
@@ -105,7 +106,7 @@ public:
     std::function<void()> onShowGameStart;              // Start Game while logged in
     std::function<void()> onLoadSettings;               // the host confirmed this table's own entry
     std::function<void(const QString& winner, bool thisPlayerWon)> onAddGame; // a game this player took part in ended
-    std::function<void()> onSaveSettings;               // a sound option, the bot speed or a chat option changed
+    std::function<void(SettingsOption)> onSaveSettings; // the player chose a sound option, the bot speed, ...
     std::function<void()> onSavePhrases;                // the phrase editor's Done applied the nine phrases
     std::function<void()> onShowTally, onShowSpyList, onShowPhrases, onShowHelp, onShowAbout;
     std::function<void()> onShowScoreSheet;

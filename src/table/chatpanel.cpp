@@ -2,6 +2,7 @@
 
 #include "platform/messagebox.h"
 #include "platform/opener.h"
+#include "platform/webaddress.h"
 #include "table/accessibility.h"
 #include "table/colourtext.h"
 #include "table/smileys.h"
@@ -91,6 +92,8 @@ void ChatPanel::buildControls(const QPixmap& phraseButton)
     button_smilies->setIconSize(QSize(kSmileyWidth, kSmileyHeight));
     button_smilies->setAutoRaise(true);
     button_smilies->setToolTip(QStringLiteral("See ya!"));
+    // A picture alone: without a name a screen reader says only "button".
+    button_smilies->setAccessibleName(QStringLiteral("Smileys"));
     button_smilies->setFocusPolicy(Qt::NoFocus);
     connect(button_smilies, &QToolButton::clicked, this,
             [this] { popup_smilies->popup(button_smilies->mapToGlobal(button_smilies->rect().bottomRight())); });
@@ -197,20 +200,27 @@ void ChatPanel::resizeEvent(QResizeEvent* event)
 void ChatPanel::addlinetochat(const QString& line, const QColor& colour)
 {
     const std::optional<chat::Line> parsed = chat::parseLine(line);
-    if (!parsed)
-        return; // a line that names no connection is not ours to show
+    if (parsed)
+        showLine(*parsed, colour);
+    // else a line that names no connection is not ours to show
+}
+
+void ChatPanel::addNotice(const QString& text, const QColor& colour) { showLine(chat::parseNotice(text), colour); }
+
+void ChatPanel::showLine(const chat::Line& line, const QColor& colour)
+{
     // The style is shared: every earlier line of this seat (or every notice) takes the colour.
-    mainchat->setStyleColour(parsed->style, colour);
-    mainchat->setStyleBold(parsed->style, true);
-    for (const chat::Piece& piece : parsed->pieces)
+    mainchat->setStyleColour(line.style, colour);
+    mainchat->setStyleBold(line.style, true);
+    for (const chat::Piece& piece : line.pieces)
         if (piece.kind == chat::Piece::Link) {
             linkCounter_ = linkCounter_ >= kLinkSlots - 1 ? 1 : linkCounter_ + 1;
             links_[static_cast<std::size_t>(linkCounter_)] = piece.text;
         }
-    mainchat->addLine(*parsed, !scrollChatOff_);
+    mainchat->addLine(line, !scrollChatOff_);
     // A screen reader hears of each new line without leaving the game.
     QString spoken;
-    for (const chat::Piece& piece : parsed->pieces)
+    for (const chat::Piece& piece : line.pieces)
         spoken += piece.kind == chat::Piece::Smiley ? QStringLiteral("(%1) ").arg(smileyName(piece.picture)) : piece.text;
     a11y::setTexts(mainchat, QStringLiteral("Chat"), spoken.simplified());
 }
@@ -236,15 +246,13 @@ QString ChatPanel::linkSlot(int n) const
 
 void ChatPanel::mainchatJump(int link)
 {
-    // Links are numbered in the view from 0 without end, but the table has 101 slots and its
-    // counter starts again at 1: a number without a slot of its own, or whose slot a later link
-    // has taken, opens nothing rather than another line's address.
-    QString address;
-    if (link >= 0 && link < kLinkSlots && links_[static_cast<std::size_t>(link)] == mainchat->linkText(link))
-        address = links_[static_cast<std::size_t>(link)];
+    // The view numbers its links without end while the slots wrap from 100 to 1, so a slot may
+    // hold a later link's address, and links past 100 have none of their own. A link still in the
+    // view opens the address it shows.
+    QString address = mainchat->linkText(link);
     while (!address.isEmpty() && address.back().isSpace())
         address.chop(1);
-    if (address.isEmpty() || !chat::isWebAddress(address) || !opener_->open(address))
+    if (address.isEmpty() || !web::isWebAddress(address) || !opener_->open(address))
         boxes_.inform(window(), QStringLiteral("Cannot open Webpage"));
 }
 
@@ -279,7 +287,7 @@ void ChatPanel::TextColor1Click()
         return;
     setChatColour(*chosen);
     if (onSettingsChanged)
-        onSettingsChanged();
+        onSettingsChanged(SettingsOption::TextColour);
 }
 
 void ChatPanel::setChatColour(const QColor& colour)
@@ -315,7 +323,7 @@ void ChatPanel::textSizeChosen(int index)
     for (std::size_t i = 0; i < textSizeEntries_.size(); ++i)
         textSizeEntries_[i]->setChecked(static_cast<int>(i) == index);
     if (onSettingsChanged)
-        onSettingsChanged();
+        onSettingsChanged(SettingsOption::TextSize);
 }
 
 // ---- The input ----------------------------------------------------------------------------------

@@ -8,7 +8,9 @@
 // own controls take the mouse, so the seat rows and the pass button beneath stay reachable.
 
 #include "game/message.h"
+#include "game/phrases.h"
 #include "table/chatview.h"
+#include "table/settingsoption.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -31,7 +33,7 @@ class QToolButton;
 class ChatPanel : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kPhraseCount = 9;
+    static constexpr int kPhraseCount = game::kPhraseCount;
     static constexpr int kPhrasePauseMs = 2000;
     // The host relays a line only while the whole message (name and colour included) fits what
     // a table reads at once, 4096 bytes; 1,000 characters always do.
@@ -49,8 +51,9 @@ public:
     std::function<bool()> loggedIn;
     std::function<int()> ownSeat;
     std::function<void(const game::Message&)> send;
-    // After "Text Color" confirmed and a "Text Size" chosen: the settings are written.
-    std::function<void()> onSettingsChanged;
+    // After "Text Color" confirmed (TextColour) and a "Text Size" chosen (TextSize): the settings
+    // are written.
+    std::function<void(SettingsOption)> onSettingsChanged;
     // The colour dialog; nothing when cancelled. Tests replace it.
     std::function<std::optional<QColor>(const QColor& current)> chooseColour;
     // The desktop's opener for links; the desktop's unless set. Not owned.
@@ -60,6 +63,8 @@ public:
 
     // One line: a code ("0" for notices, 1 to 9 for a connection), "+", the text; in that colour.
     void addlinetochat(const QString& line, const QColor& colour);
+    // A notice of the table shown whole, with no name part cut off at a colon.
+    void addNotice(const QString& text, const QColor& colour);
     // A relayed "CMD_chat" or "CMD_action": "<seat>+<text>|<colour text>".
     void chatrecieved(std::string_view payload);
     // Enter in the input.
@@ -83,6 +88,8 @@ public:
     void applyTextSize(int points);
     QColor chatColour() const { return chatColour_; }
     void setChatColour(const QColor& colour);
+    // The chat colour as colour text, as messages carry it and the settings keep it.
+    QString colourName() const;
 
     // The link table: 101 slots, 0 to 100, and the counter of the last one used (-1: none yet).
     static constexpr int kLinkSlots = 101;
@@ -121,8 +128,8 @@ protected:
 private:
     void buildControls(const QPixmap& phraseButton);
     void buildMenus();
+    void showLine(const chat::Line& line, const QColor& colour);
     void sendLine(const char* verb, const QString& text);
-    QString colourName() const;
     void updateMask();
     void textSizeChosen(int index);
 

@@ -23,6 +23,23 @@ void addWords(QString text, int style, std::vector<Piece>& pieces)
     }
 }
 
+// The name part and its blank, then the words and smileys of the rest.
+void addRest(const QString& namePart, QString rest, Line& line)
+{
+    line.pieces.push_back({Piece::Text, namePart + QLatin1Char(' '), line.style, -1});
+    for (int mark = rest.indexOf(kSmileyMark); mark >= 0; mark = rest.indexOf(kSmileyMark)) {
+        const QString segment = rest.left(mark);
+        rest.remove(0, mark + kSmileyMark.size());
+        const QString number = rest.left(2);
+        rest.remove(0, number.size());
+        addWords(segment, line.style, line.pieces);
+        const int picture = smileyPicture(number);
+        line.pieces.push_back({Piece::Smiley, kSmileyMark + QString::number(picture + 10), line.style, picture});
+    }
+    if (!rest.isEmpty())
+        addWords(rest, line.style, line.pieces);
+}
+
 } // namespace
 
 bool isLinkWord(const QString& word)
@@ -39,28 +56,6 @@ int smileyPicture(const QString& number)
     return *value - 10;
 }
 
-bool isWebAddress(const QString& address)
-{
-    const QString text = address.trimmed();
-    if (text.isEmpty() || text.startsWith(QLatin1Char('/')) || text.startsWith(QLatin1Char('\\')) ||
-        text.startsWith(QLatin1Char('~')) || text.startsWith(QLatin1Char('.')))
-        return false;
-    const int colon = text.indexOf(QLatin1Char(':'));
-    if (colon <= 0)
-        return true;
-    // Only a scheme-like start ("file:", "javascript:") is a scheme; "www.example.com:8080" is a
-    // host and its port.
-    const QString before = text.left(colon);
-    bool scheme = before.at(0).isLetter();
-    for (QChar c : before)
-        scheme = scheme && (c.isLetterOrNumber() || c == QLatin1Char('+') || c == QLatin1Char('-'));
-    if (!scheme)
-        return true;
-    const QString name = before.toLower();
-    return (name == QLatin1String("http") || name == QLatin1String("https")) &&
-           text.mid(colon + 1, 2) == QLatin1String("//");
-}
-
 std::optional<Line> parseLine(const QString& text)
 {
     const int plus = text.indexOf(QLatin1Char('+'));
@@ -75,19 +70,15 @@ std::optional<Line> parseLine(const QString& text)
     const int colon = rest.indexOf(QLatin1Char(':'));
     const QString namePart = colon < 0 ? QString() : rest.left(colon + 1);
     rest.remove(0, namePart.size());
-    line.pieces.push_back({Piece::Text, namePart + QLatin1Char(' '), line.style, -1});
+    addRest(namePart, rest, line);
+    return line;
+}
 
-    for (int mark = rest.indexOf(kSmileyMark); mark >= 0; mark = rest.indexOf(kSmileyMark)) {
-        const QString segment = rest.left(mark);
-        rest.remove(0, mark + kSmileyMark.size());
-        const QString number = rest.left(2);
-        rest.remove(0, number.size());
-        addWords(segment, line.style, line.pieces);
-        const int picture = smileyPicture(number);
-        line.pieces.push_back({Piece::Smiley, kSmileyMark + QString::number(picture + 10), line.style, picture});
-    }
-    if (!rest.isEmpty())
-        addWords(rest, line.style, line.pieces);
+Line parseNotice(const QString& text)
+{
+    Line line;
+    line.style = kNoticeStyle;
+    addRest(QString(), text, line);
     return line;
 }
 

@@ -30,14 +30,13 @@ struct Line {
 // The style of a line's code: 0 for the table's notices, seat + 5 for a connection 1 to 9.
 // Nothing for a code that is no connection number (the line is not ours to show).
 std::optional<Line> parseLine(const QString& line);
+// A notice of the table shown whole, in the notice style: a colon in it ("Game seed: 12") does
+// not make a name part of what comes before.
+Line parseNotice(const QString& text);
 
 // A word is a link when it holds "http://" or "www." in any letter case.
 bool isLinkWord(const QString& word);
 // The picture a smiley code's two characters choose: 10 to 27 give 0 to 17, anything else 0.
 int smileyPicture(const QString& number);
-// Whether a link's text may be handed to the desktop: a web address ("http://", "https://" or
-// no scheme at all), never a local path or another scheme ("file:", "javascript:") that another
-// player could use to make this table open something of its own machine.
-bool isWebAddress(const QString& address);
 
 } // namespace chat

@@ -2,6 +2,7 @@
 // game seed the hosting player sees, and the menu item that opens the sheet.
 #include "host/serverform.h"
 #include "table/chatform.h"
+#include "table/chatpanel.h"
 
 #include <QLabel>
 
@@ -21,8 +22,9 @@ void Tchat::showGameSeed()
 {
     // Only the hosting table knows the generator the host deals with; a player who reports an
     // odd game quotes this number, and TILVARO_SEED set to it deals the game again.
+    // Its colon names no one, so it is shown whole rather than as a name and a text.
     if (hosting_ && server_)
-        addNotice(QStringLiteral("Game seed: %1").arg(server_->engine().gameSeed()));
+        chatPanel_->addNotice(QStringLiteral("Game seed: %1").arg(server_->engine().gameSeed()), systemLineColor());
 }
 
 void Tchat::ScoreSheet1Click()

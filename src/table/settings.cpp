@@ -3,22 +3,27 @@
 #include "game/message.h"
 #include "table/colourtext.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace {
-
-const QString kBoundKeys[] = {QStringLiteral("Top"), QStringLiteral("Left"), QStringLiteral("Width"),
-                              QStringLiteral("Height")};
-
-bool isBoundKey(const QString& key)
-{
-    return std::find(std::begin(kBoundKeys), std::end(kBoundKeys), key) != std::end(kBoundKeys);
-}
 
 QString phraseKey(int n) { return QStringLiteral("Phrase%1").arg(n); }
 
 const QString kComputerSkillKey = QStringLiteral("Computerskill");
+
+QStringList keysOf(SettingsOption option)
+{
+    switch (option) {
+    case SettingsOption::TextSize: return {QStringLiteral("Textsize")};
+    case SettingsOption::TextColour: return {QStringLiteral("Textcolor")};
+    case SettingsOption::GameStart: return {QStringLiteral("Playtoscore"), QStringLiteral("Newcomers")};
+    case SettingsOption::BotSpeed: return {QStringLiteral("Botspeed")};
+    case SettingsOption::TurnSound: return {QStringLiteral("Turnsound")};
+    case SettingsOption::PlaySounds: return {QStringLiteral("Playsounds")};
+    case SettingsOption::ChatterSounds: return {QStringLiteral("ChatterSounds")};
+    case SettingsOption::ComputerSkill: return {kComputerSkillKey};
+    case SettingsOption::WindowBounds: break;
+    }
+    return {};
+}
 
 std::optional<int> integerOf(const std::optional<QString>& text)
 {
@@ -41,7 +46,7 @@ std::optional<QString> valueOf(const ini::KeyValues& values, const QString& key)
 } // namespace
 
 TableSettings::TableSettings(const QString& filePath, SettingsTarget& target)
-    : file_(filePath), target_(target), optionsSeen_(currentOptions()), phrasesSeen_(currentPhrases())
+    : file_(filePath), target_(target), phrasesSeen_(currentPhrases())
 {
 }
 
@@ -68,8 +73,7 @@ void TableSettings::load()
     target_.applyTextSize(textSize);
 
     const QString colourText = values.value(QStringLiteral("Textcolor"), QStringLiteral("clblack"));
-    const std::uint32_t colour = readColourText(colourText.toStdString()).value_or(0);
-    target_.setChatColour(QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF)));
+    target_.setChatColour(colourFromValue(readColourText(colourText.toStdString()).value_or(0)));
 
     const QString rounds = values.value(QStringLiteral("Playtoscore"), QStringLiteral("10"));
     if (const auto number = integerOf(rounds))
@@ -82,8 +86,12 @@ void TableSettings::load()
 
     for (int n = 1; n <= kPhraseCount; ++n) {
         const QString phrase = values.value(phraseKey(n), QString());
-        if (!phrase.isEmpty())
-            target_.setPhrase(n, phrase);
+        auto& loaded = loadedPhrases_[static_cast<std::size_t>(n - 1)];
+        loaded.reset();
+        if (phrase.isEmpty())
+            continue;
+        target_.setPhrase(n, phrase);
+        loaded = LoadedPhrase{phrase, target_.phrase(n)};
     }
 
     target_.setTurnSound(values.value(QStringLiteral("Turnsound")) == QStringLiteral("1") ? 1 : 0);
@@ -96,15 +104,13 @@ void TableSettings::load()
 ini::KeyValues TableSettings::currentOptions() const
 {
     ini::KeyValues values;
-    if (const auto size = target_.textSize())
-        values.append({QStringLiteral("Textsize"), QString::number(*size)});
+    values.append({QStringLiteral("Textsize"), QString::number(target_.textSize())});
     const QRect bounds = target_.windowBounds();
     values.append({QStringLiteral("Top"), QString::number(bounds.top())});
     values.append({QStringLiteral("Left"), QString::number(bounds.left())});
     values.append({QStringLiteral("Width"), QString::number(bounds.width())});
     values.append({QStringLiteral("Height"), QString::number(bounds.height())});
-    if (const auto colour = target_.chatColourText())
-        values.append({QStringLiteral("Textcolor"), *colour});
+    values.append({QStringLiteral("Textcolor"), target_.chatColourText()});
     values.append({QStringLiteral("Playtoscore"), QString::number(target_.rounds())});
     values.append({QStringLiteral("Newcomers"), QString::number(target_.newcomers())});
     values.append({QStringLiteral("Botspeed"), QString::number(target_.botSpeed())});
@@ -114,46 +120,57 @@ ini::KeyValues TableSettings::currentOptions() const
     values.append({QStringLiteral("Playsounds"), flag(target_.playSounds())});
     // Written once Strong has been chosen: until then the section stays exactly as copies
     // without the option write it.
-    if (const auto skill = target_.computerSkill();
-        skill && (*skill != 0 || file_.readSection(QString::fromLatin1(kSection)).value(kComputerSkillKey)))
-        values.append({kComputerSkillKey, QString::number(*skill)});
+    if (const int skill = target_.computerSkill();
+        skill != 0 || file_.readSection(QString::fromLatin1(kSection)).value(kComputerSkillKey))
+        values.append({kComputerSkillKey, QString::number(skill)});
     return values;
 }
 
 ini::KeyValues TableSettings::currentPhrases() const
 {
     ini::KeyValues values;
-    for (int n = 1; n <= kPhraseCount; ++n)
-        if (const auto phrase = target_.phrase(n))
-            values.append({phraseKey(n), *phrase});
+    for (int n = 1; n <= kPhraseCount; ++n) {
+        QString text = target_.phrase(n);
+        // The button may have kept less than the file held; unchanged, the file keeps it all.
+        if (const auto& loaded = loadedPhrases_[static_cast<std::size_t>(n - 1)]; loaded && text == loaded->shown)
+            text = loaded->stored;
+        values.append({phraseKey(n), text});
+    }
     return values;
 }
 
-bool TableSettings::save()
-{
-    ini::KeyValues current = currentOptions();
-    if (!loaded_)
-        current.removeIf([](const auto& entry) { return isBoundKey(entry.first); });
-    return write(current, optionsSeen_, optionsChanged_);
-}
-
-bool TableSettings::savePhrases() { return write(currentPhrases(), phrasesSeen_, phrasesChanged_); }
-
-bool TableSettings::write(const ini::KeyValues& current, ini::KeyValues& lastSeen, QStringList& changed)
+bool TableSettings::save(SettingsOption option)
 {
     if (loaded_)
-        return file_.writeSection(QString::fromLatin1(kSection), current);
-    // Before the load the file holds the player's choices of earlier runs; the state shown is the
-    // window's design. Only what the player changed since the start may replace what is stored.
+        return write(currentOptions());
+    // Before the load the file holds the player's choices of earlier runs and the state shown is
+    // the window's design: only what the player chose since the start may replace what is stored.
+    for (const QString& key : keysOf(option))
+        if (!optionsChosen_.contains(key))
+            optionsChosen_.append(key);
+    ini::KeyValues chosen = currentOptions();
+    chosen.removeIf([this](const auto& entry) { return !optionsChosen_.contains(entry.first); });
+    return write(chosen);
+}
+
+bool TableSettings::savePhrases()
+{
+    const ini::KeyValues current = currentPhrases();
+    if (loaded_)
+        return write(current);
+    // The editor hands over all nine: those that differ from what was shown are the player's.
     for (const auto& [key, value] : current)
-        if (valueOf(lastSeen, key) != value && !changed.contains(key))
-            changed.append(key);
-    lastSeen = current;
-    ini::KeyValues chosen;
-    for (const auto& entry : current)
-        if (changed.contains(entry.first))
-            chosen.append(entry);
-    if (chosen.isEmpty())
+        if (valueOf(phrasesSeen_, key) != value && !phrasesChanged_.contains(key))
+            phrasesChanged_.append(key);
+    phrasesSeen_ = current;
+    ini::KeyValues changed = current;
+    changed.removeIf([this](const auto& entry) { return !phrasesChanged_.contains(entry.first); });
+    return write(changed);
+}
+
+bool TableSettings::write(const ini::KeyValues& values)
+{
+    if (values.isEmpty())
         return true;
-    return file_.writeSection(QString::fromLatin1(kSection), chosen);
+    return file_.writeSection(QString::fromLatin1(kSection), values);
 }

@@ -5,7 +5,9 @@
 // without a window, and the file through ini::IniFile, which leaves the lobby's part of the file
 // alone.
 
+#include "game/phrases.h"
 #include "platform/inifile.h"
+#include "table/settingsoption.h"
 
 #include <QColor>
 #include <QRect>
@@ -34,55 +36,63 @@ public:
     virtual void setPlaySounds(bool on) = 0;
     virtual bool chatterSounds() const = 0;
     virtual void setChatterSounds(bool on) = 0;
-
-    // The chat's options. A table without them answers nothing, and their keys in the file are
-    // then neither written nor applied, so what is stored stays as it is.
-    virtual std::optional<int> textSize() const { return std::nullopt; }
+    virtual int textSize() const = 0;
     // Sets all chat styles and checks the "Text Size" entry of that size, if there is one.
-    virtual void applyTextSize(int /*points*/) {}
-    // The chat colour as colour text ("clBlack", "$00FF8000"); nothing when it cannot be named.
-    virtual std::optional<QString> chatColourText() const { return std::nullopt; }
-    virtual void setChatColour(const QColor& /*colour*/) {}
-    virtual std::optional<QString> phrase(int /*n*/) const { return std::nullopt; } // n 1 to 9
-    virtual void setPhrase(int /*n*/, const QString& /*text*/) {}
-    // "Computer Skill": 0 Standard, 1 Strong; nothing from a target without it.
-    virtual std::optional<int> computerSkill() const { return std::nullopt; }
-    virtual void setComputerSkill(int /*skill*/) {}
+    virtual void applyTextSize(int points) = 0;
+    // The chat colour as colour text ("clBlack", "$00FF8000").
+    virtual QString chatColourText() const = 0;
+    virtual void setChatColour(const QColor& colour) = 0;
+    // n 1 to 9. A button may keep less of a long text than it was given.
+    virtual QString phrase(int n) const = 0;
+    virtual void setPhrase(int n, const QString& text) = 0;
+    // "Computer Skill": 0 Standard, 1 Strong.
+    virtual int computerSkill() const = 0;
+    virtual void setComputerSkill(int skill) = 0;
 };
 
 class TableSettings {
 public:
-    static constexpr int kPhraseCount = 9;
+    static constexpr int kPhraseCount = game::kPhraseCount;
     static constexpr QRect kDefaultBounds{3, 3, 790, 578};
 
     // `target` must outlive the settings. Its state now is the window's design state: until the
-    // file has been loaded, a save writes only what has changed since.
+    // file has been loaded, a save writes only what the player has chosen since.
     TableSettings(const QString& filePath, SettingsTarget& target);
 
     // Reads the section and applies it: missing keys and unreadable values give the defaults.
     void load();
     bool loaded() const { return loaded_; }
 
-    // Writes every key but the phrases from the target's current state. Before the first load
-    // it writes only the keys the player changed in this run, and never the window's bounds,
-    // so the design state never overwrites what an earlier run stored. False when the file could
-    // not be written; errorString() says why.
-    bool save();
+    // After the player chose `option`. Once loaded: writes every key but the phrases from the
+    // target's current state. Before the first load: writes the keys of every option chosen in
+    // this run, and never the window's bounds, so the design state never overwrites what an
+    // earlier run stored. False when the file could not be written; errorString() says why.
+    bool save(SettingsOption option);
     // Writes the nine phrase keys (before the first load: only the phrases changed in this run).
+    // A phrase unchanged since the load is written exactly as it was read.
     bool savePhrases();
     const QString& errorString() const { return file_.errorString(); }
 
     static constexpr const char* kSection = "Chickenfoot";
 
 private:
+    struct LoadedPhrase {
+        QString stored; // as the file held it
+        QString shown;  // as the button took it
+    };
+
     ini::KeyValues currentOptions() const;
     ini::KeyValues currentPhrases() const;
-    bool write(const ini::KeyValues& current, ini::KeyValues& lastSeen, QStringList& changed);
+    bool write(const ini::KeyValues& values);
 
     ini::IniFile file_;
     SettingsTarget& target_;
     bool loaded_ = false;
-    // Until the load: the values last seen, and the keys the player has changed in this run.
-    ini::KeyValues optionsSeen_, phrasesSeen_;
-    QStringList optionsChanged_, phrasesChanged_;
+    // Before phrasesSeen_: reading the phrases consults it.
+    std::array<std::optional<LoadedPhrase>, kPhraseCount> loadedPhrases_{};
+    // Until the load: the keys of the options the player has chosen in this run, and the phrases
+    // last seen with those the player has changed.
+    QStringList optionsChosen_;
+    ini::KeyValues phrasesSeen_;
+    QStringList phrasesChanged_;
 };

@@ -161,7 +161,7 @@ void Tchat::FormClose()
         resize(size() - (frameGeometry().size() - bounds.size()));
     lastBounds_ = bounds;
     if (onSaveSettings)
-        onSaveSettings();
+        onSaveSettings(SettingsOption::WindowBounds);
 }
 
 void Tchat::ResetScreenLocation1Click()

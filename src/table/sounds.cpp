@@ -29,11 +29,14 @@ void Tchat::buildSoundMenus(QMenu* options)
     PlayChatterSounds1 = options->addAction(QStringLiteral("Play Chatter Sounds"));
     PlayChatterSounds1->setObjectName(QStringLiteral("PlayChatterSounds1"));
     PlayChatterSounds1->setCheckable(true);
-    for (QAction* toggle : {PlaySounds1, PlayChatterSounds1})
-        connect(toggle, &QAction::triggered, this, [this] {
+    for (QAction* toggle : {PlaySounds1, PlayChatterSounds1}) {
+        const SettingsOption option =
+            toggle == PlaySounds1 ? SettingsOption::PlaySounds : SettingsOption::ChatterSounds;
+        connect(toggle, &QAction::triggered, this, [this, option] {
             if (onSaveSettings)
-                onSaveSettings();
+                onSaveSettings(option);
         });
+    }
 
     QMenu* turn = options->addMenu(QStringLiteral("Turn Sound"));
     turn->setObjectName(QStringLiteral("TurnSound1"));
@@ -49,7 +52,7 @@ void Tchat::buildSoundMenus(QMenu* options)
         connect(choice, &QAction::triggered, this, [this, sound] {
             setTurnSound(sound);
             if (onSaveSettings)
-                onSaveSettings();
+                onSaveSettings(SettingsOption::TurnSound);
         });
     }
 

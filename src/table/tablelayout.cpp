@@ -152,9 +152,9 @@ void Tchat::buildLayout()
     chatPanel_->loggedIn = [this] { return loggedIn_; };
     chatPanel_->ownSeat = [this] { return ownSeat_; };
     chatPanel_->send = [this](const game::Message& message) { sendToHost(message); };
-    chatPanel_->onSettingsChanged = [this] {
+    chatPanel_->onSettingsChanged = [this](SettingsOption option) {
         if (onSaveSettings)
-            onSaveSettings();
+            onSaveSettings(option);
     };
 
     // The chatter sound button sits with the phrase buttons, second row, last column.

@@ -277,10 +277,11 @@ TEST(RealProgram, AGameIsInTheTallyFileEvenWhenTheProgramIsKilledRightAfter)
     ASSERT_TRUE(host.listening);
 
     // 12 games, 5 won; Hal (at the table) and Bob (not) are tallied; the last run's session
-    // counts are still in the file.
+    // counts are still in the file. No temporary folder exists: the tally needs none.
     const QByteArray before = crlfLines({"9", "3", "0", "Hal", "Bob", "12", "7", "3", "5", "2", "1", "0", "3", "1", "0",
                                          "2", "1", "0", "4", "0", "0", "1", "0", "0", "1", "0", "0", "2", "0"});
-    Copy ann(ports, {"Ann", "127.0.0.1", "false"}, {}, {}, fromBytes(lzrw1::compressBuffer(asBytes(before))));
+    Copy ann(ports, {"Ann", "127.0.0.1", "false"}, {}, {}, fromBytes(lzrw1::compressBuffer(asBytes(before))),
+             {"TMPDIR=/nonexistent"});
     ASSERT_TRUE(host.heardLogin("Ann"));
     host.table->write("CMD_existingplayers+1+Hal+0\xFF" "CMD_newplayerinfo+2+Ann+0\xFF" "CMD_startgame+Hal+3+\xFF"
                  "CMD_startround+1+55+9+1+t+2+t+3+f+4+f+5+f+6+f\xFF" "CMD_endround+1+1+-20+-20+2+31+31\xFF"

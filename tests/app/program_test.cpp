@@ -117,3 +117,29 @@ TEST(ProgramEnd, TheTallyIsWrittenWhenTheProgramEnds)
     EXPECT_TRUE(QFile::exists(tally));
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
+
+TEST(ProgramStart, ADamagedTallyIsReportedOnceTheTableIsOnScreen)
+{
+    RecordingSoundPlayer sounds;
+    RecordingMessageBoxes boxes;
+    QTemporaryDir folder;
+    const QString tally = QDir(folder.path()).filePath("Chickenfoottally.tld");
+    {
+        QFile file(tally);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("WRZL but nothing after it");
+    }
+    Program program(sounds, boxes, folder.path());
+    // Nothing while the windows are being made, nor before the table shows.
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(QFile::exists(tally + ".damaged"));
+
+    program.chat.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.shown.isEmpty(); }, 5000));
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].contains(tally + ".damaged")) << boxes.shown[0].toStdString();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(boxes.shown.size(), 1);
+}

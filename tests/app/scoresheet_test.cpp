@@ -290,6 +290,13 @@ TEST(ScoreSheet, TheViewMenuOpensItAndOnlyTheHostingTableSeesTheGameSeed)
     const auto chatText = [&] { return chat.chatPanel().view()->toPlainText().simplified(); };
     const QString text = chatText();
     EXPECT_TRUE(text.contains(QStringLiteral("Game seed: 4000000000"))) << text.toStdString();
+    // One notice of the table, not a name "Game seed:" and a text.
+    const ChatView* shown = chat.chatPanel().view();
+    const QStringList lines = shown->toPlainText().split(QLatin1Char('\n'));
+    const int seedLine = static_cast<int>(lines.indexOf(QStringLiteral(" Game seed: 4000000000 ")));
+    ASSERT_GE(seedLine, 0) << shown->toPlainText().toStdString();
+    EXPECT_EQ(shown->pieceKinds(seedLine), QStringLiteral("TTTT"));
+    EXPECT_EQ(shown->colourAt(seedLine, 1), QColor(0, 0, 255));
     const std::uint32_t second = chat.random().state();
     chat.startGame({QStringLiteral("Ann"), QStringLiteral("3"), QStringLiteral("1"), QString()});
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.scoreSheet().previous() != nullptr; }, 20000));

@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -121,12 +123,69 @@ TEST_F(SettingsProgramTest, BeforeTheHostConfirmsTheTableAChoiceChangesOnlyItsOw
                   "Playtoscore=4\r\nPlaysounds=false");
     auto program = start();
     entry(*program, "Fast1")->trigger();
-    program->gamestart.button_startClick(); // the dialog still shows its design state
     program->chat.move(60, 70);
     program->chat.close();
     EXPECT_EQ(stored(), lobby + "[Chickenfoot]\r\nTop=100\r\nLeft=5\r\nWidth=700\r\nHeight=560\r\nBotspeed=500\r\n"
                                 "Playtoscore=4\r\nPlaysounds=false");
     EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(SettingsProgramTest, AChoiceBeforeTheHostConfirmsTheTableStandsEvenWhenItIsTheStartingValue)
+{
+    store("[Chickenfoot]\nTextsize=12\nTextcolor=clRed\nBotspeed=2000\nTurnsound=1\nPlaysounds=false\n");
+    auto program = start();
+    // What the window starts with, chosen all the same.
+    entry(*program, "Normal1")->trigger();
+    entry(*program, "N10")->trigger();
+    entry(*program, "Classic1")->trigger();
+    program->chat.chatPanel().chooseColour = [](const QColor&) { return std::optional<QColor>(Qt::black); };
+    entry(*program, "TextColor1")->trigger();
+    ASSERT_TRUE(connect(*program));
+
+    EXPECT_EQ(program->chat.botSpeed(), 1000);
+    EXPECT_TRUE(entry(*program, "Normal1")->isChecked());
+    EXPECT_EQ(program->chat.chatPanel().textSize(), 10);
+    EXPECT_EQ(program->chat.turnSound(), 0);
+    EXPECT_TRUE(entry(*program, "Classic1")->isChecked());
+    EXPECT_EQ(program->chat.chatPanel().chatColour(), QColor(Qt::black));
+    EXPECT_FALSE(entry(*program, "PlaySounds1")->isChecked()); // not chosen: as stored
+    EXPECT_TRUE(stored().startsWith("[Chickenfoot]\nTextsize=10\nTextcolor=clBlack\nBotspeed=1000\nTurnsound=0\n"
+                                    "Playsounds=false\n"))
+        << stored().toStdString();
+}
+
+TEST_F(SettingsProgramTest, StoredPhrasesAreSaidAndKeptWholeAndInTheirOwnBytesWhenAnotherIsEdited)
+{
+    // Longer than the editor lets a player type, and in the lobby's one-byte encoding.
+    const QByteArray longPhrase = "Well played everyone, that was a close one, see you next time!";
+    ASSERT_GT(longPhrase.size(), Tphrases::kMaxPhraseLength);
+    const QByteArray section = "[Chickenfoot]\nPhrase1=" + longPhrase + "\nPhrase2=Tr\xE8s bien\n";
+    store(section);
+    auto program = start();
+    ASSERT_TRUE(connect(*program));
+    EXPECT_EQ(program->chat.chatPanel().phrase(1), QString::fromLatin1(longPhrase));
+    EXPECT_EQ(program->chat.chatPanel().phrase(2), QStringLiteral("Tr\u00E8s bien"));
+
+    // Said at the table, through the host, as the letters the file holds.
+    program->chat.chatPanel().b_phrase1Click(2);
+    const auto said = [&] {
+        const QString text = program->chat.chatPanel().view()->toPlainText();
+        return text.contains(QStringLiteral("You says:")) && text.contains(QStringLiteral("Tr\u00E8s bien"));
+    };
+    EXPECT_TRUE(QTest::qWaitFor(said, 20000)) << program->chat.chatPanel().view()->toPlainText().toStdString();
+
+    // Only phrase 5 edited in the editor.
+    program->chat.findChild<QAction*>(QStringLiteral("PrhaseList1"))->trigger();
+    ASSERT_TRUE(program->phrases.isVisible());
+    auto* first = program->phrases.findChild<QLineEdit*>(QStringLiteral("phrase1"));
+    EXPECT_EQ(first->text(), QString::fromLatin1(longPhrase)); // shown whole
+    auto* fifth = program->phrases.findChild<QLineEdit*>(QStringLiteral("phrase5"));
+    fifth->selectAll();
+    QTest::keyClicks(fifth, QStringLiteral("brb"));
+    program->phrases.button_doneClick();
+
+    EXPECT_TRUE(stored().startsWith(section + "Phrase3=Nice Try!\nPhrase4=Excellent!\nPhrase5=brb\n")) << stored().toStdString();
+    EXPECT_EQ(program->chat.chatPanel().phrase(1), QString::fromLatin1(longPhrase));
 }
 
 TEST_F(SettingsProgramTest, BoundsNoScreenCanShowGiveTheDefaultPlaceAndThoseHalfOffAreMovedOn)
@@ -157,6 +216,23 @@ TEST_F(SettingsProgramTest, BoundsNoScreenCanShowGiveTheDefaultPlaceAndThoseHalf
 
 TEST_F(SettingsProgramTest, ASettingsFileThatCannotBeWrittenIsReportedOnce)
 {
+    // Read-only: left as it is, and the player is told once.
+    const QByteArray text = "[Chickenfoot]\nBotspeed=2000\n";
+    store(text);
+    ASSERT_TRUE(QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    {
+        auto program = start();
+        entry(*program, "Fast1")->trigger();
+        entry(*program, "Normal1")->trigger();
+        ASSERT_EQ(boxes.shown.size(), 1);
+        EXPECT_TRUE(boxes.shown[0].startsWith("The settings could not be saved. ") && boxes.shown[0].contains("read-only"))
+            << boxes.shown[0].toStdString();
+    }
+    EXPECT_EQ(stored(), text);
+    EXPECT_FALSE(QFileInfo(path()).permissions() & QFile::WriteOwner);
+    boxes.shown.clear();
+
+    // A folder that is not there.
     auto program = start(folder.filePath("gone"));
     entry(*program, "Fast1")->trigger();
     entry(*program, "Slow1")->trigger();

@@ -93,6 +93,31 @@ TEST_F(Tlzrw1Files, FilesGoBothWaysThroughTheContainer)
     EXPECT_EQ(names(), (std::set<std::string>{"back.txt", "tally.tld", "temp.txt"}));
 }
 
+TEST_F(Tlzrw1Files, DataInMemoryIsWrittenLikeAFileAndAFailedWriteKeepsTheOldOne)
+{
+    const Bytes data = samples::mixed(70000, 23);
+    put("tally.tld", samples::bytesOf("last good tally"));
+    int blocks = 0;
+    Tlzrw1 packer = codec("no such input", "tally.tld");
+    packer.onBlock = [&] { ++blocks; };
+    EXPECT_EQ(packer.Compress(data), compressBuffer(data).size());
+    EXPECT_EQ(get("tally.tld"), compressBuffer(data));
+    EXPECT_EQ(blocks, 3);
+    EXPECT_EQ(names(), std::set<std::string>{"tally.tld"});
+
+    // Nothing written halfway: a failing block leaves the old file and no temporary one.
+    Tlzrw1 failing = codec("", "tally.tld");
+    failing.onBlock = [] { throw ELzrw1Exception("disk full"); };
+    EXPECT_EQ(failureOf([&] { failing.Compress(Bytes{1, 2, 3}); }), "disk full");
+    EXPECT_EQ(get("tally.tld"), compressBuffer(data));
+    EXPECT_EQ(names(), std::set<std::string>{"tally.tld"});
+    EXPECT_EQ(failureOf([&] { codec("", "nowhere/out.tld").Compress(data); }),
+              "Lzrw1 (de)compression : Failed to open output file : " + path("nowhere/out.tld"));
+    // An empty record still makes a container that reads back as empty.
+    codec("", "empty.tld").Compress(Bytes{});
+    EXPECT_EQ(get("empty.tld"), compressBuffer(Bytes{}));
+}
+
 TEST_F(Tlzrw1Files, AFailureLeavesNoPartialOutputAndTheOldOneUntouched)
 {
     const Bytes data = samples::mixed(100000, 22), container = compressBuffer(data);

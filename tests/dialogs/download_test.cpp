@@ -4,6 +4,7 @@
 #include "platform/messagebox.h"
 #include "platform/opener.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -151,13 +152,14 @@ TEST_F(Download, AWholeDownloadIsSavedByteForByteAndHandedToTheOpener)
     server.close();
     ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(text("infolabel"), "Received 70000 bytes");
-    EXPECT_EQ(text("infolabel3"), "Installing");
     EXPECT_EQ(window->state(), Tdownload::Started);
     expectButtonsAtRest();
     EXPECT_EQ(files(), QStringList{"bklsetup.exe"});
     EXPECT_TRUE(saved() == body);
     EXPECT_EQ(opener.opened, QStringList{folder.filePath("bklsetup.exe")});
-    EXPECT_EQ(exits, 1);
+    // The opener only says it started: the game stays, and the window says where the file is.
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(text("infolabel3"), "Saved as " + folder.filePath("bklsetup.exe"));
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
@@ -177,6 +179,7 @@ TEST_F(Download, TheFileKeepsOurNameAndARefusingOpenerLeavesTheGameRunning)
     EXPECT_EQ(files(), QStringList{"bklsetup.exe"});
     EXPECT_TRUE(saved() == body);
     EXPECT_EQ(boxes.shown, QStringList{"An Error has Occurred."});
+    EXPECT_EQ(text("infolabel3"), "Saved as " + folder.filePath("bklsetup.exe"));
     EXPECT_EQ(exits, 0);
 }
 
@@ -254,7 +257,7 @@ TEST_F(Download, AStopLeavesNoPartialFileAndStartingAgainReplacesTheOldOne)
     EXPECT_EQ(text("infolabel"), "Received 20000 bytes");
     EXPECT_TRUE(saved() == second);
     EXPECT_EQ(opener.opened.size(), 1);
-    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(exits, 0);
 }
 
 TEST_F(Download, ClosingTheProgramInTheMiddleDropsTheTransferAndItsFile)
@@ -266,6 +269,97 @@ TEST_F(Download, ClosingTheProgramInTheMiddleDropsTheTransferAndItsFile)
     EXPECT_TRUE(opener.opened.isEmpty());
     EXPECT_EQ(exits, 0);
     EXPECT_EQ(ended, 0);
+}
+
+TEST_F(Download, AFileAlreadyMarkedAsAProgramIsSavedAsPlainData)
+{
+    {
+        QFile stale(folder.filePath("bklsetup.exe"));
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write("old");
+        stale.setPermissions(stale.permissions() | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+    }
+    const QByteArray body = installerBytes(3000, 4);
+    QTest::mouseClick(button("getbutton"), Qt::LeftButton);
+    ASSERT_TRUE(server.waitForRequest());
+    server.sendHeaders(body.size());
+    server.send(body);
+    server.close();
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_TRUE(saved() == body);
+    const QFile::Permissions bits = QFile::permissions(folder.filePath("bklsetup.exe"));
+    EXPECT_FALSE(bits & (QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther)) << int(bits);
+    EXPECT_TRUE(bits & QFile::ReadOwner);
+}
+
+TEST_F(Download, ABodyPastTheCapIsCutOffWithNothingSaved)
+{
+    EXPECT_EQ(window->mostBytes(), qint64(512) * 1024 * 1024);
+    window->setMostBytes(1000);
+    // Exactly the cap is fine.
+    QTest::mouseClick(button("getbutton"), Qt::LeftButton);
+    ASSERT_TRUE(server.waitForRequest());
+    server.sendHeaders(1000);
+    server.send(installerBytes(1000, 1));
+    server.close();
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(text("infolabel"), "Received 1000 bytes");
+    ASSERT_EQ(opener.opened.size(), 1);
+    QFile::remove(folder.filePath("bklsetup.exe"));
+
+    // Announced past the cap: refused at the headers.
+    server.request.clear();
+    QTest::mouseClick(button("getbutton"), Qt::LeftButton);
+    ASSERT_TRUE(server.waitForRequest());
+    server.sendHeaders(1001);
+    ASSERT_TRUE(waitForEnd(2));
+    EXPECT_EQ(text("infolabel"), "Download Aborted");
+    EXPECT_EQ(window->state(), Tdownload::Stopped);
+
+    // Not announced at all, and more than the cap arrives.
+    server.request.clear();
+    QTest::mouseClick(button("getbutton"), Qt::LeftButton);
+    ASSERT_TRUE(server.waitForRequest());
+    server.send("HTTP/1.0 200 OK\r\nContent-Type: application/octet-stream\r\n\r\n" + installerBytes(600, 2));
+    ASSERT_TRUE(waitForText("infolabel", "600 bytes"));
+    server.send(installerBytes(600, 3));
+    ASSERT_TRUE(waitForEnd(3));
+    EXPECT_EQ(text("infolabel"), "Download Aborted");
+    EXPECT_EQ(window->state(), Tdownload::Stopped);
+    expectButtonsAtRest();
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_EQ(opener.opened.size(), 1);
+    EXPECT_TRUE(server.clientGone());
+}
+
+TEST_F(Download, AServerThatStallsEndsTheDownload)
+{
+    EXPECT_EQ(window->stallTimeout(), 60000);
+    window->setStallTimeout(300);
+    startAndSendPart(installerBytes(9000, 6), 4000);
+    // Nothing more comes.
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(text("infolabel"), "Download Aborted");
+    EXPECT_EQ(window->state(), Tdownload::Stopped);
+    expectButtonsAtRest();
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(opener.opened.isEmpty());
+}
+
+TEST_F(Download, QuittingTheProgramInTheMiddleDropsTheTransferAndItsFile)
+{
+    startAndSendPart(installerBytes(50000, 7), 20000);
+    // What the application says when its event loop ends.
+    ASSERT_TRUE(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit", Qt::DirectConnection));
+    EXPECT_FALSE(window->downloading());
+    EXPECT_EQ(window->state(), Tdownload::Stopped);
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(server.clientGone());
+    // Whatever else arrives goes nowhere.
+    QTest::qWait(50);
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_EQ(exits, 0);
 }
 
 TEST(DownloadAddress, TheEnvironmentOverridesTheMakersAddress)
@@ -292,6 +386,42 @@ TEST(DownloadWindow, ShowsTheAdvertAndTheOfferAboveOtherWindows)
     EXPECT_EQ(advert.size(), QSize(436, 360));
     const QLabel* picture = window.findChild<QLabel*>("picture");
     EXPECT_EQ(picture->pixmap().size(), QSize(436, 360));
+}
+
+TEST(DownloadWindow, TheTextsAndButtonsAtRest)
+{
+    RecordingMessageBoxes boxes;
+    Tdownload window(nullptr, QPixmap(), QDir::tempPath(), boxes);
+    window.show();
+    QStringList texts;
+    for (QLabel* label : window.findChildren<QLabel*>())
+        if (label->isVisible() && !label->text().isEmpty())
+            texts.append(label->text());
+    texts.sort();
+    EXPECT_EQ(texts, (QStringList{
+                         "Download The Brisko Lobby Now to play this  and other exciting games online with other players! ",
+                         "If you already have The Brisko Lobby and you wish to play with others then click the button "
+                         "below to close this game and open The Brisko Lobby.",
+                         "Note: Even if you are playing offline, you will need to configure your FIREWALL to allow the "
+                         "game to access the internet components.",
+                         "To proceed to the game without the ability to play against others click the button below."}));
+    QStringList buttons;
+    for (const char* name : {"getbutton", "abortbutton", "Button1", "Button2"})
+        buttons.append(window.findChild<QPushButton*>(name)->text());
+    EXPECT_EQ(buttons, (QStringList{"Download And Install The Brisko Lobby Now", "Stop Download", "Play Solo Game",
+                                    "Play with Others"}));
+    EXPECT_TRUE(window.findChild<QPushButton*>("Button1")->isDefault());
+    EXPECT_EQ(window.state(), Tdownload::Idle);
+    EXPECT_FALSE(window.findChild<QLabel*>("infolabel2")->isVisible());
+    // Every text reads whole inside the window.
+    for (QWidget* part : window.findChildren<QWidget*>()) {
+        if (part->isVisible()) {
+            EXPECT_TRUE(window.rect().contains(QRect(part->mapTo(&window, QPoint()), part->size())))
+                << part->objectName().toStdString();
+        }
+    }
+    window.findChild<QPushButton*>("Button1")->click();
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(DownloadWindow, PlayWithOthersStartsTheInstalledLobbyOrSaysHowToOpenIt)

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -67,6 +68,34 @@ TEST(HelpWindow, GamePlayDealsAsTheHostDealsAndAboutAndDoneWork)
     EXPECT_TRUE(help.isVisible());
     QTest::mouseClick(help.findChild<QPushButton*>("button_done"), Qt::LeftButton);
     EXPECT_FALSE(help.isVisible());
+}
+
+TEST(HelpWindow, ThePagesStateTheRulesTheGameKeeps)
+{
+    Thelp help;
+    const auto page = [&](const char* memo) {
+        return help.findChild<QTextEdit*>(memo)->toPlainText().simplified();
+    };
+    const QString connecting = page("memo2"), play = page("memo3"), scoring = page("memo4");
+    // The port a host must open, and only that one anywhere.
+    EXPECT_TRUE(connecting.contains("TCP port 7772")) << connecting.toStdString();
+    for (const char* memo : {"memo1", "memo2", "memo3", "memo4", "memo5", "memo6", "memo11"}) {
+        const QRegularExpression port("port\\D{0,12}(\\d+)", QRegularExpression::CaseInsensitiveOption);
+        for (auto found = port.globalMatch(page(memo)); found.hasNext();)
+            EXPECT_EQ(found.next().captured(1), "7772") << memo;
+    }
+    EXPECT_TRUE(connecting.contains("When the host leaves or loses the connection, the game ends for everyone"))
+        << connecting.toStdString();
+    // Three toes off every spinner, a played double's included, before any is built on.
+    EXPECT_TRUE(play.contains("Three lines of bones, the toes, grow out of the spinner"));
+    EXPECT_TRUE(play.contains("All three toes must be started before anyone may build on them"));
+    EXPECT_TRUE(play.contains("A double played on the end of a toe becomes the new spinner"));
+    EXPECT_TRUE(play.contains("three new toes have to be started from it"));
+    // The lowest total wins, never the highest.
+    EXPECT_TRUE(play.contains("the player with the lowest total wins")) << play.toStdString();
+    EXPECT_TRUE(scoring.contains("the lowest total wins the game")) << scoring.toStdString();
+    for (const QString& text : {play, scoring})
+        EXPECT_FALSE(text.contains("highest total wins"));
 }
 
 TEST(CopyrightYear, BothWindowsCloseTheirNoticeWithTheClocksYear)

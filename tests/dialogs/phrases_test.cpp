@@ -107,3 +107,35 @@ TEST_F(PhrasesTest, CaptionSizeNoteAndPlaceOverTheTable)
     ASSERT_TRUE(editor.grab().save(path));
     std::printf("phrase editor screenshot: %s\n", qPrintable(QDir::cleanPath(path)));
 }
+
+TEST_F(PhrasesTest, APhraseStoredLongerThanAPlayerMayTypeIsShownWholeAndHandedBackAsGiven)
+{
+    QStringList given = phrases;
+    given[0] = "Well played everyone, that was a close one, see you next time!";
+    given[1] = QString(40000, QLatin1Char('y')); // more than any line edit holds
+    given[6] = " Thanks! "; // blanks are the phrase's own
+    editor.setPhrases(given);
+    editor.show();
+    EXPECT_EQ(field(1)->text(), given[0]);
+    EXPECT_EQ(field(3)->maxLength(), Tphrases::kMaxPhraseLength);
+
+    // Only phrase 5 edited: the others come back exactly as they went in.
+    field(5)->selectAll();
+    QTest::keyClicks(field(5), "brb");
+    QTest::mouseClick(editor.findChild<QPushButton*>("button_done"), Qt::LeftButton);
+    QStringList expected = given;
+    expected[4] = "brb";
+    ASSERT_EQ(done.size(), 1);
+    EXPECT_EQ(done[0], expected);
+
+    // An edited long phrase is what the field holds; a short one is limited again when next shown.
+    editor.setPhrases(given);
+    editor.show();
+    field(1)->end(false);
+    QTest::keyClick(field(1), Qt::Key_Backspace);
+    QTest::mouseClick(editor.findChild<QPushButton*>("button_done"), Qt::LeftButton);
+    ASSERT_EQ(done.size(), 2);
+    EXPECT_EQ(done[1][0], given[0].chopped(1));
+    editor.setPhrases(phrases);
+    EXPECT_EQ(field(1)->maxLength(), Tphrases::kMaxPhraseLength);
+}

@@ -3,6 +3,8 @@
 #include "dialogs/scoresheetform.h"
 #include "platform/messagebox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -144,4 +146,51 @@ TEST(ScoreSheetFile, TheWinnerIsTheSeatOfTheAnnouncedNameOrTheLowestTotalAmongNa
     later.player[2] = false;
     sheet.startRound("2+53+14+1+t+2+t+3+t+4+f+5+f+6+f", later);
     EXPECT_EQ(sheet.current()->names[2], "Al");
+}
+
+TEST(ScoreSheetFile, NamesThatStartLikeAFormulaAreTextInCsvButAsTheyAreWhenCopied)
+{
+    const std::vector<std::string> players = {"=HYPERLINK(\"http://x.example\",\"Win\")", "@SUM(A1:A9)", "+1+2",
+                                              "-cmd", "\tTabby", "Ann=Bob"};
+    game::ScoreSheet sheet;
+    RecordingMessageBoxes boxes;
+    Tscoresheet window(sheet, boxes, QPixmap());
+    sheet.startGame("Ann+3+");
+    sheet.startRound("1+55+7+1+t+2+t+3+t+4+t+5+t+6+t", names(players));
+    sheet.endRound("1+1+0+0+2+-20+-20+3+7+7+4+30+30+5+5+5+6+12+12", names(players));
+    sheet.winner("@SUM(A1:A9)+");
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sheet.csv"));
+    ASSERT_TRUE(window.saveTo(path));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const std::string text = saved.readAll().toStdString();
+    bool wellFormed = false;
+    const Grid rows = readCsv(text, wellFormed);
+    EXPECT_TRUE(wellFormed) << text;
+    const auto asText = [](const std::string& name) { return "'" + name; };
+    const Grid expected = {
+        {"Round", "Spinner", "End", asText(players[0]), "Total", asText(players[1]), "Total", asText(players[2]),
+         "Total", asText(players[3]), "Total", asText(players[4]), "Total", players[5], "Total"},
+        {"1", "9|9", asText(players[0] + " went out"), "0", "0", "-20", "-20", "7", "7", "30", "30", "5", "5", "12", "12"},
+        {"Winner", "", asText(players[1])},
+    };
+    EXPECT_EQ(rows, expected) << text;
+
+    // Copy is for pasting as it is: the names keep their first character, the tab becomes a blank.
+    window.button_copyClick();
+    const QStringList copied = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+    ASSERT_GE(copied.size(), 3);
+    EXPECT_EQ(copied[0].split(QLatin1Char('\t')),
+              (QStringList{"Round", "Spinner", "End", QString::fromStdString(players[0]), "Total", "@SUM(A1:A9)",
+                           "Total", "+1+2", "Total", "-cmd", "Total", " Tabby", "Total", "Ann=Bob", "Total"}));
+    EXPECT_EQ(copied[1].split(QLatin1Char('\t')).mid(5, 2), (QStringList{"-20", "-20"}));
+    EXPECT_EQ(copied[2], "Winner\t\t@SUM(A1:A9)");
+}
+
+TEST(ScoreSheetFile, OnlyTextThatStartsLikeAFormulaGetsTheApostrophe)
+{
+    const Grid cells = {{"-20", "+3", "1.5", "-0.5", "-", "+", "=1", "@", "\rx", "-1-1", "a-b", "", "'q"}};
+    EXPECT_EQ(game::toCsv(cells), "-20,+3,1.5,-0.5,'-,'+,'=1,'@,\"'\rx\",'-1-1,a-b,,'q\r\n");
 }

@@ -3,14 +3,18 @@
 #include "dialogs/tallyrecord.h"
 #include "platform/messagebox.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <span>
 
@@ -42,7 +46,7 @@ const QStringList kTwoOpponents = QStringList{"9", "3"} + QStringList{"0", "Ann"
                                   QStringList{"0", "1", "0"} + QStringList{"0", "2", "0"};
 
 struct Tally : testing::Test {
-    QString path() const { return folder.filePath("Chickenfoottally.tld"); }
+    QString path() const { return folder.filePath(fileName); }
     void writeFile(const QByteArray& bytes)
     {
         QFile file(path());
@@ -73,6 +77,12 @@ struct Tally : testing::Test {
         seatNames = seats;
         window->setSeatNames([this] { return seatNames; });
         window->readTallyFile(path());
+        window->reportReadFailure();
+    }
+    QByteArray fileBytes() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
     }
     QString text(const QString& name) const { return window->findChild<QLabel*>(name)->text(); }
     QStringList texts(const QStringList& names) const
@@ -104,6 +114,7 @@ struct Tally : testing::Test {
     }
 
     QTemporaryDir folder;
+    QString fileName = "Chickenfoottally.tld";
     RecordingMessageBoxes boxes;
     QStringList seatNames;
     std::unique_ptr<Ttallylist> window;
@@ -254,23 +265,29 @@ TEST_F(Tally, ChoosingAndDroppingOpponents)
     EXPECT_EQ(opponentPanel(), (QStringList{"Bob's Tally", "Bob Wins:", "3", "1", "1", "1", "0", "0", "0", "0"}));
 }
 
-TEST_F(Tally, ResetStartsTheRecordAgain)
+TEST_F(Tally, ResetStartsTheRecordAgainAndLeavesThePlayersAtTheTable)
 {
     writeTally(kTwoOpponents);
-    open({"Ann"});
+    open({"Ann", "Cy"});
+    window->loadchecklist();
     list("listbox_tally")->setCurrentRow(0);
     boxes.answer = false;
     window->button_resetClick();
     EXPECT_EQ(boxes.shown, QStringList{"Are you sure you want to reset the Tally?"});
     EXPECT_EQ(window->record().rowCount(), 3);
+    EXPECT_EQ(text("label_1"), "7");
 
     boxes.answer = true;
     window->button_resetClick();
-    EXPECT_EQ(texts({"mylabel_1", "mylabel_2", "label_1", "label_3", "label_hisname"}),
-              (QStringList{"0", "0", "0", "0", "Ann Wins:"}));
+    EXPECT_EQ(texts({"mylabel_1", "mylabel_2", "label_1", "label_2", "label_3", "label_4", "label_hisname",
+                     "label_hisnametop"}),
+              (QStringList{"0", "0", "0", "0", "0", "0", "Ann Wins:", "Ann's Tally"}));
     EXPECT_EQ(list("listbox_tally")->count(), 0);
+    EXPECT_EQ(items("checklist"), (QStringList{"Ann+", "Cy-"}));
+    EXPECT_EQ(window->record().rowCount(), 1);
     window->addgame("Me", true);
     EXPECT_EQ(fileText(), gridText({"9", "1", "0", "1", "1", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(texts({"mylabel_1", "mylabel_2"}), (QStringList{"1", "1"}));
 }
 
 TEST_F(Tally, TheSessionColumnsReadZeroAfterARestart)
@@ -339,4 +356,209 @@ TEST_F(Tally, AFailedWriteAfterAGameIsShownOnceInARun)
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].startsWith("The tally could not be saved.")) << boxes.shown[0].toStdString();
     EXPECT_EQ(text("mylabel_1"), "2");
+}
+
+TEST_F(Tally, TheWindowsCaptionsAndAnEmptyOpponentPanel)
+{
+    open();
+    EXPECT_EQ(window->windowTitle(), "Tilvaro - Tally List");
+    QStringList shown;
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->isVisibleTo(window.get()) && !label->objectName().startsWith("label_") &&
+            !label->objectName().startsWith("mylabel_"))
+            shown.append(label->text());
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{"Neither Won:", "Number of Games", "Players Being Tallied",
+                                  "Players In Current Game", "Session", "Total", "Total Games:", "Your Total Tally",
+                                  "Your Wins", "Your Wins:"}));
+    EXPECT_EQ(opponentPanel(), (QStringList{"XX's Tally", "XX Wins:", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_FALSE(window->findChild<QLabel*>("mylabel_3")->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->findChild<QLabel*>("mylabel_4")->isVisibleTo(window.get()));
+    EXPECT_FALSE(window->findChild<QTableView*>("stringgrid_scores")->isVisibleTo(window.get()));
+    QStringList buttons;
+    for (const char* name : {"button_reset", "button_done"})
+        buttons.append(window->findChild<QPushButton*>(name)->text());
+    EXPECT_EQ(buttons, (QStringList{"Reset Tally", "Done"}));
+    window->show();
+    window->findChild<QPushButton*>("button_done")->click();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Tally, DroppingTheLastOpponentClearsThePanel)
+{
+    writeTally(kTwoOpponents);
+    open();
+    list("listbox_tally")->setCurrentRow(1);
+    EXPECT_EQ(text("label_hisnametop"), "Bob's Tally");
+    // Bob goes; Ann, still listed, is shown in his place.
+    list("listbox_tally")->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(opponentPanel(), (QStringList{"Ann's Tally", "Ann Wins:", "7", "2", "3", "2", "0", "0", "0", "0"}));
+    list("listbox_tally")->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(list("listbox_tally")->count(), 0);
+    EXPECT_EQ(opponentPanel(), (QStringList{"XX's Tally", "XX Wins:", "0", "0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(window->record().rowCount(), 1);
+}
+
+TEST_F(Tally, ANameWithALineBreakCannotBeTallied)
+{
+    EXPECT_TRUE(TallyRecord::canTally(QString::fromLatin1("J\xF6rg the 2nd")));
+    for (const char* name : {"Ev\nil", "Ev\ril", "\n"})
+        EXPECT_FALSE(TallyRecord::canTally(name)) << name;
+
+    open({"Ev\nil", "Ann"});
+    window->loadchecklist();
+    list("checklist")->item(0)->setCheckState(Qt::Checked);
+    list("checklist")->item(1)->setCheckState(Qt::Checked);
+    EXPECT_EQ(items("checklist"), (QStringList{"Ev\nil-", "Ann+"}));
+    EXPECT_EQ(window->record().opponents(), QStringList{"Ann"});
+    window.reset();
+    // The file still reads back whole.
+    open();
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(window->record().opponents(), QStringList{"Ann"});
+}
+
+TEST_F(Tally, TheLargestCountersAndAnySessionCellsAreReadBack)
+{
+    const QString most = QString::number(std::numeric_limits<qint64>::max());
+    ASSERT_EQ(most.size(), 19);
+    // Session cells are never read back, so whatever an older copy left there is no fault.
+    QStringList lines = QStringList{"9", "2", "0", "Ann", most, most, most, "1"} + QStringList{most, most} +
+                        QStringList{"0", most} + QStringList{"x", "0"} + QStringList{"", "-3"} + QStringList{"0", "n/a"} +
+                        QStringList{"0", " 1"};
+    writeTally(lines);
+    open({"Ann"});
+    EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown.join('|').toStdString();
+    EXPECT_EQ(texts({"mylabel_1", "mylabel_2"}), (QStringList{most, most}));
+    EXPECT_EQ(row(1), (QStringList{"Ann", most, "1", most, most, "0", "0", "0", "0"}));
+
+    // At the top of its range a counter stays there; it never turns negative or starts again.
+    window->addgame("Ann", false);
+    EXPECT_EQ(texts({"mylabel_1", "mylabel_2"}), (QStringList{most, most}));
+    EXPECT_EQ(row(1), (QStringList{"Ann", most, "2", most, most, "1", "1", "0", "0"}));
+    window.reset();
+    open();
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(row(1), (QStringList{"Ann", most, "2", most, most, "0", "0", "0", "0"}));
+    EXPECT_FALSE(QFile::exists(path() + ".damaged"));
+
+    // More than the program can write is no counter of ours.
+    const auto refused = [](const QByteArray& text) {
+        try {
+            TallyRecord::fromGridText(text);
+        } catch (const TallyRecord::FormatError&) {
+            return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(refused(gridText(QStringList{"9", "1", "0", "9223372036854775808"} + zeros(7))));
+    EXPECT_TRUE(refused(gridText(QStringList{"9", "1", "0", "10000000000000000000"} + zeros(7))));
+    EXPECT_FALSE(refused(gridText(QStringList{"9", "1", "0", "0009223372036854775807"} + zeros(7))));
+}
+
+TEST_F(Tally, NoTemporaryFolderIsNeededToReadOrWriteTheTally)
+{
+    writeTally(kTwoOpponents);
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/nonexistent");
+    open({"Ann"});
+    window->addgame("Ann", false);
+    window.reset();
+    open();
+    if (oldTemp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTemp);
+    EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown.join('|').toStdString();
+    EXPECT_EQ(row(1), (QStringList{"Ann", "8", "3", "3", "2", "0", "0", "0", "0"}));
+    EXPECT_EQ(texts({"mylabel_1", "mylabel_2"}), (QStringList{"13", "5"}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Chickenfoottally.tld"});
+}
+
+TEST_F(Tally, AFileThatCannotBeOpenedIsLeftAloneAndNeverWrittenOver)
+{
+    // A folder where the file should be: nothing wrong with any bytes, so nothing is set aside.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(fileName));
+    open({"Ann"});
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].contains("It is left as it is at " + path())) << boxes.shown[0].toStdString();
+    window->addgame("Ann", false);
+    window.reset();
+    EXPECT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(QFileInfo(path()).isDir());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{fileName});
+}
+
+TEST_F(Tally, ADamagedFileThatCannotBeMovedAsideIsLeftAsItIs)
+{
+    // The longest name the folder takes: with ".damaged" after it, no name is left to move it to.
+    fileName = QString(246, 'x') + "tally.tld";
+    ASSERT_EQ(fileName.size(), 255);
+    const QByteArray damaged("WRZL\x05\0\0\0garbage", 15);
+    writeFile(damaged);
+    ASSERT_EQ(fileBytes(), damaged);
+    open({"Ann"});
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].contains("Lzrw1")) << boxes.shown[0].toStdString();
+    EXPECT_TRUE(boxes.shown[0].contains("It is left as it is at " + path() + " and the games of this run are not kept."))
+        << boxes.shown[0].toStdString();
+    window->addgame("Ann", false);
+    EXPECT_EQ(text("mylabel_1"), "1");
+    window.reset();
+    EXPECT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(fileBytes(), damaged);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{fileName});
+}
+
+namespace {
+
+// Notes whether each box's window was on screen when the box came.
+struct ScreenCheckingBoxes : RecordingMessageBoxes {
+    void error(QWidget* parent, const QString& text) override
+    {
+        parentsShown.append(parent && parent->isVisible());
+        RecordingMessageBoxes::error(parent, text);
+    }
+    QList<bool> parentsShown;
+};
+
+} // namespace
+
+TEST(TallyReport, AReadFailureWaitsUntilTheWindowIsOnScreen)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Chickenfoottally.tld");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a tally at all");
+    }
+    ScreenCheckingBoxes boxes;
+    QWidget table;
+    Ttallylist window(boxes, QPixmap(), &table);
+    window.readTallyFile(path);
+    window.reportReadFailureWhenShown(&table);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_FALSE(window.readFailure().isEmpty());
+
+    table.show();
+    EXPECT_TRUE(boxes.shown.isEmpty()) << "not from inside the show";
+    QCoreApplication::processEvents();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].startsWith("The tally file could not be read:\n")) << boxes.shown[0].toStdString();
+    EXPECT_EQ(boxes.parentsShown, QList<bool>{true});
+    table.hide();
+    table.show();
+    QCoreApplication::processEvents();
+    window.reportReadFailure();
+    EXPECT_EQ(boxes.shown.size(), 1);
+
+    // A good file has nothing to say.
+    QFile::remove(path);
+    window.readTallyFile(path);
+    window.reportReadFailureWhenShown(&table);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(boxes.shown.size(), 1);
 }

@@ -120,6 +120,57 @@ TEST(IniWrite, AMissingSectionOrFileGetsOneAtTheEndAndAValueCannotBreakALine)
     EXPECT_EQ(ini::parseSection(injected, "Lobby").value("A"), QStringLiteral("1"));
 }
 
+TEST(IniEncoding, AValueIsUtf8OnlyWhenItsBytesAreAndAnUnchangedOneKeepsItsBytes)
+{
+    const QByteArray file = "[Lobby]\nNick=Andr\xE9\n[Chickenfoot]\nPhrase1=Tr\xE8s\nPhrase2=\xC3\xA0 bient\xC3\xB4t\n"
+                            "Phrase3=caf\xC3\xA9 \xE9t\xE9\nTop=1\n";
+    const ini::SectionValues values = ini::parseSection(file, kOurs);
+    EXPECT_EQ(values.value("Phrase1"), QStringLiteral("Tr\u00E8s"));
+    EXPECT_EQ(values.value("Phrase2"), QStringLiteral("\u00E0 bient\u00F4t"));
+    // One byte that is not UTF-8 makes the whole value one byte per letter.
+    EXPECT_EQ(values.value("Phrase3"), QString::fromLatin1("caf\xC3\xA9 \xE9t\xE9"));
+
+    // Everything written back as it was read: not one byte moves.
+    EXPECT_EQ(ini::replaceSection(file, kOurs, values.entries()), file);
+    // Another key changed: the one-byte phrase keeps its bytes, the new value is UTF-8.
+    EXPECT_EQ(ini::replaceSection(file, kOurs, {{"Phrase1", QStringLiteral("Tr\u00E8s")}, {"Top", "2"},
+                                                {"Phrase4", QStringLiteral("\u00E9t\u00E9")}}),
+              "[Lobby]\nNick=Andr\xE9\n[Chickenfoot]\nPhrase1=Tr\xE8s\nPhrase2=\xC3\xA0 bient\xC3\xB4t\n"
+              "Phrase3=caf\xC3\xA9 \xE9t\xE9\nTop=2\nPhrase4=\xC3\xA9t\xC3\xA9\n");
+    // A changed value is written as UTF-8 and reads back as itself.
+    const QByteArray changed = ini::replaceSection(file, kOurs, {{"Phrase1", QStringLiteral("Tr\u00E8s bien")}});
+    EXPECT_TRUE(changed.contains("\nPhrase1=Tr\xC3\xA8s bien\n")) << changed.toStdString();
+    EXPECT_EQ(ini::parseSection(changed, kOurs).value("Phrase1"), QStringLiteral("Tr\u00E8s bien"));
+    // A section name in a one-byte encoding is found as well.
+    EXPECT_EQ(ini::parseSection("[Caf\xE9]\nA=1\n", QStringLiteral("caf\u00C9")).value("A"), QStringLiteral("1"));
+}
+
+TEST(IniFile, AReadOnlyFileIsLeftAsItIsAndTheWriteSaysSo)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("briskolobby.ini");
+    const QByteArray text = "[Lobby]\nA=1\n[Chickenfoot]\nTop=3\n";
+    writeAll(path, text);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+    ini::IniFile file(path);
+    EXPECT_FALSE(file.writeSection(kOurs, {{"Top", "4"}}));
+    EXPECT_TRUE(file.errorString().contains("read-only")) << file.errorString().toStdString();
+    EXPECT_TRUE(file.errorString().contains(path)) << file.errorString().toStdString();
+    EXPECT_EQ(readAll(path), text);
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0444u);
+    EXPECT_TRUE(leftovers(folder.path()).isEmpty());
+
+    // Nothing to change: nothing to refuse.
+    EXPECT_TRUE(file.writeSection(kOurs, {{"Top", "3"}})) << file.errorString().toStdString();
+
+    // Writable again, it is written.
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+    EXPECT_TRUE(file.writeSection(kOurs, {{"Top", "4"}})) << file.errorString().toStdString();
+    EXPECT_EQ(readAll(path), "[Lobby]\nA=1\n[Chickenfoot]\nTop=4\n");
+}
+
 TEST(IniFile, AHundredSavesChangeNoByteOutsideOurSectionAndKeepTheFilesMode)
 {
     QTemporaryDir folder;

@@ -24,14 +24,29 @@ TEST(TURL, EachSchemeGoesInFrontOfTheAddressAsItIs)
     }
     EXPECT_EQ(opener.opened, expected);
 
-    // Far past any fixed buffer: handed over whole.
-    url.URLType = TURLType::utHttps;
-    url.URL = "example.org/" + QString(5000, 'a');
-    EXPECT_TRUE(url.open());
-    EXPECT_EQ(opener.opened.last().size(), 8 + 12 + 5000);
-
     opener.answer = false;
     EXPECT_FALSE(url.open());
+}
+
+TEST(TURL, TheDesktopIsHandedEachSchemeAsItIsAndABareAddressAsAWebPage)
+{
+    RecordingOpener opener;
+    TURL url(opener);
+    url.URL = "example.org/rules";
+    const std::pair<TURLType, const char*> cases[] = {
+        {TURLType::utHttp, "http://example.org/rules"}, {TURLType::utHttps, "https://example.org/rules"},
+        {TURLType::utFtp, "ftp://example.org/rules"},   {TURLType::utMailto, "mailto:example.org/rules"},
+        {TURLType::utNews, "news:example.org/rules"},   {TURLType::utnone, "http://example.org/rules"}};
+    for (const auto& [type, address] : cases) {
+        url.URLType = type;
+        EXPECT_EQ(QtOpener::urlFor(url.address()), QUrl(QString::fromLatin1(address))) << address;
+    }
+    // Without a scheme the first word is a host; a path of the current folder opens nothing.
+    url.URLType = TURLType::utnone;
+    url.URL = "tmp/x";
+    EXPECT_EQ(QtOpener::urlFor(url.address()), QUrl("http://tmp/x"));
+    url.URL = "./rules.html";
+    EXPECT_FALSE(QtOpener::urlFor(url.address()).isValid());
 }
 
 TEST(TURL, AnEmptyAddressOpensNothingAndFails)

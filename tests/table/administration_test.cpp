@@ -85,7 +85,7 @@ TEST_F(TableTest, ComputerSkillSitsAboveJustWatchAndOnlyTheHostingTableMayChoose
     TServer server;
     table->setServer(&server);
     int saves = 0;
-    table->onSaveSettings = [&saves] { ++saves; };
+    table->onSaveSettings = [&saves](SettingsOption) { ++saves; };
     login(1);
     strong->trigger();
     EXPECT_TRUE(strong->isChecked());

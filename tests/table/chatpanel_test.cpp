@@ -1,10 +1,12 @@
 // The chat panel on its own: what the input sends, how lines are cut into words, links and
 // smileys, what a link click opens, the view's commands and the phrase buttons with their pause.
+#include "host/host_fixture.h"
 #include "platform/messagebox.h"
 #include "platform/opener.h"
 #include "table/chatpanel.h"
 #include "table/smileys.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -27,7 +29,7 @@ protected:
         panel->loggedIn = [this] { return loggedIn; };
         panel->ownSeat = [] { return 3; };
         panel->send = [this](const game::Message& message) { sent.append(QString::fromLatin1(message.text())); };
-        panel->onSettingsChanged = [this] { ++saves; };
+        panel->onSettingsChanged = [this](SettingsOption) { ++saves; };
         panel->show();
     }
 
@@ -103,11 +105,30 @@ TEST_F(ChatPanelTest, TheInputHoldsWhatTheHostCanRelay)
     panel->Paste1Click();
     EXPECT_EQ(input()->text(), QString(990, QLatin1Char('z')) + QString(10, QLatin1Char('x')));
     panel->setChatColour(QColor(1, 2, 3));
+    panel->ownSeat = [] { return 1; };
     QTest::keyClick(input(), Qt::Key_Return);
     ASSERT_EQ(sent.size(), 1);
-    const QString relayed = "CMD_chat+9+" + QString(32, QLatin1Char('N')) + " chats: " + sent[0].section('+', 2);
-    EXPECT_LE(relayed.size(), 4096);
-    EXPECT_TRUE(sent[0].endsWith("x|$00030201"));
+    const QString typed = QString(990, QLatin1Char('z')) + QString(10, QLatin1Char('x'));
+    EXPECT_EQ(sent[0], "CMD_chat+1+" + typed + "|$00030201");
+
+    // A host relays it from a player with the longest name and the longest colour text to every
+    // table, which reads it back whole.
+    hosttest::Recorder io;
+    host::Engine host(io, 1);
+    io.engine = &host;
+    const std::string name(host::kMaxNameLength, 'N');
+    const int n = host.numberForNewConnection();
+    host.connectionAccepted(n);
+    host.Sock1Read(n, "CMD_logininfo+1+1.0.4+" + name + "\xFF");
+    host.Sock1Read(n, sent[0].toStdString() + "\xFF");
+    while (host.queuedLines() > 0)
+        host.socktimerTimer();
+    const std::string relayed = "1 CMD_chat+1+" + name + " chats: " + typed.toStdString() + "|$00030201";
+    EXPECT_NE(std::find(io.log.begin(), io.log.end(), relayed), io.log.end()) << "the host did not relay the line";
+    game::Framer table;
+    std::vector<std::string> read;
+    EXPECT_TRUE(table.feed(relayed.substr(2) + "\xFF", read)) << "a table cannot read the relayed line";
+    EXPECT_EQ(read, std::vector<std::string>{relayed.substr(2)});
 
     // A pasted line break would split nothing on the wire, but the chat is one line.
     QApplication::clipboard()->setText("one\ntwo");
@@ -144,6 +165,30 @@ TEST_F(ChatPanelTest, ThePromptGoesOnKeysAndSmileysButNotOnPaste)
     EXPECT_FALSE(input()->hasSelectedText());
     EXPECT_EQ(panel->smileyMenu()->actions().size(), 18);
     EXPECT_EQ(panel->findChild<QWidget*>("button_smilies")->toolTip(), "See ya!");
+}
+
+TEST_F(ChatPanelTest, TheSmileyButtonTellsScreenReadersWhatItIs)
+{
+    QWidget* button = panel->findChild<QWidget*>("button_smilies");
+    ASSERT_TRUE(button);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(button);
+    ASSERT_TRUE(spoken);
+    EXPECT_EQ(spoken->role(), QAccessible::Button);
+    EXPECT_EQ(spoken->text(QAccessible::Name), "Smileys");
+}
+
+TEST_F(ChatPanelTest, ANoticeWithAColonIsOneNoticeNotANameAndAText)
+{
+    show("0+You are Connected.", Qt::blue);
+    panel->addNotice("Game seed: 4000000000", Qt::blue);
+    EXPECT_EQ(lastText(), " Game seed: 4000000000 ");
+    EXPECT_EQ(lastKinds(), "TTTT");
+    EXPECT_EQ(view()->lineText(0), " You are Connected. ") << "shaped as every other notice";
+    EXPECT_EQ(view()->styleAt(1, 1), 0);
+    EXPECT_EQ(view()->colourAt(1, 1), QColor(Qt::blue));
+    panel->addNotice("see www.x.org", Qt::blue);
+    clickLink(0);
+    EXPECT_EQ(opener.opened, QStringList{"www.x.org"});
 }
 
 TEST_F(ChatPanelTest, SmileyCodesChooseTheirPictureAndAnythingElseTheFirst)
@@ -203,37 +248,61 @@ TEST_F(ChatPanelTest, WordsWithWebAddressesAreGreenUnderlinedLinksThatOpenThemse
     EXPECT_EQ(boxes.shown, QStringList{"Cannot open Webpage"});
 }
 
-TEST_F(ChatPanelTest, ClearingStartsTheLinksAgainAndLinksPastTheTableOpenNothingElse)
+TEST_F(ChatPanelTest, ClearingEmptiesTheViewStartsTheLinksAgainAndFocusesTheInput)
 {
     show("1+H: www.first.org");
+    // Focus is elsewhere in an active window, so only Clear can bring it to the input.
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+    view()->setFocus();
+    ASSERT_TRUE(view()->hasFocus());
     panel->ClearMainChat1Click();
     EXPECT_EQ(view()->lineCount(), 0);
     EXPECT_EQ(panel->linkCounter(), -1);
-    EXPECT_TRUE(input()->hasFocus() || !QApplication::focusWidget());
+    EXPECT_TRUE(input()->hasFocus());
+    EXPECT_EQ(QApplication::focusWidget(), input());
     show("1+H: www.second.org");
+    EXPECT_EQ(panel->linkCounter(), 0);
     clickLink(0);
     EXPECT_EQ(opener.opened, QStringList{"www.second.org"});
+}
 
-    // 102 links: the counter goes from 100 back to 1, so link 101 takes slot 1. Neither link 1
-    // (its slot taken) nor link 101 (no slot of its own) opens another line's address.
-    panel->ClearMainChat1Click();
-    opener.opened.clear();
-    for (int n = 0; n < 102; ++n)
+TEST_F(ChatPanelTest, EveryLinkInTheViewOpensItsOwnAddressPastTheHundredFirst)
+{
+    // 250 links: the slots' counter runs 0 to 100, then 1 to 100 again and on, so link 101 takes
+    // slot 1 and links past it share slots with earlier ones. Each still opens what it shows.
+    for (int n = 0; n < 250; ++n)
         show(QStringLiteral("1+H: www.site%1.org").arg(n).toLatin1().constData());
-    EXPECT_EQ(view()->linkCount(), 102);
-    EXPECT_EQ(panel->linkCounter(), 1);
-    EXPECT_EQ(panel->linkSlot(1), "www.site101.org ");
-    view()->verticalScrollBar()->setValue(view()->verticalScrollBar()->maximum());
-    clickLink(101);
-    clickLink(100);
-    view()->verticalScrollBar()->setValue(0);
-    clickLink(1);
-    clickLink(2);
-    EXPECT_EQ(opener.opened, (QStringList{"www.site100.org", "www.site2.org"}));
-    EXPECT_EQ(boxes.shown, QStringList(2, "Cannot open Webpage"));
-    panel->mainchatJump(500);
+    EXPECT_EQ(view()->linkCount(), 250);
+    EXPECT_EQ(panel->linkCounter(), 49); // 0..100, 1..100, 1..49
+    EXPECT_EQ(panel->linkSlot(1), "www.site201.org ");
+    EXPECT_EQ(panel->linkSlot(100), "www.site200.org ");
+    EXPECT_EQ(panel->linkSlot(0), "www.site0.org ") << "slot 0 is taken only once";
+    QStringList expected;
+    QScrollBar* bar = view()->verticalScrollBar();
+    for (const int link : {249, 200, 101, 100, 1, 0}) {
+        ASSERT_TRUE(view()->linkRect(link).has_value()) << link;
+        bar->setValue(bar->value() + view()->linkRect(link)->top() - 20); // into sight
+        ASSERT_GE(view()->linkRect(link)->top(), 0) << link;
+        ASSERT_LE(view()->linkRect(link)->bottom(), view()->viewport()->height()) << link;
+        clickLink(link);
+        expected.append(QStringLiteral("www.site%1.org").arg(link));
+    }
+    EXPECT_EQ(opener.opened, expected);
+    EXPECT_TRUE(boxes.shown.isEmpty()) << boxes.shown.join('\n').toStdString();
+
+    // A number the view has no link for opens nothing.
+    panel->mainchatJump(250);
     panel->mainchatJump(-1);
-    EXPECT_EQ(boxes.shown.size(), 4);
+    EXPECT_EQ(boxes.shown, QStringList(2, "Cannot open Webpage"));
+    EXPECT_EQ(opener.opened.size(), 6);
+
+    // After Clear the numbering and the counter start again; the old links are gone.
+    panel->ClearMainChat1Click();
+    show("1+H: www.again.org");
+    clickLink(0);
+    EXPECT_EQ(opener.opened.last(), "www.again.org");
+    EXPECT_EQ(panel->linkSlot(0), "www.again.org ");
 }
 
 TEST_F(ChatPanelTest, StylesAreSharedSizedTogetherAndLinesScrollUnlessTurnedOff)

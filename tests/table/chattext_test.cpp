@@ -1,6 +1,7 @@
-// How a chat line is cut up: the style of its code, the name part, and which words may be opened.
+// How a chat line is cut up: the style of its code, the name part, and notices shown whole.
 #include "table/chattext.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 TEST(ChatTextTest, CodesChooseStylesAndNamePartsEndAtTheFirstColon)
@@ -24,12 +25,22 @@ TEST(ChatTextTest, CodesChooseStylesAndNamePartsEndAtTheFirstColon)
         EXPECT_FALSE(chat::parseLine(QString::fromLatin1(foreign))) << foreign;
 }
 
-TEST(ChatTextTest, OnlyWebAddressesMayBeOpened)
+TEST(ChatTextTest, ANoticeShownWholeKeepsItsColonInItsText)
 {
-    for (const char* web : {"www.example.com", "WWW.Example.com/a:b", "http://x.org", "HTTPS://x.org/www.",
-                            "www.example.com:8080/x", "(www.x.org)"})
-        EXPECT_TRUE(chat::isWebAddress(QString::fromLatin1(web))) << web;
-    for (const char* local : {"file:///etc/www.passwd", "javascript:www.x", "/tmp/www.sh", "~/www.x",
-                              "./www.x", "\\\\server\\www.x", "smb://www.x", "see:http://x.org", "http:www.x", ""})
-        EXPECT_FALSE(chat::isWebAddress(QString::fromLatin1(local))) << local;
+    // As a line, the colon would end a name part and push the number one more blank away.
+    const chat::Line seed = chat::parseNotice("Game seed: 4000000000");
+    EXPECT_EQ(seed.style, 0);
+    QStringList texts;
+    for (const chat::Piece& piece : seed.pieces)
+        texts.append(piece.text);
+    EXPECT_EQ(texts, (QStringList{" ", "Game ", "seed: ", "4000000000 "}));
+    EXPECT_EQ(chat::parseLine("0+You are Connected.")->pieces.front().text, " ") << "the same shape as a notice without a colon";
+
+    // Words, links and smileys are cut as in any line.
+    const chat::Line mixed = chat::parseNotice("see: www.x.org :)#12");
+    ASSERT_EQ(mixed.pieces.size(), 5u);
+    EXPECT_EQ(mixed.pieces[2].kind, chat::Piece::Link);
+    EXPECT_EQ(mixed.pieces[2].text, "www.x.org ");
+    EXPECT_EQ(mixed.pieces[4].kind, chat::Piece::Smiley);
+    EXPECT_EQ(mixed.pieces[4].picture, 2);
 }

@@ -57,7 +57,7 @@ TEST_F(TableTest, TheChatSendsThroughTheTablesConnectionAndItsOptionsSaveSetting
     ASSERT_TRUE(host.waitForMessage("CMD_action+3+says: Good One!|clBlack"));
 
     int saves = 0, phraseSaves = 0;
-    table->onSaveSettings = [&] { ++saves; };
+    table->onSaveSettings = [&](SettingsOption) { ++saves; };
     table->onSavePhrases = [&] { ++phraseSaves; };
     auto* options = find<QMenu>(QStringLiteral("Options1"));
     const auto entry = [&](const char* name) { return table->findChild<QAction*>(QString::fromLatin1(name)); };

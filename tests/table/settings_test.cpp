@@ -1,5 +1,6 @@
 // The table's options in the settings file, against a plain stand-in for the table: defaults,
-// the exact comparisons, the order of the keys, and what a save before the load may write.
+// the exact comparisons, the order of the keys, what a save before the load may write, and the
+// phrases the player did not edit.
 #include "table/settings.h"
 
 #include <QDir>
@@ -13,6 +14,9 @@ namespace {
 
 // The window's design state, as the table starts.
 struct FakeTable : SettingsTarget {
+    // Like the chat's buttons, it keeps no more than this of a phrase.
+    static constexpr int kPhraseLimit = 1000;
+
     QRect bounds{3, 3, 790, 578};
     QRect storedBounds;
     int roundsValue = 10, newcomersValue = 1, speed = 1000, turn = 0;
@@ -20,7 +24,6 @@ struct FakeTable : SettingsTarget {
     int size = 10;
     QColor colour = Qt::black;
     std::map<int, QString> phrases{{1, "Hello"}, {2, "Nice play"}, {3, "Oops"}};
-    bool hasChat = true;
     int skill = 0;
 
     QRect windowBounds() const override { return bounds; }
@@ -38,24 +41,20 @@ struct FakeTable : SettingsTarget {
     bool chatterSounds() const override { return chatter; }
     void setChatterSounds(bool on) override { chatter = on; }
 
-    std::optional<int> textSize() const override { return hasChat ? std::optional(size) : std::nullopt; }
+    int textSize() const override { return size; }
     void applyTextSize(int points) override { size = points; }
-    std::optional<QString> chatColourText() const override
+    QString chatColourText() const override
     {
-        if (!hasChat)
-            return std::nullopt;
         return colour == QColor(Qt::black) ? QStringLiteral("clBlack") : QStringLiteral("$00FF8000");
     }
     void setChatColour(const QColor& chosen) override { colour = chosen; }
-    std::optional<QString> phrase(int n) const override
+    QString phrase(int n) const override
     {
-        if (!hasChat)
-            return std::nullopt;
         const auto found = phrases.find(n);
         return found == phrases.end() ? QString() : found->second;
     }
-    void setPhrase(int n, const QString& text) override { phrases[n] = text; }
-    std::optional<int> computerSkill() const override { return skill; }
+    void setPhrase(int n, const QString& text) override { phrases[n] = text.left(kPhraseLimit); }
+    int computerSkill() const override { return skill; }
     void setComputerSkill(int chosen) override { skill = chosen; }
 };
 
@@ -169,7 +168,7 @@ TEST_F(SettingsTest, AfterTheLoadASaveWritesEveryKeyButThePhrasesInTheirOrder)
     table.speed = 500;
     table.sounds = false;
     table.phrases[1] = "changed";
-    ASSERT_TRUE(settings.save()) << settings.errorString().toStdString();
+    ASSERT_TRUE(settings.save(SettingsOption::BotSpeed)) << settings.errorString().toStdString();
     EXPECT_EQ(stored(), "[Lobby]\nA=1\n[Chickenfoot]\nTextsize=8\nTop=20\nLeft=10\nWidth=800\nHeight=600\n"
                         "Textcolor=$00FF8000\nPlaytoscore=4\nNewcomers=1\nBotspeed=500\nTurnsound=0\n"
                         "ChatterSounds=true\nPlaysounds=false\n");
@@ -188,7 +187,7 @@ TEST_F(SettingsTest, AfterTheLoadASaveWritesEveryKeyButThePhrasesInTheirOrder)
     EXPECT_EQ(next.phrases.at(1), QStringLiteral("changed"));
 }
 
-TEST_F(SettingsTest, BeforeTheLoadOnlyWhatThePlayerChangedIsWrittenAndNeverTheWindowsBounds)
+TEST_F(SettingsTest, BeforeTheLoadOnlyWhatThePlayerChoseIsWrittenAndNeverTheWindowsBounds)
 {
     const QByteArray earlierRun = "[Chickenfoot]\nTextsize=12\nTop=100\nLeft=200\nWidth=900\nHeight=700\n"
                                   "Textcolor=clRed\nPlaytoscore=5\nNewcomers=2\nBotspeed=2000\nPhrase2=gl hf\n"
@@ -196,23 +195,27 @@ TEST_F(SettingsTest, BeforeTheLoadOnlyWhatThePlayerChangedIsWrittenAndNeverTheWi
     store(earlierRun);
     TableSettings settings(path(), table);
 
-    // Nothing changed yet (the window was moved, which only a loaded table stores): nothing written.
+    // The window was moved, which only a loaded table stores: nothing written.
     table.bounds = QRect(50, 60, 790, 578);
-    ASSERT_TRUE(settings.save());
+    ASSERT_TRUE(settings.save(SettingsOption::WindowBounds));
     EXPECT_EQ(stored(), earlierRun);
 
     table.speed = 500;
-    ASSERT_TRUE(settings.save());
+    ASSERT_TRUE(settings.save(SettingsOption::BotSpeed));
     QByteArray expected = earlierRun;
     expected.replace("Botspeed=2000", "Botspeed=500");
     EXPECT_EQ(stored(), expected);
 
-    // Turned off and on again: the stored "false" must not outlive the player's last choice.
-    table.sounds = false;
-    ASSERT_TRUE(settings.save());
-    table.sounds = true;
-    ASSERT_TRUE(settings.save());
-    expected.replace("Playsounds=false", "Playsounds=true");
+    // Choices that equal the window's starting state are choices all the same.
+    table.speed = 1000;
+    ASSERT_TRUE(settings.save(SettingsOption::BotSpeed));
+    ASSERT_TRUE(settings.save(SettingsOption::TextSize));
+    ASSERT_TRUE(settings.save(SettingsOption::TurnSound));
+    ASSERT_TRUE(settings.save(SettingsOption::TextColour));
+    ASSERT_TRUE(settings.save(SettingsOption::PlaySounds));
+    expected = "[Chickenfoot]\nTextsize=10\nTop=100\nLeft=200\nWidth=900\nHeight=700\nTextcolor=clBlack\n"
+               "Playtoscore=5\nNewcomers=2\nBotspeed=1000\nPhrase2=gl hf\nTurnsound=0\nChatterSounds=false\n"
+               "Playsounds=true\n";
     EXPECT_EQ(stored(), expected);
 
     // One phrase edited: the others stored stay.
@@ -221,38 +224,59 @@ TEST_F(SettingsTest, BeforeTheLoadOnlyWhatThePlayerChangedIsWrittenAndNeverTheWi
     expected += "Phrase3=brb\n";
     EXPECT_EQ(stored(), expected);
 
-    // Once loaded, everything follows the table again.
+    // The host confirms the table: the player's choices stand, the rest is as stored.
     settings.load();
-    EXPECT_EQ(table.speed, 500);
-    EXPECT_EQ(table.size, 12);
+    EXPECT_EQ(table.speed, 1000);
+    EXPECT_EQ(table.size, 10);
+    EXPECT_EQ(table.turn, 0);
+    EXPECT_EQ(table.colour, QColor(Qt::black));
+    EXPECT_TRUE(table.sounds);
+    EXPECT_FALSE(table.chatter);
+    EXPECT_EQ(table.roundsValue, 5);
     EXPECT_EQ(table.phrases.at(2), QStringLiteral("gl hf"));
     EXPECT_EQ(table.phrases.at(3), QStringLiteral("brb"));
+
+    // Once loaded, everything follows the table again.
     table.bounds = QRect(1, 2, 800, 600);
-    ASSERT_TRUE(settings.save());
+    ASSERT_TRUE(settings.save(SettingsOption::WindowBounds));
     FakeTable next;
     TableSettings(path(), next).load();
     EXPECT_EQ(next.storedBounds, QRect(1, 2, 800, 600));
 }
 
-TEST_F(SettingsTest, ATableWithoutChatOptionsLeavesTheirKeysAsStored)
+TEST_F(SettingsTest, PhrasesNotEditedAreWrittenBackAsStoredHoweverLongAndInTheirOwnEncoding)
 {
-    store("[Chickenfoot]\nTextsize=14\nTextcolor=clGreen\nPhrase1=hi\n");
-    table.hasChat = false;
+    const QByteArray longPhrase = "gl " + QByteArray(1200, 'x');
+    const QByteArray text = "[Lobby]\nNick=Ann\n[Chickenfoot]\nPhrase1=" + longPhrase +
+                            "\nPhrase2=Tr\xE8s bien\nPhrase3=\xC3\xA0 plus\n";
+    store(text);
     TableSettings settings(path(), table);
     settings.load();
-    table.speed = 2000;
-    ASSERT_TRUE(settings.save());
+    EXPECT_EQ(table.phrases.at(1), QString::fromLatin1(longPhrase.left(FakeTable::kPhraseLimit)));
+    EXPECT_EQ(table.phrases.at(2), QStringLiteral("Tr\u00E8s bien")); // not UTF-8: one byte, one letter
+    EXPECT_EQ(table.phrases.at(3), QStringLiteral("\u00E0 plus"));    // UTF-8
+
+    // Only phrase 5 edited: every other byte stays.
+    table.phrases[5] = "brb";
+    ASSERT_TRUE(settings.savePhrases()) << settings.errorString().toStdString();
+    EXPECT_EQ(stored(), text + "Phrase4=\nPhrase5=brb\nPhrase6=\nPhrase7=\nPhrase8=\nPhrase9=\n");
+
+    // An edited phrase is the player's, written as UTF-8 and read back the same.
+    table.phrases[1] = "short";
+    table.phrases[2] = QStringLiteral("Tr\u00E8s bien!");
     ASSERT_TRUE(settings.savePhrases());
-    EXPECT_EQ(stored(), "[Chickenfoot]\nTextsize=14\nTextcolor=clGreen\nPhrase1=hi\nTop=3\nLeft=3\nWidth=790\n"
-                        "Height=578\nPlaytoscore=10\nNewcomers=1\nBotspeed=2000\nTurnsound=0\nChatterSounds=true\n"
-                        "Playsounds=true\n");
+    EXPECT_TRUE(stored().contains("\nPhrase1=short\nPhrase2=Tr\xC3\xA8s bien!\nPhrase3=\xC3\xA0 plus\n"))
+        << stored().toStdString();
+    FakeTable next;
+    TableSettings(path(), next).load();
+    EXPECT_EQ(next.phrases.at(2), QStringLiteral("Tr\u00E8s bien!"));
 }
 
 TEST_F(SettingsTest, ASaveThatCannotBeWrittenSaysSo)
 {
     TableSettings settings(folder.filePath("no such folder/briskolobby.ini"), table);
     settings.load();
-    EXPECT_FALSE(settings.save());
+    EXPECT_FALSE(settings.save(SettingsOption::BotSpeed));
     EXPECT_FALSE(settings.errorString().isEmpty());
 }
 
@@ -267,18 +291,18 @@ TEST_F(SettingsTest, ComputerSkillIsStoredOnceStrongIsChosenAndOnlyOneReadsAsStr
     TableSettings settings(path(), table);
     settings.load();
     EXPECT_EQ(table.skill, 0);
-    ASSERT_TRUE(settings.save());
+    ASSERT_TRUE(settings.save(SettingsOption::ComputerSkill));
     EXPECT_EQ(stored(), older);
 
     // Strong: one more key after the others; back to Standard: the key stays and says so.
     table.skill = 1;
-    ASSERT_TRUE(settings.save());
+    ASSERT_TRUE(settings.save(SettingsOption::ComputerSkill));
     EXPECT_EQ(stored(), older + "Computerskill=1\n");
     FakeTable next;
     TableSettings(path(), next).load();
     EXPECT_EQ(next.skill, 1);
     table.skill = 0;
-    ASSERT_TRUE(settings.save());
+    ASSERT_TRUE(settings.save(SettingsOption::ComputerSkill));
     EXPECT_EQ(stored(), older + "Computerskill=0\n");
 
     for (const char* value : {"0", "2", "strong", "", " 1x", "01"}) {
@@ -292,6 +316,10 @@ TEST_F(SettingsTest, ComputerSkillIsStoredOnceStrongIsChosenAndOnlyOneReadsAsStr
     FakeTable fresh;
     TableSettings early(path(), fresh);
     fresh.skill = 1;
-    ASSERT_TRUE(early.save());
+    ASSERT_TRUE(early.save(SettingsOption::ComputerSkill));
     EXPECT_EQ(stored(), "[Chickenfoot]\nBotspeed=500\nComputerskill=1\n");
+    // Standard chosen before the load over a stored Strong: the player's choice stands.
+    fresh.skill = 0;
+    ASSERT_TRUE(early.save(SettingsOption::ComputerSkill));
+    EXPECT_EQ(stored(), "[Chickenfoot]\nBotspeed=500\nComputerskill=0\n");
 }

@@ -112,7 +112,7 @@ TEST_F(ShellTest, HostingOnATakenPortShowsTheErrorAndStartsNothing)
 TEST_F(TableTest, WindowKeepsItsMinimumAndClosingStoresBoundsThatFitTheDesktop)
 {
     int saved = 0;
-    table->onSaveSettings = [&] { ++saved; };
+    table->onSaveSettings = [&](SettingsOption) { ++saved; };
     table->resize(100, 100);
     EXPECT_GE(table->centralWidget()->width(), 784);
     EXPECT_GE(table->centralWidget()->height(), 535);

@@ -16,7 +16,7 @@ QAction* entry(Tchat& table, const char* name)
 TEST_F(TableTest, SoundOptionsSilenceGameSoundsButNotChatter)
 {
     int saved = 0;
-    table->onSaveSettings = [&] { ++saved; };
+    table->onSaveSettings = [&](SettingsOption) { ++saved; };
     login(3);
     find<QAction>(QStringLiteral("PlaySounds1"))->trigger();
     find<QAction>(QStringLiteral("PlayChatterSounds1"))->trigger();
