@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -45,6 +46,15 @@ public:
         }
     }
     std::size_t unsent(int n) override { return n >= 0 && n <= host::kRefused ? backlog[n] : 0; }
+    // A player coming back to their own seat: the connection goes on under its new number.
+    void renumber(int from, int to) override
+    {
+        if (from < 1 || from > host::kConnections || to < 1 || to > host::kConnections || gone[from])
+            std::abort();
+        gone[to] = false;
+        gone[from] = true;
+        backlog[to] = std::exchange(backlog[from], 0);
+    }
 };
 
 // No bone may be in two hands, or in a hand and on the board, at once.

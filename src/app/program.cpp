@@ -4,6 +4,9 @@
 #include "platform/messagebox.h"
 #include "table/artwork.h"
 #include "table/chatpanel.h"
+#include "table/wiretext.h"
+
+#include <chrono>
 
 #include <QDir>
 
@@ -28,6 +31,7 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
       gamestart(&chat, chat.artwork().tableBackground),
       help(&chat, chat.artwork().tableBackground),
       phrases(&chat, chat.artwork().tableBackground),
+      journal(QDir(folder).filePath(QString::fromLatin1(kJournalFileName)).toStdString()),
       spylist(chat.spectators(), chat.artwork().tableBackground, &chat),
       scoresheet(chat.scoreSheet(), boxes, chat.artwork().tableBackground,
                  [this](int bone) { return chat.artwork().lyingBone(bone, false).scaledToHeight(17, Qt::SmoothTransformation); },
@@ -37,6 +41,7 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
       opener_(opener ? *opener : desktopOpener())
 {
     chat.setServer(&server);
+    chat.onBeforeHosting = [this] { takeUpJournal(); };
     chat.onShowDownload = [this] { present(&download); };
     chat.onShowGameStart = [this] {
         gamestart.setPlayerName(chat.playerName());
@@ -86,6 +91,53 @@ void Program::wireTally()
     tallylist.readTallyFile(
         QDir(dataFolder).filePath(Ttallylist::fileNameFor(QString::fromLatin1(TableSettings::kSection))));
     tallylist.reportReadFailureWhenShown(&chat);
+}
+
+namespace {
+
+// "ANN, BOB and CY"
+QString listOfNames(const std::vector<std::string>& names)
+{
+    QString list;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        if (k > 0)
+            list += k + 1 == names.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
+        list += fromWire(names[k]);
+    }
+    return list;
+}
+
+} // namespace
+
+void Program::takeUpJournal()
+{
+    host::Engine& engine = server.engine();
+    engine.setJournal(&journal);
+    const auto text = journal.load();
+    if (!text)
+        return;
+    // A game left for a day is not coming back; it is kept, out of the way.
+    if (const auto age = journal.age(); age && *age > std::chrono::hours(24)) {
+        journal.setAside("expired");
+        return;
+    }
+    std::string why;
+    const auto game = host::readJournal(*text, &why);
+    if (!game) {
+        const auto aside = journal.setAside("damaged");
+        boxes_.inform(&chat, QStringLiteral("The unfinished game could not be read (%1); it was set aside as %2.")
+                                 .arg(QString::fromStdString(why), QString::fromStdString(aside.filename().string())));
+        return;
+    }
+    const QString question = QStringLiteral("Resume the unfinished game with %1 from round %2?")
+                                 .arg(listOfNames(host::journalPlayers(game->state)))
+                                 .arg(game->state.round);
+    // The real-program tests answer through the environment; nothing else sets it.
+    const QByteArray answer = qgetenv("TILVARO_TEST_RESUME");
+    const bool yes = answer.isEmpty() ? boxes_.confirm(&chat, question) : answer == "yes";
+    if (yes && engine.resume(*game))
+        return;
+    journal.setAside("declined");
 }
 
 void Program::saveSettings(SettingsOption option) { reportSaveFailure(settings.save(option)); }

@@ -14,6 +14,7 @@
 #include "dialogs/scoresheetform.h"
 #include "dialogs/spylistform.h"
 #include "dialogs/tallylistform.h"
+#include "host/journal.h"
 #include "host/serverform.h"
 #include "platform/datafolder.h"
 #include "platform/opener.h"
@@ -29,6 +30,8 @@ class SoundPlayer;
 
 class Program {
 public:
+    static constexpr const char* kJournalFileName = "Chickenfoot.journal";
+
     // The sound player and the message boxes must outlive the program's windows. The settings
     // and the tally live in `folder` (tests give a folder of their own). Links, the banner and the
     // downloaded lobby go to `opener` (not owned; the desktop's when null).
@@ -50,6 +53,8 @@ public:
     Thelp help;
     Tphrases phrases;
     TServer server;
+    // The running game's journal, beside the settings; an unfinished game is offered when hosting starts.
+    host::JournalFile journal;
     Tspylist spylist;
     Tscoresheet scoresheet;
 
@@ -67,6 +72,7 @@ private:
     // file that cannot be read is reported once the table is on screen.
     void wireTally();
     void saveSettings(SettingsOption option);
+    void takeUpJournal();
     // An error box the first time a save fails in a run, a line on stderr after that.
     void reportSaveFailure(bool saved);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 namespace host {
 namespace {
@@ -215,6 +216,8 @@ void Engine::finishLoss(int n)
     record.watching = false;
 
     sendAll(Message("CMD_playerdisconnected").field(n).field(name));
+    if (state_.gameRunning)
+        noteChange();
 
     // The hand, scores and in-game flag stay: the computer plays the seat from its next turn.
     // During a pause nobody holds the turn; the pending restart hands it on.
@@ -339,9 +342,18 @@ void Engine::receivedlogininfo(int n, std::string_view payload)
     if (!fromSender(fields, n))
         return;
     const std::string version(fields.next());
+    std::string name = cleanPlayerName(fields.rest());
+    if (const int own = seatKeptFor(n, name)) {
+        // Numbers are handed out before names are known: a player coming back is moved to their
+        // own seat, hand and total, and logs in again under that number.
+        moveConnection(n, own);
+        return;
+    }
     auto& record = state_.records[n];
-    record.name = cleanPlayerName(fields.rest());
+    record.name = std::move(name);
     record.open = true;
+    if (state_.gameRunning && isSeat(n))
+        record.holder = record.name;
 
     sendAll(Message("CMD_newplayerinfo").field(n).field(record.name).field(0));
 
@@ -361,6 +373,7 @@ void Engine::receivedlogininfo(int n, std::string_view payload)
 
     if (!state_.gameRunning)
         return;
+    noteChange();
     record.waitingNewcomer = false;
     if (isSeat(n) && !record.inGame && (state_.gameOption == 2 || state_.gameOption == 3)) {
         record.waitingNewcomer = true;
@@ -369,6 +382,52 @@ void Engine::receivedlogininfo(int n, std::string_view payload)
     sendGamestats(n);
     if (isSeat(n) && record.inGame && record.bonesLeft() > 0)
         sendHand(n);
+    // A computer move may be pending for this seat: it finds the player back and leaves the turn
+    // to them, so they must hear that it is theirs.
+    if (isSeat(n) && record.inGame && state_.turnOpen && state_.turnSeat == n)
+        sendTo(n, turnOffer());
+}
+
+// The seat of the running game that is kept for this player and free, when it is not n itself.
+int Engine::seatKeptFor(int n, const std::string& name) const
+{
+    if (!state_.gameRunning || name.empty() || closing_[n] || (isSeat(n) && state_.records[n].holder == name))
+        return 0;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const auto& record = state_.seat(seat);
+        if (seat != n && !record.open && !closing_[seat] && record.holder == name &&
+            (record.inGame || record.waitingNewcomer))
+            return seat;
+    }
+    return 0;
+}
+
+void Engine::moveConnection(int from, int to)
+{
+    auto& was = state_.records[from];
+    auto& now = state_.records[to];
+    was.open = false;
+    was.name.clear();
+    now.open = true;
+    now.name.clear();
+    state_.highestNumber = std::max(state_.highestNumber, to);
+    framers_[to] = std::move(framers_[from]);
+    framers_[from].clear();
+    for (auto& queued : queue_)
+        if (queued.n == from)
+            queued.n = to;
+    queuedPerConnection_[to] = std::exchange(queuedPerConnection_[from], 0);
+    overfull_[to] = std::exchange(overfull_[from], false);
+    closing_[to] = std::exchange(closing_[from], false);
+    loginSent_[from] = loginSent_[to] = false;
+    if (loginTimerRunning_[from]) {
+        loginTimerRunning_[from] = false;
+        io_.stopLoginTimer(from);
+    }
+    io_.renumber(from, to);
+    sendTo(to, Message("CMD_sendlogininfo").field(to));
+    loginTimerRunning_[to] = true;
+    io_.startLoginTimer(to, kLoginDeadline);
 }
 
 void Engine::sendGamestats(int n)

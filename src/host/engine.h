@@ -33,6 +33,8 @@ constexpr std::size_t kMaxNameLength = 32;
 
 struct ConnectionRecord {
     std::string name;  // from the login; empty while free or not yet logged in
+    // Whose seat this is in the running game; kept when they leave, so they can have it back.
+    std::string holder;
     bool open = false;
     int total = 0;
     int roundScore = 0;
@@ -80,6 +82,17 @@ struct HostState {
     const ConnectionRecord& seat(int n) const { return records[n]; }
 };
 
+struct JournalState;
+
+// Where the engine writes its journal: the whole state after each change it announces, and word
+// when the game is over.
+class JournalSink {
+public:
+    virtual ~JournalSink() = default;
+    virtual void save(const std::string& text) = 0;
+    virtual void finished() = 0;
+};
+
 class Engine {
 public:
     static constexpr int kDispatchInterval = 10;
@@ -89,6 +102,8 @@ public:
     static constexpr int kLoginDeadline = 15000;
     // A connection with more than this waiting to be sent is not reading: it is closed.
     static constexpr std::size_t kMaxUnsentBytes = std::size_t{1} << 20;
+    // How long a game taken up from its journal waits for the player to move before the computer does.
+    static constexpr int kResumeGrace = 15000;
 
     explicit Engine(HostIo& io, std::uint32_t seed = 0);
     Engine(const Engine&) = delete;
@@ -136,6 +151,15 @@ public:
     SeatView seatView(int seat) const;
     const StrongPlayer& strongPlayer() const { return strong_; }
 
+    // --- Journal ---
+    // From now on the state goes to `sink` after every announced change (nullptr: nowhere).
+    void setJournal(JournalSink* sink) { journal_ = sink; }
+    JournalState journalState() const;
+    // Takes up a journaled game before anyone has connected: the seats wait for their players and
+    // the computer moves for those who are not back when their turn comes. False, changing
+    // nothing, when a connection is already open or no game is in the journal.
+    bool resume(const JournalState& journal);
+
 private:
     struct QueuedLine {
         int n;
@@ -155,6 +179,8 @@ private:
     void lose(int n);
     void finishLoss(int n);
     void closeOverfull();
+    void noteChange() { journalDue_ = true; }
+    void flushJournal();
     void wakeDispatcher();
     void dispatch(int n, std::string_view line);
 
@@ -167,6 +193,8 @@ private:
     void justwatch(int n, std::string_view payload);
     void sendGamestats(int n);
     void sendHand(int seat);
+    int seatKeptFor(int n, const std::string& name) const;
+    void moveConnection(int from, int to);
 
     // Game and round setup (setup.cpp)
     void startgame(int n, std::string_view payload);
@@ -178,6 +206,7 @@ private:
 
     // Play rules (play.cpp)
     void findplayer();
+    game::Message turnOffer() const;
     std::optional<int> takeTurnSeat(game::FieldReader& fields) const;
     void playbone(std::string_view payload);
     bool playingfoots(int seat, int slot, int toe);
@@ -219,6 +248,8 @@ private:
     bool socktimerFirstTick_ = false;
     bool timer1Running_ = false;
     bool computertimerRunning_ = false;
+    JournalSink* journal_ = nullptr;
+    bool journalDue_ = false;
 };
 
 class Engine::Entry {
@@ -226,8 +257,10 @@ public:
     explicit Entry(Engine& engine) : engine_(engine) { ++engine_.depth_; }
     ~Entry()
     {
-        if (--engine_.depth_ == 0)
+        if (--engine_.depth_ == 0) {
             engine_.closeOverfull();
+            engine_.flushJournal();
+        }
     }
     Entry(const Entry&) = delete;
     Entry& operator=(const Entry&) = delete;

@@ -19,6 +19,9 @@ public:
     // Closes connection n. The socket may report the loss back (Engine::connectionLost) before this
     // returns; the engine copes with either order.
     virtual void close(int n) = 0;
+    // The connection under number `from` is known as `to` from now on (`to` is free). A player who
+    // comes back is moved to their own seat this way; an IO with real sockets must move its socket.
+    virtual void renumber(int /*from*/, int /*to*/) {}
 
     // Each timer keeps ticking at its interval until stopped; starting a running timer restarts it.
     virtual void startSocktimer(int milliseconds) = 0;

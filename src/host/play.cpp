@@ -22,7 +22,19 @@ void Engine::findplayer()
     state_.turnSeat = seat;
     state_.seat(seat).passed = false;
     state_.turnOpen = true;
+    noteChange();
 
+    sendAll(turnOffer());
+
+    const auto& record = state_.seat(seat);
+    if (!record.open || record.watching)
+        armComputer();
+}
+
+// "CMD_nextplayer" for the turn seat: the toes it may play on and where.
+game::Message Engine::turnOffer() const
+{
+    const int seat = state_.turnSeat;
     std::array<bool, game::kToes + 1> offered{};
     std::array<int, game::kToes + 1> position{0, 1, 1, 1};
     const auto& board = state_.board;
@@ -43,11 +55,7 @@ void Engine::findplayer()
         next.flag(offered[toe]);
     for (int toe = 1; toe <= game::kToes; ++toe)
         next.field(position[toe]);
-    sendAll(next.field(""));
-
-    const auto& record = state_.seat(seat);
-    if (!record.open || record.watching)
-        armComputer();
+    return next.field("");
 }
 
 // The seat field of a play or pass, when that seat may move now; nothing otherwise (no game, a
@@ -124,6 +132,7 @@ bool Engine::playingtoes(int seat, int slot, int toe, int position)
         sendAll(Message("CMD_double").field(seat).field(slot).field(bone).field(toe).field(position).flag(false)
                     .field(left).field(""));
         state_.turnOpen = false;
+        noteChange();
         if (left > 0)
             startTimer1(Timer1Action::BeginAgain, 3);
         else
@@ -140,6 +149,7 @@ bool Engine::playingtoes(int seat, int slot, int toe, int position)
 
 void Engine::afterPlay(int seat, int slot, int toe, int position)
 {
+    noteChange();
     for (int s = 1; s <= kSeats; ++s)
         state_.seat(s).passed = false;
     const auto& cell = state_.board.cell(toe, position);
@@ -160,6 +170,7 @@ void Engine::hepasses(std::string_view payload)
         return;
     auto& record = state_.seat(*seat);
     record.passed = true;
+    noteChange();
     // Every table sees which ends were open: the seat holds no bone for any of them.
     if (state_.phase == 1 && state_.spinner >= 0 && state_.spinner <= game::kHighestPip) {
         record.passedOn |= static_cast<std::uint16_t>(1u << state_.spinner);

@@ -11,6 +11,7 @@ using game::Message;
 
 void Engine::endround(int out)
 {
+    noteChange();
     state_.turnOpen = false;
     std::string entries;
     const auto entry = [&entries](int seat, int score, int total) {
@@ -102,6 +103,7 @@ void Engine::checkforwin()
     sendAll(Message("CMD_winner").field(winner.name.empty() ? winner.computerName : winner.name).field(""));
     state_.gameRunning = false;
     state_.turnOpen = false;
+    noteChange();
 }
 
 } // namespace host

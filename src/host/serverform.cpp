@@ -3,6 +3,7 @@
 #include "game/version.h"
 
 #include <cstdio>
+#include <utility>
 
 TServer::TServer(QObject* parent) : QObject(parent), engine_(*this, game::Random::timeOfDaySeed())
 {
@@ -135,6 +136,16 @@ void TServer::close(int n)
     TSock* sock = sockets_[n];
     release(n);
     sock->Close();
+}
+
+void TServer::renumber(int from, int to)
+{
+    if (from < 1 || from > host::kConnections || to < 1 || to > host::kConnections || !sockets_[from])
+        return;
+    if (sockets_[to])
+        release(to);  // a socket the engine already gave up on
+    sockets_[to] = std::exchange(sockets_[from], nullptr);
+    sockets_[to]->Tag = to;
 }
 
 void TServer::release(int n)

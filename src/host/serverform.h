@@ -49,6 +49,7 @@ public:
 private:
     void send(int n, const std::string& wire) override;
     void close(int n) override;
+    void renumber(int from, int to) override;
     void startSocktimer(int milliseconds) override { socktimer.start(milliseconds); }
     void stopSocktimer() override { socktimer.stop(); }
     void startTimer1(int milliseconds) override { timer1.start(milliseconds); }

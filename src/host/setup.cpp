@@ -32,6 +32,7 @@ void Engine::startgame(int n, std::string_view payload)
         record.roundScore = 0;
         record.watching = false;
         record.inGame = record.open || seat == 2;
+        record.holder = record.open ? record.name : std::string();
     }
     state_.turnSeat = 0;
     state_.round = 0;
@@ -82,6 +83,7 @@ void Engine::startround()
             record.waitingNewcomer = false;
         }
     }
+    noteChange();
     if (state_.round == state_.roundsToPlay + 1) {
         checkforwin();
         return;
@@ -109,6 +111,7 @@ void Engine::startround()
     shufflebones();
     dealbones();
     findplayer();
+    noteChange();
 }
 
 void Engine::shufflebones()
@@ -149,6 +152,7 @@ void Engine::beginagain()
     sendAll(Message("CMD_beginagain").field(state_.spinner).field(""));
     state_.spinner = game::gettopnum(state_.spinner);
     findplayer();
+    noteChange();
 }
 
 } // namespace host

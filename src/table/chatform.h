@@ -112,6 +112,7 @@ public:
     std::function<void()> onShowScoreSheet;
     std::function<void()> onBannerClick;                // the banner at the lower left
     std::function<void()> onShowDownload;               // a solo start offers the lobby
+    std::function<void()> onBeforeHosting;              // hosting starts: before the host listens
     std::function<void()> onHosting;                    // this table started hosting
     std::function<void()> onClosed;                     // the window closed: the program ends
     std::function<void()> onMessageHandled;             // after each message from the host

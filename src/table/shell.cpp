@@ -88,6 +88,8 @@ void Tchat::hostpress()
 {
     if (!server_)
         throw std::logic_error("the table was given no host to start");
+    if (onBeforeHosting)
+        onBeforeHosting();
     server_->startListening();
     setHosting(true);
     // The host numbers its connections in arrival order, so this table, first, gets seat 1.

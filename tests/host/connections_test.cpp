@@ -3,6 +3,8 @@
 
 #include "host_fixture.h"
 
+#include <algorithm>
+
 using namespace hosttest;
 
 TEST_F(HostTest, LoginDuringAGameSendsTheGameAndOffersASeat)
@@ -233,4 +235,47 @@ TEST_F(HostTest, JustWatchHandsTheTurnToTheComputer)
     feed(1, "CMD_justwatch+1+2");
     engine.computertimerTimer();
     EXPECT_EQ(io.take(), (toAll("CMD_justwatching+1+2", 3) + Transcript{"computer stop"}));
+}
+
+TEST_F(HostTest, APlayerWhoComesBackGetsTheirOwnSeatWhateverTheNumbering)
+{
+    table(4);
+    start();
+    const auto hand2 = seat(2).hand;
+    const auto hand3 = seat(3).hand;
+    seat(3).total = 12;
+    engine.connectionLost(2);
+    engine.connectionLost(3);
+    io.take();
+
+    // P3 comes back first: the lowest free number is 2, but seat 3 is theirs.
+    EXPECT_EQ(connect(), 2);
+    feed(2, "CMD_logininfo+2+1.0.4+P3");
+    EXPECT_EQ(io.take(), (Transcript{"2 CMD_sendlogininfo+2", "renumber 2 3", "3 CMD_sendlogininfo+3"}));
+    EXPECT_TRUE(seat(3).open);
+    EXPECT_FALSE(seat(2).open);
+    // A line still signed with the old number is not theirs any more.
+    feed(3, "CMD_chat+2+old number");
+    EXPECT_EQ(io.take(), (Transcript{}));
+    feed(3, "CMD_logininfo+3+1.0.4+P3");
+    std::string hand = "3 CMD_dealmybones+3";
+    for (int slot = 1; slot <= 11; ++slot)
+        hand += "+" + std::to_string(slot) + "+" + std::to_string(hand3[slot - 1]);
+    const Transcript back{"3 CMD_existingplayers+1+P1+0+4+P4+0", "3 CMD_gamestats+1+1+3+9+t+0+0+12+0+0+0+*", hand};
+    EXPECT_EQ(io.take(), (Transcript{"1 CMD_newplayerinfo+3+P3+0", "3 CMD_newplayerinfo+3+P3+0",
+                                     "4 CMD_newplayerinfo+3+P3+0"} + back));
+    EXPECT_EQ(seat(3).name, "P3");
+
+    // A newcomer still gets the lowest free number, and with it seat 2's hand; P2, coming back
+    // later, finds no seat of theirs free and is numbered as anyone else.
+    EXPECT_EQ(connect(), 2);
+    feed(2, "CMD_logininfo+2+1.0.4+Newcomer");
+    EXPECT_EQ(seat(2).hand, hand2);
+    EXPECT_EQ(seat(2).holder, "Newcomer");
+    io.take();
+    EXPECT_EQ(connect(), 5);
+    feed(5, "CMD_logininfo+5+1.0.4+P2");
+    const auto log = io.take();
+    EXPECT_EQ(log.front(), "5 CMD_sendlogininfo+5");
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.rfind("renumber", 0) == 0; }), 0);
 }

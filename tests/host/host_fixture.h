@@ -36,6 +36,7 @@ public:
         log.push_back("close " + std::to_string(n));
         engine->connectionLost(n);  // like the socket, from inside close
     }
+    void renumber(int from, int to) override { log.push_back("renumber " + std::to_string(from) + " " + std::to_string(to)); }
     std::size_t unsent(int n) override { return n >= 0 && n <= 10 ? backlog[n] : 0; }
     void startLoginTimer(int n, int ms) override { login.at(n) = ms; }
     void stopLoginTimer(int n) override { login.at(n) = -1; }
