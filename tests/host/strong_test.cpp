@@ -434,6 +434,33 @@ TEST(StrongComputer, DecidesFromWhatItsTableWasToldAtEveryMove)
         }
 }
 
+// The game's seed replays it, strong moves included, though the host played games before it.
+TEST(StrongComputer, ASecondGameReplaysFromItsSeed)
+{
+    const auto playOut = [](Duel& duel) {
+        Transcript all;
+        for (int steps = 0; steps < 20000 && duel.engine.state().gameRunning; ++steps) {
+            duel.step();
+            const auto log = duel.io.take();
+            all.insert(all.end(), log.begin(), log.end());
+        }
+        return all;
+    };
+    Duel first(3, 21);
+    first.io.skill = 1;
+    ASSERT_TRUE(contains(playOut(first), "CMD_winner+"));
+    first.feed(1, "CMD_startgame+P1+3+1+");
+    for (int s = 3; s >= 1; --s)
+        first.feed(1, "CMD_justwatch+" + std::to_string(s) + "+1");
+    first.io.take();
+
+    Duel replay(3, first.engine.gameSeed());
+    replay.io.skill = 1;
+    const auto game = playOut(first);
+    EXPECT_TRUE(contains(game, "CMD_winner+"));
+    EXPECT_EQ(playOut(replay), game);
+}
+
 TEST(StrongComputer, PlaysWholeGamesByTheRulesAndNeverPassesWithAPlay)
 {
     for (int seats = 2; seats <= 4; ++seats)
