@@ -1,7 +1,8 @@
 // The strong computer against the standard one: whole games of 10 rounds with every seat played by
 // the computer, the strong player in one seat (seat g mod N + 1 in game g, so it leads as often as
 // the others) and the standard player in the rest, for 2, 3 and 4 seats. Every game is followed by
-// the simulator's independent checker, so a strong move that broke a rule fails the run.
+// the simulator's independent checker, so a strong move that broke a rule fails the run, and so
+// does a strong move made from anything but what the seat's table had been told.
 //
 //   nice -n 10 build/bench/host/bot_duel [games per seat count] [standard]     (default 2000)
 //
@@ -13,7 +14,8 @@
 // seats (lower is better). The 95 % interval is Wilson's. A decision is a strong move that had
 // more than one play to choose from (forced plays and passes take no time); its time is measured
 // around the host's whole computer move, while the two threads of the run share the machine.
-// Exits with 1 if the checker found anything wrong or a game did not end.
+// Exits with 1 if the checker found anything wrong, a strong move saw more than its table, or a
+// game did not end.
 
 #include "checker.h"
 #include "host/engine.h"
@@ -52,11 +54,17 @@ GameResult playGame(int seats, int measured, std::uint32_t seed, bool strong)
             const int seat = engine.state().turnSeat;
             io.skill = strong && seat == measured ? 1 : 0;
             const bool choice = seat == measured && host::legalPlays(engine.seatView(seat)).size() > 1;
+            const bool strongMove = io.skill == 1 && engine.state().turnOpen;
+            const host::SeatView told = strongMove ? io.checker.viewOf(seat) : host::SeatView{};
             const auto begin = std::chrono::steady_clock::now();
             engine.computertimerTimer();
             if (choice)
                 result.decisionMs.push_back(
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count());
+            if (strongMove && !benchcheck::sameView(engine.strongPlayer().lastView(), told)) {
+                ++result.errors;
+                std::fprintf(stderr, "bot_duel: seat %d decided from more than its table was told\n", seat);
+            }
         } else if (io.timer1) {
             engine.timer1Timer();
         } else {

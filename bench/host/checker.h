@@ -49,6 +49,30 @@ public:
 
     int total(int seat) const { return totals[seat]; }
 
+    // What the seat's own table has been told of the round: its hand and everything announced
+    // to all. The strong player in that seat must decide from exactly this.
+    host::SeatView viewOf(int seat) const
+    {
+        host::SeatView view;
+        view.seat = seat;
+        for (int slot = 1; slot <= 20; ++slot)
+            view.hand[slot - 1] = hands[seat][slot];
+        for (int s = 1; s <= 6; ++s) {
+            view.inGame[s] = inGame[s];
+            view.bonesLeft[s] = left(s);
+            view.passed[s] = passed[s];
+            view.lacks[s] = lacks[s];
+        }
+        for (int bone = 1; bone <= 55; ++bone)
+            view.gone[bone] = gone[bone];
+        view.phase = phase;
+        view.spinnerPip = spinnerPip;
+        for (int toe = 1; toe <= 3; ++toe)
+            for (int p = 1; p <= 40 && board[toe][p].bone != 0; ++p)
+                view.board.place(toe, p, board[toe][p].bone, board[toe][p].flip);
+        return view;
+    }
+
     void fail(const char* what, const std::string& line)
     {
         ++errors;
@@ -75,6 +99,9 @@ private:
     std::array<std::array<int, 21>, 7> hands{};
     std::array<std::array<Cell, 41>, 4> board{};
     std::array<bool, 56> dealt{};
+    std::array<bool, 56> gone{};  // played this round, and the round's double
+    std::array<std::uint16_t, 7> lacks{};  // pips each seat has passed on this round
+    int phase = 1;
 
     bool footPhase() const { return board[1][1].bone == 0 || board[2][1].bone == 0 || board[3][1].bone == 0; }
     int firstEmpty(int toe, int limit) const
@@ -182,6 +209,10 @@ private:
             passed = {};
             dealt = {};
             hands = {};
+            gone = {};
+            gone[spinner >= 1 && spinner <= 55 ? spinner : 0] = true;
+            lacks = {};
+            phase = 1;
         } else if (verb == "CMD_nextplayer") {
             const int seat = num(), phase = num();
             if (seat != nextSeat(lastTurn) || phase != (footPhase() ? 1 : 2))
@@ -202,6 +233,7 @@ private:
             turn = lastTurn = seat;
             passed[seat] = false;
             turnOpen = true;
+            this->phase = phase;
         } else if (verb == "CMD_heplayed" || verb == "CMD_double") {
             const int seat = num(), slot = num(), bone = num(), toe = num(), position = num();
             const bool flip = f.next() == "t";
@@ -217,6 +249,7 @@ private:
                 (verb == "CMD_double") != (!foot && isDouble) || flip != (kPips[bone].top != pip))
                 fail("illegal play", line);
             hands[seat][slot] = 0;
+            gone[bone] = true;
             if (remaining != left(seat))
                 fail("wrong bones left", line);
             if (verb == "CMD_double") {
@@ -239,6 +272,13 @@ private:
             if (!turnOpen || seat != turn || canPlay(seat))
                 fail("pass out of turn or with a bone that fits", line);
             passed[seat] = true;
+            if (footPhase()) {
+                lacks[seat] |= static_cast<std::uint16_t>(1u << spinnerPip);
+            } else {
+                for (int toe = 1; toe <= 3; ++toe)
+                    if (const int p = firstEmpty(toe, 40); p >= 2)
+                        lacks[seat] |= static_cast<std::uint16_t>(1u << openEnd(toe, p));
+            }
             turnOpen = false;
             ++passes;
             lastMover = seat;
@@ -285,6 +325,18 @@ private:
         }
     }
 };
+
+inline bool sameView(const host::SeatView& a, const host::SeatView& b)
+{
+    for (int toe = 1; toe <= 3; ++toe)
+        for (int p = 1; p <= 40; ++p)
+            if (a.board.cell(toe, p).bone != b.board.cell(toe, p).bone ||
+                a.board.cell(toe, p).flip != b.board.cell(toe, p).flip)
+                return false;
+    return a.seat == b.seat && a.hand == b.hand && a.inGame == b.inGame && a.bonesLeft == b.bonesLeft &&
+           a.passed == b.passed && a.lacks == b.lacks && a.gone == b.gone && a.phase == b.phase &&
+           a.spinnerPip == b.spinnerPip;
+}
 
 // The host's world in a simulation, every message going to the checker.
 class CheckingIo : public host::SimulatedIo {

@@ -113,10 +113,9 @@ SeatView Engine::seatView(int seat) const
 
 void Engine::strongplay(int seat)
 {
-    // Seeded from the shared generator without drawing from it: the same game state gives the
-    // same move, and the shuffles that follow are those a standard game would see.
-    const std::uint64_t seed = (std::uint64_t{random_->state()} << 8) ^ static_cast<std::uint64_t>(seat);
-    const ComputerMove move = strong_.choose(seatView(seat), seed);
+    // Counted per game, so a seeded game replays its strong moves as well; the shared generator,
+    // which dealt the hidden hands, stays out of the decision.
+    const ComputerMove move = strong_.choose(seatView(seat), strongDecisions_[seat]++);
     if (move.pass)
         hepasses(std::to_string(seat) + "+");
     else

@@ -235,6 +235,7 @@ private:
     std::uint32_t gameSeed_ = 0;
     int timer1Interval_ = kTimer1Interval;
     StrongPlayer strong_;
+    std::array<std::uint64_t, kSeats + 1> strongDecisions_{};  // the strong moves of each seat this game
 
     std::array<game::Framer, kConnections + 1> framers_;
     std::array<std::size_t, kConnections + 1> queuedPerConnection_{};

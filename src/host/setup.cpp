@@ -36,6 +36,7 @@ void Engine::startgame(int n, std::string_view payload)
     }
     state_.turnSeat = 0;
     state_.round = 0;
+    strongDecisions_.fill(0);
 
     // A game started over a running one must not inherit its pending pause or computer move.
     state_.pending = Timer1Action::None;

@@ -33,17 +33,21 @@ bool shows(int bone, int pip) { return (kBones[bone].mask >> pip) & 1u; }
 // The pip a bone laid against `pip` shows outward.
 int otherPip(int bone, int pip) { return kBones[bone].top == pip ? kBones[bone].bottom : kBones[bone].top; }
 
+constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ull;
+
+// splitmix64's finaliser: every input bit reaches every output bit.
+std::uint64_t scramble(std::uint64_t z)
+{
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 // splitmix64: small, fast, and its own, so the game's shared generator is never advanced here.
 class Rng {
 public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next()
-    {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
+    std::uint64_t next() { return scramble(state_ += kGolden); }
     // 0 .. n - 1
     unsigned below(unsigned n) { return static_cast<unsigned>(((next() >> 32) * n) >> 32); }
 
@@ -150,6 +154,34 @@ struct Round {
     }
 };
 
+// The play-outs' seed: everything the seat sees, and which of its decisions this is. Nothing
+// else may enter it, or a hidden hand could steer the deals through it.
+std::uint64_t playoutSeed(const SeatView& view, std::uint64_t decision)
+{
+    std::uint64_t h = 0x243F6A8885A308D3ull;
+    const auto add = [&h](std::uint64_t word) { h = scramble((h ^ word) + kGolden); };
+    add(static_cast<std::uint64_t>(view.seat));
+    for (int bone : view.hand)
+        add(static_cast<std::uint64_t>(bone));
+    for (int seat = 0; seat <= kSeats; ++seat) {
+        add(view.inGame[seat]);
+        add(static_cast<std::uint64_t>(view.bonesLeft[seat]));
+        add(view.passed[seat]);
+        add(view.lacks[seat]);
+    }
+    for (bool gone : view.gone)
+        add(gone);
+    add(static_cast<std::uint64_t>(view.phase));
+    add(static_cast<std::uint64_t>(view.spinnerPip));
+    for (int toe = 1; toe <= kToes; ++toe)
+        for (int position = 1; position <= kToeLength; ++position) {
+            const auto& cell = view.board.cell(toe, position);
+            add((static_cast<std::uint64_t>(cell.bone) << 1) | static_cast<std::uint64_t>(cell.flip));
+        }
+    add(decision);
+    return h;
+}
+
 } // namespace
 
 std::vector<ComputerMove> legalPlays(const SeatView& view)
@@ -184,8 +216,9 @@ std::vector<ComputerMove> legalPlays(const SeatView& view)
     return plays;
 }
 
-ComputerMove StrongPlayer::choose(const SeatView& view, std::uint64_t seed)
+ComputerMove StrongPlayer::choose(const SeatView& view, std::uint64_t decision)
 {
+    lastView_ = view;
     lastDeals_ = 0;
     scores_.clear();
     const auto plays = legalPlays(view);
@@ -256,7 +289,7 @@ ComputerMove StrongPlayer::choose(const SeatView& view, std::uint64_t seed)
     lastDeals_ = deals;
     auto& gain = scores_;
     gain.assign(plays.size(), 0);
-    Rng rng(seed);
+    Rng rng(playoutSeed(view, decision));
     std::vector<int> order = unseen;
     std::vector<bool> taken(order.size());
     for (int d = 0; d < deals; ++d) {

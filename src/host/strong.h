@@ -9,8 +9,10 @@
 // bone showing that pip), plays each deal out to the end of the round with the standard computer's
 // rules for the other seats, and keeps the play with the best average outcome: the others' mean
 // round score minus its own. Every play is tried on the same deals, so the comparison is not
-// drowned in the luck of the deal. The number of deals is fixed, so a decision depends only on the
-// view and the seed.
+// drowned in the luck of the deal. The deals are drawn from a generator seeded with a hash of the
+// view and the number of the decision, and their number is fixed, so a decision is a function of
+// those two alone: nothing the seat cannot see (the game's own generator, which dealt the hands,
+// included) can steer it, and each decision of a seat draws deals of its own.
 
 #include "game/board.h"
 #include "game/bones.h"
@@ -62,8 +64,10 @@ public:
     static constexpr int kPlayouts = 2000;
     static constexpr int kMinDeals = 100;
 
-    // The play (or pass) for the view's seat. The same view and seed give the same move.
-    ComputerMove choose(const SeatView& view, std::uint64_t seed);
+    // The play (or pass) for the view's seat. `decision` tells the seat's decisions apart (the
+    // host counts them per seat and game), so two decisions from one view still draw different
+    // deals. The same view and decision give the same move.
+    ComputerMove choose(const SeatView& view, std::uint64_t decision);
 
     // The number of deals the last choose() played each candidate out on; 0 when the move was
     // forced. For the benchmark's account of decisions.
@@ -71,10 +75,14 @@ public:
     // What each candidate of the last decision scored over all deals, in the order of
     // legalPlays(): the whole of what the choice was made from.
     const std::vector<long long>& lastScores() const { return scores_; }
+    // The view the last choose() was given, so a check can hold it against what the seat's
+    // table was told.
+    const SeatView& lastView() const { return lastView_; }
 
 private:
     int lastDeals_ = 0;
     std::vector<long long> scores_;
+    SeatView lastView_;
 };
 
 } // namespace host

@@ -23,6 +23,7 @@ constexpr int k0_1 = 2, k0_6 = 7, k0_9 = 10, k1_2 = 12, k1_6 = 16, k2_6 = 24, k3
 struct Duel {
     Recorder io;
     host::Engine engine;
+    Transcript opening;  // the logins, the game's start and the first deal
 
     Duel(int seats, std::uint32_t seed) : engine(io, seed)
     {
@@ -34,7 +35,7 @@ struct Duel {
         feed(1, "CMD_startgame+P1+3+1+");
         for (int s = seats; s >= 1; --s)
             feed(1, "CMD_justwatch+" + std::to_string(s) + "+1");
-        io.take();
+        opening = io.take();
     }
     void feed(int n, const std::string& line)
     {
@@ -54,6 +55,115 @@ struct Duel {
 bool contains(const Transcript& log, const std::string& part)
 {
     return std::any_of(log.begin(), log.end(), [&](const std::string& line) { return line.find(part) != std::string::npos; });
+}
+
+// What one seat's table has been told of the round, rebuilt from the messages sent to its
+// connection and nothing else: all a strong player in that seat may decide from.
+class TableView {
+public:
+    explicit TableView(int seat) { view_.seat = seat; }
+    const SeatView& view() const { return view_; }
+
+    void heard(const std::string& line)
+    {
+        const auto [verb, payload] = game::splitLine(line);
+        game::FieldReader f(payload);
+        const auto num = [&f] { return f.nextInt().value_or(-1); };
+        auto& v = view_;
+        if (verb == "CMD_startround") {
+            num();
+            const int spinner = num(), count = num();
+            const int me = seat();
+            v = SeatView{};
+            v.seat = me;
+            v.spinnerPip = game::gettopnum(spinner);
+            v.gone.at(spinner) = true;
+            for (int s = 1; s <= host::kSeats; ++s) {
+                EXPECT_EQ(num(), s) << line;
+                v.inGame[s] = f.next() == "t";
+                v.bonesLeft[s] = v.inGame[s] ? count : 0;
+            }
+        } else if (verb == "CMD_dealmybones") {
+            if (num() != seat())
+                return;
+            v.hand = {};
+            while (!f.empty()) {
+                const int slot = num();
+                v.hand.at(slot - 1) = num();
+            }
+        } else if (verb == "CMD_nextplayer") {
+            const int s = num();
+            v.passed.at(s) = false;
+            v.phase = num();
+        } else if (verb == "CMD_heplayed" || verb == "CMD_double") {
+            const int s = num(), slot = num(), bone = num(), toe = num(), position = num();
+            const bool flip = f.next() == "t";
+            v.bonesLeft.at(s) = num();
+            v.gone.at(bone) = true;
+            if (s == seat())
+                v.hand.at(slot - 1) = 0;
+            if (verb == "CMD_heplayed") {
+                v.board.place(toe, position, bone, flip);
+                v.passed.fill(false);
+            }
+        } else if (verb == "CMD_beginagain") {
+            v.board.clear();
+            v.spinnerPip = game::gettopnum(num());
+        } else if (verb == "CMD_hepassed") {
+            const int s = num();
+            v.passed.at(s) = true;
+            // A pass shows the seat holds nothing for any end that was open.
+            if (v.phase == 1)
+                v.lacks.at(s) |= static_cast<std::uint16_t>(1u << v.spinnerPip);
+            else
+                for (int toe = 1; toe <= game::kToes; ++toe)
+                    if (const int free = v.board.firstEmpty(toe); free >= 2)
+                        v.lacks.at(s) |= static_cast<std::uint16_t>(1u << game::outwardPip(v.board.cell(toe, free - 1)));
+        }
+    }
+
+private:
+    int seat() const { return view_.seat; }
+    SeatView view_;
+};
+
+// The first field in which two views differ, or "" when they are alike.
+std::string difference(const SeatView& a, const SeatView& b)
+{
+    if (a.seat != b.seat)
+        return "seat";
+    if (a.hand != b.hand)
+        return "hand";
+    if (a.inGame != b.inGame)
+        return "seats in the game";
+    if (a.bonesLeft != b.bonesLeft)
+        return "bones left";
+    if (a.passed != b.passed)
+        return "pass marks";
+    if (a.lacks != b.lacks)
+        return "pips passed on";
+    if (a.gone != b.gone)
+        return "bones gone";
+    if (a.phase != b.phase || a.spinnerPip != b.spinnerPip)
+        return "phase or spinner";
+    for (int toe = 1; toe <= game::kToes; ++toe)
+        for (int position = 1; position <= game::kToePositions; ++position) {
+            const auto &x = a.board.cell(toe, position), &y = b.board.cell(toe, position);
+            if (x.bone != y.bone || x.flip != y.flip)
+                return "board at toe " + std::to_string(toe) + ", position " + std::to_string(position);
+        }
+    return "";
+}
+
+// Lines of a recorder's log as "<connection> <message>"; the timer notes have no number.
+void tell(std::array<std::unique_ptr<TableView>, host::kSeats + 1>& tables, const Transcript& log)
+{
+    for (const auto& entry : log) {
+        const auto space = entry.find(' ');
+        const auto n = game::parseInt(std::string_view(entry).substr(0, space));
+        if (n && *n >= 1 && *n <= host::kSeats && tables[*n])
+            tables[*n]->heard(entry.substr(space + 1));
+    }
 }
 
 } // namespace
@@ -156,16 +266,51 @@ TEST_F(HostTest, ASeatsViewHoldsItsOwnHandAndWhatPlaysAndPassesShowed)
     EXPECT_EQ(std::count(view.gone.begin(), view.gone.end(), true), 1);
 }
 
-// Two tables dealt alike reach the same position; then the bones the strong seat cannot see (the
-// other hands and the undealt rest) are shuffled among themselves in the second, keeping every
-// count and every pass record. Its move must come out the same.
-TEST(StrongComputer, ChoosesTheSameWhateverTheHiddenBonesAre)
+TEST(StrongPlays, EachDecisionOfAViewDrawsDealsOfItsOwn)
+{
+    // Toe phase of a three-seat round, ends 0, 5 and 8: six plays to choose from, each weighed
+    // over deals of the 45 bones the seat cannot see.
+    SeatView view;
+    view.seat = 2;
+    view.spinnerPip = 9;
+    view.phase = 2;
+    view.inGame[1] = view.inGame[2] = view.inGame[3] = true;
+    view.bonesLeft = {0, 13, 5, 13};
+    view.board.place(1, 1, k0_9, true);
+    view.board.place(2, 1, k4_9, true);
+    view.board.place(2, 2, k4_5, false);
+    view.board.place(3, 1, k8_9, true);
+    for (int bone : {k9_9, k0_9, k4_9, k4_5, k8_9})
+        view.gone[bone] = true;
+    view.hand = {k0_1, k0_6, game::boneNumber(5, 5), game::boneNumber(0, 7), game::boneNumber(5, 8)};
+    ASSERT_EQ(host::legalPlays(view).size(), 6u);
+
+    host::StrongPlayer first, again;
+    const auto move = first.choose(view, 0);
+    const auto scores = first.lastScores();
+    EXPECT_EQ(again.choose(view, 0), move);
+    EXPECT_EQ(again.lastScores(), scores);
+    // The seat's later decisions from the same view must not replay the same deals.
+    std::vector<std::vector<long long>> seen{scores};
+    for (std::uint64_t decision = 1; decision <= 4; ++decision) {
+        again.choose(view, decision);
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), again.lastScores()), 0) << decision;
+        seen.push_back(again.lastScores());
+    }
+}
+
+// Three tables dealt alike reach the same position. Then, in the second, the bones the strong
+// seat cannot see (the other hands and the undealt rest) are shuffled among themselves, keeping
+// every count and every pass record; in the third, the game's generator, which dealt them, is
+// set somewhere else. Its move must come out the same in all three.
+TEST(StrongComputer, ChoosesTheSameWhateverTheHiddenBonesAndTheDealersGeneratorAre)
 {
     int positions = 0;
     std::mt19937 shuffler(5);
     for (int seats = 2; seats <= 4; ++seats)
         for (std::uint32_t seed = 1; seed <= 30; ++seed) {
-            auto a = std::make_unique<Duel>(seats, seed), b = std::make_unique<Duel>(seats, seed);
+            auto a = std::make_unique<Duel>(seats, seed), b = std::make_unique<Duel>(seats, seed),
+                 c = std::make_unique<Duel>(seats, seed);
             // Standard moves up to a point that differs from game to game, then a real choice.
             int moves = static_cast<int>(seed * 7 % 40);
             bool found = false;
@@ -177,6 +322,7 @@ TEST(StrongComputer, ChoosesTheSameWhateverTheHiddenBonesAre)
                 }
                 a->step();
                 b->step();
+                c->step();
             }
             if (!found)
                 continue;
@@ -200,20 +346,119 @@ TEST(StrongComputer, ChoosesTheSameWhateverTheHiddenBonesAre)
             ASSERT_NE(bones, before);
             for (std::size_t k = 0; k < places.size(); ++k)
                 *places[k] = bones[k];
+            c->engine.random().seed(a->engine.random().state() ^ (0x9E3779B9u * seed));
 
-            a->io.skill = b->io.skill = 1;
+            a->io.skill = b->io.skill = c->io.skill = 1;
             a->engine.computertimerTimer();
             b->engine.computertimerTimer();
-            const auto moveA = a->io.take(), moveB = b->io.take();
+            c->engine.computertimerTimer();
+            const auto moveA = a->io.take(), moveB = b->io.take(), moveC = c->io.take();
             ASSERT_FALSE(moveA.empty());
             // The move itself, as every table hears it (what follows may differ with the hands).
             EXPECT_EQ(moveA[1], moveB[1]) << seats << " seats, seed " << seed;
+            // With the same hands nothing that follows may differ either.
+            EXPECT_EQ(moveA, moveC) << seats << " seats, seed " << seed;
             // Finer than the choice: every candidate's score over all deals, to the last point.
-            EXPECT_EQ(a->engine.strongPlayer().lastScores(), b->engine.strongPlayer().lastScores());
-            EXPECT_GT(a->engine.strongPlayer().lastScores().size(), 1u);
+            const auto& scores = a->engine.strongPlayer().lastScores();
+            EXPECT_EQ(b->engine.strongPlayer().lastScores(), scores);
+            EXPECT_EQ(c->engine.strongPlayer().lastScores(), scores);
+            EXPECT_GT(scores.size(), 1u);
             ++positions;
         }
     EXPECT_GE(positions, 60);
+}
+
+// Whole games with the strong player in every seat. At each of its moves: the view it decided
+// from must be exactly what that seat's table was told; a fresh player given only that view and
+// the seat's count of moves this game must weigh every play the same; and a second host, whose
+// generator is moved elsewhere before each move (and put back after, so the games stay alike),
+// must decide alike, so the games end with the same scores.
+TEST(StrongComputer, DecidesFromWhatItsTableWasToldAtEveryMove)
+{
+    for (int seats = 2; seats <= 6; ++seats)
+        for (std::uint32_t seed = 11; seed <= (seats <= 4 ? 12u : 11u); ++seed) {
+            SCOPED_TRACE(std::to_string(seats) + " seats, seed " + std::to_string(seed));
+            auto a = std::make_unique<Duel>(seats, seed), b = std::make_unique<Duel>(seats, seed);
+            a->io.skill = b->io.skill = 1;
+            std::array<std::unique_ptr<TableView>, host::kSeats + 1> tables;
+            for (int s = 1; s <= seats; ++s)
+                tables[s] = std::make_unique<TableView>(s);
+            tell(tables, a->opening);
+            ASSERT_EQ(a->opening, b->opening);
+
+            std::array<std::uint64_t, host::kSeats + 1> moves{};
+            int choices = 0;
+            Transcript all;
+            for (int steps = 0; steps < 20000 && a->engine.state().gameRunning; ++steps) {
+                if (!a->moveDue()) {
+                    a->step();
+                    b->step();
+                } else {
+                    const int seat = a->engine.state().turnSeat;
+                    const SeatView told = tables.at(seat)->view();
+                    b->engine.random().seed(a->engine.random().state() ^ (0x85EBCA6Bu + static_cast<std::uint32_t>(steps)));
+                    a->engine.computertimerTimer();
+                    b->engine.computertimerTimer();
+                    b->engine.random().seed(a->engine.random().state());
+                    a->engine.timer1Timer();
+                    b->engine.timer1Timer();
+
+                    const auto& strong = a->engine.strongPlayer();
+                    ASSERT_EQ(difference(strong.lastView(), told), "") << "move " << moves[seat] << " of seat " << seat;
+                    host::StrongPlayer fresh;
+                    const ComputerMove move = fresh.choose(told, moves[seat]++);
+                    EXPECT_EQ(fresh.lastScores(), strong.lastScores());
+                    EXPECT_EQ(b->engine.strongPlayer().lastScores(), strong.lastScores());
+                    choices += strong.lastScores().size() > 1;
+
+                    const std::string who = std::to_string(seat) + " ";
+                    if (move.pass) {
+                        EXPECT_TRUE(contains(a->io.log, who + "CMD_hepassed+" + std::to_string(seat) + "+"));
+                    } else {
+                        const std::string fields = "+" + std::to_string(seat) + "+" + std::to_string(move.slot) + "+" +
+                                                   std::to_string(told.hand[move.slot - 1]) + "+" +
+                                                   std::to_string(move.toe) + "+" + std::to_string(move.position) + "+";
+                        EXPECT_TRUE(contains(a->io.log, who + "CMD_heplayed" + fields) ||
+                                    contains(a->io.log, who + "CMD_double" + fields))
+                            << fields;
+                    }
+                }
+                const auto log = a->io.take();
+                ASSERT_EQ(b->io.take(), log);
+                tell(tables, log);
+                all.insert(all.end(), log.begin(), log.end());
+            }
+            EXPECT_FALSE(a->engine.state().gameRunning);
+            EXPECT_TRUE(contains(all, "CMD_winner+"));
+            EXPECT_GE(choices, 10);
+        }
+}
+
+// The game's seed replays it, strong moves included, though the host played games before it.
+TEST(StrongComputer, ASecondGameReplaysFromItsSeed)
+{
+    const auto playOut = [](Duel& duel) {
+        Transcript all;
+        for (int steps = 0; steps < 20000 && duel.engine.state().gameRunning; ++steps) {
+            duel.step();
+            const auto log = duel.io.take();
+            all.insert(all.end(), log.begin(), log.end());
+        }
+        return all;
+    };
+    Duel first(3, 21);
+    first.io.skill = 1;
+    ASSERT_TRUE(contains(playOut(first), "CMD_winner+"));
+    first.feed(1, "CMD_startgame+P1+3+1+");
+    for (int s = 3; s >= 1; --s)
+        first.feed(1, "CMD_justwatch+" + std::to_string(s) + "+1");
+    first.io.take();
+
+    Duel replay(3, first.engine.gameSeed());
+    replay.io.skill = 1;
+    const auto game = playOut(first);
+    EXPECT_TRUE(contains(game, "CMD_winner+"));
+    EXPECT_EQ(playOut(replay), game);
 }
 
 TEST(StrongComputer, PlaysWholeGamesByTheRulesAndNeverPassesWithAPlay)
