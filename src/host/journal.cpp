@@ -22,6 +22,8 @@ namespace {
 constexpr std::string_view kHeader = "tilvaro-journal 1\n";
 // No game comes near it; it keeps sums of hostile totals far from overflow.
 constexpr int kMaxTotal = 1000000;
+// Far more moves than a seat makes in any game, tie replays included.
+constexpr int kMaxDecisions = 1000000000;
 
 std::uint64_t fnv1a(std::string_view text)
 {
@@ -267,6 +269,7 @@ std::string writeJournal(const JournalState& journal)
         number(record.passedOn);
         number(record.total);
         number(record.roundScore);
+        number(static_cast<long long>(journal.strongDecisions[seat]));
         for (const int bone : record.hand)
             number(bone);
         text += ' ';
@@ -346,10 +349,12 @@ std::optional<JournalState> readJournal(std::string_view text, std::string* why)
     for (int seat = 1; seat <= kSeats && ok; ++seat) {
         Fields f(lines[line++]);
         auto& record = s.seat(seat);
-        int number = 0, passedOn = 0;
+        int number = 0, passedOn = 0, decisions = 0;
         ok &= f.word() == "seat" && f.integer(number, seat, seat) && f.flag(record.inGame) &&
               f.flag(record.waitingNewcomer) && f.flag(record.passed) && f.integer(passedOn, 0, 0xFFFF) &&
-              f.integer(record.total, -kMaxTotal, kMaxTotal) && f.integer(record.roundScore, -kMaxTotal, kMaxTotal);
+              f.integer(record.total, -kMaxTotal, kMaxTotal) && f.integer(record.roundScore, -kMaxTotal, kMaxTotal) &&
+              f.integer(decisions, 0, kMaxDecisions);
+        journal.strongDecisions[seat] = static_cast<std::uint64_t>(decisions);
         for (int& bone : record.hand)
             ok = ok && f.integer(bone, 0, game::kBoneCount);
         record.passedOn = static_cast<std::uint16_t>(passedOn);
@@ -393,6 +398,7 @@ JournalState Engine::journalState() const
     journal.state = state_;
     journal.random = random_->state();
     journal.gameSeed = gameSeed_;
+    journal.strongDecisions = strongDecisions_;
     return journal;
 }
 
@@ -441,6 +447,7 @@ bool Engine::resume(const JournalState& journal)
                 state_.gone[bone] = false;
     random_->seed(journal.random);
     gameSeed_ = journal.gameSeed;
+    strongDecisions_ = journal.strongDecisions;
 
     // The clocks start again where the game stood: a pause runs its course, a computer moves.
     if (state_.pending != Timer1Action::None) {

@@ -9,6 +9,7 @@
 
 #include "host/engine.h"
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -24,6 +25,9 @@ struct JournalState {
     HostState state;  // seats 1..6 and the game; connections and names of the moment are not kept
     std::uint32_t random = 0;    // the generator's state
     std::uint32_t gameSeed = 0;  // the generator's state when the game started
+    // How many moves the strong computer has chosen for each seat this game: its play-outs are
+    // seeded with the count, so a resumed game decides as the uninterrupted one would.
+    std::array<std::uint64_t, kSeats + 1> strongDecisions{};
 };
 
 std::string writeJournal(const JournalState& journal);
