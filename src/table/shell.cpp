@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QScopeGuard>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -57,13 +58,17 @@ void Tchat::processparams(const QStringList& parameters)
     try {
         if (parameters.isEmpty()) {
             addNotice(QStringLiteral("Loading Solo Game..Please wait."));
-            // The offer comes over the table once the table is up, not before it.
-            QTimer::singleShot(0, this, [this] {
-                if (onShowDownload)
-                    onShowDownload();
-            });
             hostAddress_ = QStringLiteral("127.0.0.1");
             playerName_ = QStringLiteral("You");
+            // The offer comes over the table once the table is up, not before it, and only after
+            // the question of an unfinished game has been answered: it stays on top and would
+            // hide that question.
+            const auto offer = qScopeGuard([this] {
+                QTimer::singleShot(0, this, [this] {
+                    if (onShowDownload)
+                        onShowDownload();
+                });
+            });
             hostpress();
             return;
         }

@@ -6,11 +6,14 @@
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -106,4 +109,45 @@ TEST_F(ResumeTest, NoSetsTheJournalAsideAndADamagedOneIsSetAsideWithANotice)
     EXPECT_FALSE(program->server.engine().state().gameRunning);
     EXPECT_TRUE(QFile::exists(journalPath() + QStringLiteral(".damaged")));
     EXPECT_TRUE(QFile::exists(journalPath() + QStringLiteral(".declined")));
+}
+
+namespace {
+
+// The real question is a modal box: while it is open, the event loop runs on beneath it.
+class ModalMessageBoxes : public RecordingMessageBoxes {
+public:
+    std::function<void()> whileOpen;
+    bool confirm(QWidget* parent, const QString& text) override
+    {
+        QCoreApplication::processEvents();
+        if (whileOpen)
+            whileOpen();
+        return RecordingMessageBoxes::confirm(parent, text);
+    }
+};
+
+} // namespace
+
+TEST(ResumeSolo, TheLobbyOfferWaitsUntilTheQuestionIsAnswered)
+{
+    RecordingSoundPlayer sounds;
+    ModalMessageBoxes boxes;
+    QTemporaryDir folder;
+    {
+        QFile file(QDir(folder.path()).filePath(QString::fromLatin1(Program::kJournalFileName)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(host::writeJournal(gameInRound4())));
+    }
+    Program program(sounds, boxes, folder.path());
+    program.server.Sock1.setPortName("0");
+    // The offer stays on top: shown during the question, it would hide it.
+    bool offerShownDuringQuestion = true;
+    boxes.whileOpen = [&] { offerShownDuringQuestion = program.download.isVisible(); };
+    boxes.answer = false;
+    program.chat.setCommandLine({});
+    program.chat.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.download.isVisible(); }, 20000));
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(boxes.shown[0].startsWith(QStringLiteral("Resume the unfinished game"))) << boxes.shown[0].toStdString();
+    EXPECT_FALSE(offerShownDuringQuestion);
 }
