@@ -2,6 +2,8 @@
 // paragraphs.
 #include "tablefixture.h"
 
+#include "table/phrasebuttons.h"
+
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -85,7 +87,7 @@ TEST_F(TableTest, TheChatSendsThroughTheTablesConnectionAndItsOptionsSaveSetting
     table->applyPhrases(edited);
     EXPECT_EQ(table->chatPanel().phrases(), edited);
     EXPECT_EQ(phraseSaves, 1);
-    table->chatPanel().phrasePauseTimer();
+    table->chatPanel().phraseButtons().phrasePauseTimer();
     QTest::mouseClick(find(QStringLiteral("b_phrase9")), Qt::LeftButton);
     ASSERT_TRUE(host.waitForMessage("CMD_action+3+bows|clRed"));
 }
