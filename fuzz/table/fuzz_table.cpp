@@ -19,11 +19,15 @@
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "table/chatform.h"
+#include "table/link.h"
+#include "table/shell.h"
+#include "table/sounds.h"
 #include "table/chatpanel.h"
 #include "table/tablewidgets.h"
 #include "../readcuts.h"
 
 #include <QApplication>
+#include <QStringListModel>
 
 #include <cstddef>
 #include <cstdint>
