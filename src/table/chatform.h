@@ -55,7 +55,6 @@ public:
     TableSounds& sounds() { return *sounds_; }
     HandView& hand() { return *hand_; }
     ChatPanel& chatPanel() { return *chatPanel_; }
-    const ChatPanel& chatPanel() const { return *chatPanel_; }
     const Artwork& artwork() const { return *artwork_; }
     // Spectators as "<n>: <name>", for the spy list window.
     QStringListModel* spectators();

@@ -135,8 +135,10 @@ void HandView::sync()
     } else if (panel_bones->rangeWidth() != right) {
         panel_bones->setRangeWidth(right);
     }
-    label_notplaying->setText(state.waitingForRound ? QStringLiteral("Round already in progress..")
-                                                    : QStringLiteral("The game has already started."));
+    const QString notice = state.waitingForRound ? QStringLiteral("Round already in progress..")
+                                                 : QStringLiteral("The game has already started.");
+    if (label_notplaying->text() != notice)
+        label_notplaying->setText(notice);
     label_notplaying->setVisible(state.sittingOut);
 }
 
