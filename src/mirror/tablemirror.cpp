@@ -245,12 +245,12 @@ void TableMirror::advanceMarker(int toe, int position)
     state_.markers[toe].placedAt = position;
 }
 
+// The bones played before a new spinner stay out of every hand until the round ends.
 void TableMirror::newBoard(int spinner)
 {
     state_.spinnerBone = spinner;
     state_.board.clear();
     resetMarkers();
-    state_.gone.fill(false);
     if (game::isValidBone(spinner))
         state_.gone[spinner] = true;
 }
@@ -326,6 +326,7 @@ void TableMirror::startround(std::string_view payload)
             state.bonesLeft.reset();
     }
     hideMarkers();
+    state_.gone.fill(false);
     newBoard(*spinner);
     state_.hand.clear();
     state_.phase = 1;
@@ -442,8 +443,8 @@ void TableMirror::doubleplayed(std::string_view payload)
         return;
     hideMarkers();
     state_.seats[play->seat].bonesLeft = left;
-    for (SeatState& seat : state_.seats)
-        seat.passed = false;
+    // Unlike a bone laid on a toe, a double keeps the pass marks: the host clears each one only
+    // when that seat's turn comes round on the new board.
     if (play->position != 0)
         place(play->toe, play->position, play->bone, flip);
     else
