@@ -238,10 +238,11 @@ void TableMirror::resetMarkers()
     }
 }
 
-// A bone laid on a toe moves its marker on by one place, beside the bone.
+// A bone laid on a toe puts its marker on the place beside it. Counting on from where the marker
+// was instead would let a host that repeats a play push it any distance past the board.
 void TableMirror::advanceMarker(int toe, int position)
 {
-    state_.markers[toe].position += 1;
+    state_.markers[toe].position = position + 1;
     state_.markers[toe].placedAt = position;
 }
 
