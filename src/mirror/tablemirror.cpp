@@ -3,6 +3,7 @@
 #include "mirror/tablemirror.h"
 
 #include "game/bones.h"
+#include "game/text.h"
 
 namespace mirror {
 
@@ -123,7 +124,8 @@ game::SheetSeatNames TableMirror::sheetNames() const
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         const std::string& shown = state_.seats[seat].name;
         const bool nobody = shown == "<Waiting>" || shown == computerName(seat) || shown.empty();
-        names.shown[seat] = nobody ? computerName(seat) : shown;
+        // The sheet keeps UTF-8; names come over the wire in Latin-1.
+        names.shown[seat] = game::fromLatin1(nobody ? computerName(seat) : shown);
         names.player[seat] = !nobody;
     }
     return names;
