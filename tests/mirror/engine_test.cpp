@@ -125,6 +125,8 @@ private:
         const TableMirror& own = table(seat);
         EXPECT_TRUE(own.ownTurn()) << "seat " << seat;
         EXPECT_TRUE(own.seat(seat).turn);
+        for (int s = 1; s <= host::kSeats; ++s)
+            EXPECT_EQ(own.seat(s).watching, engine_.state().seat(s).watching) << "seat " << s << " on table " << seat;
         ASSERT_EQ(difference(own.seatView(), engine_.seatView(seat)), "") << "seat " << seat << " at turn " << compared_;
         ++compared_;
     }
@@ -247,4 +249,22 @@ TEST(MirrorAgainstHost, ALateArrivalSeesTheBoardAndFromItsFirstDealTheWholeView)
         EXPECT_FALSE(told.sittingOut);
         EXPECT_GE(evening.comparedTurns(), 10);
     }
+}
+
+TEST(MirrorAgainstHost, ASecondGameStartsWithEverySeatPlayingAgain)
+{
+    Evening evening(8);
+    for (int n = 1; n <= 3; ++n)
+        evening.join("P" + std::to_string(n));
+    evening.say(1, "CMD_startgame+P1+3+1+");
+    for (int n = 1; n <= 3; ++n)
+        evening.say(n, "CMD_justwatch+" + std::to_string(n) + "+1");
+    evening.playOut({});
+    ASSERT_FALSE(evening.engine().state().gameRunning);
+    // The host sets every seat playing for the new game without a word about Just Watch.
+    evening.say(1, "CMD_startgame+P1+3+1+");
+    const int before = evening.comparedTurns();
+    evening.playOut({1, 2, 3});
+    EXPECT_FALSE(evening.engine().state().gameRunning);
+    EXPECT_GE(evening.comparedTurns() - before, 30);
 }
