@@ -168,7 +168,7 @@ private:
                     triedRefusal_.insert(seat);
                     ASSERT_EQ(own.clickBone(slot), mirror::BoneClick::Raised);
                     propose(seat, own.playOn(offered.front().toe));
-                    EXPECT_EQ(count<mirror::Refused>(heard_[seat]), ++refusals_by_[seat]);
+                    EXPECT_EQ(count<mirror::Refused>(heard_[seat]), ++refusalsBy_[seat]);
                     EXPECT_TRUE(own.ownTurn());
                     EXPECT_TRUE(state.markers[offered.front().toe].shown);
                     EXPECT_EQ(state.hand.selectedSlot(), -1);
@@ -195,7 +195,7 @@ private:
     std::array<bool, host::kConnections + 1> dealtIn_{};
     std::array<std::optional<mirror::Played>, host::kConnections + 1> doubleShown_{};
     std::set<int> triedRefusal_;
-    std::array<int, host::kConnections + 1> refusals_by_{};
+    std::array<int, host::kConnections + 1> refusalsBy_{};
     int refusals_ = 0;
     int compared_ = 0;
 };
