@@ -32,13 +32,28 @@ class Evening {
 public:
     explicit Evening(std::uint32_t seed) : engine_(io_, seed) { io_.engine = &engine_; }
 
+    // A new table connects and logs in; a player coming back is moved to their seat and logs in
+    // again under its number. Returns the table's number.
     int join(const std::string& name)
     {
-        const int n = engine_.numberForNewConnection();
+        int n = engine_.numberForNewConnection();
         tables_[n] = std::make_unique<TableMirror>();
+        dealtIn_[n] = false;
+        doubleShown_[n].reset();
+        heard_[n].clear();
         engine_.connectionAccepted(n);
         say(n, "CMD_logininfo+" + std::to_string(n) + "+1.0.4+" + name);
+        if (!tables_[n]) {
+            n = movedTo_;
+            say(n, "CMD_logininfo+" + std::to_string(n) + "+1.0.4+" + name);
+        }
         return n;
+    }
+    void leave(int n)
+    {
+        engine_.connectionLost(n);
+        say(n, "");
+        tables_[n].reset();
     }
     void say(int n, const std::string& line)
     {
@@ -58,6 +73,7 @@ public:
     const host::Engine& engine() const { return engine_; }
     int refusals() const { return refusals_; }
     int comparedTurns() const { return compared_; }
+    int comparedTurnsOf(int seat) const { return comparedBy_.at(seat); }
     const mirror::Events& heard(int n) const { return heard_.at(n); }
 
     // Plays until the game ends; `players` move through their mirrors, the computer for the rest.
@@ -84,8 +100,15 @@ private:
         bool roundEnded = false;
         for (const std::string& entry : io_.take()) {
             const auto space = entry.find(' ');
+            if (entry.starts_with("renumber ")) {
+                const int from = std::stoi(entry.substr(space + 1)), to = std::stoi(entry.substr(entry.rfind(' ')));
+                tables_[to] = std::move(tables_[from]);
+                std::swap(dealtIn_[from], dealtIn_[to]);
+                movedTo_ = to;
+                continue;
+            }
             const auto n = game::parseInt(std::string_view(entry).substr(0, space));
-            if (!n || !tables_.at(*n))
+            if (!n || *n > host::kConnections || !tables_[*n])
                 continue; // the recorder's notes of timers and closes
             const auto events = tables_[*n]->handle(entry.substr(space + 1));
             roundEnded = roundEnded || count<mirror::RoundEnded>(events) > 0;
@@ -131,6 +154,7 @@ private:
             EXPECT_EQ(own.seat(s).watching, engine_.state().seat(s).watching) << "seat " << s << " on table " << seat;
         ASSERT_EQ(difference(own.seatView(), engine_.seatView(seat)), "") << "seat " << seat << " at turn " << compared_;
         ++compared_;
+        ++comparedBy_[seat];
     }
 
     void compareScores()
@@ -196,8 +220,10 @@ private:
     std::array<std::optional<mirror::Played>, host::kConnections + 1> doubleShown_{};
     std::set<int> triedRefusal_;
     std::array<int, host::kConnections + 1> refusalsBy_{};
+    int movedTo_ = 0;
     int refusals_ = 0;
     int compared_ = 0;
+    std::array<int, host::kSeats + 1> comparedBy_{};
 };
 
 } // namespace
@@ -269,4 +295,32 @@ TEST(MirrorAgainstHost, ASecondGameStartsWithEverySeatPlayingAgain)
     evening.playOut({1, 2, 3});
     EXPECT_FALSE(evening.engine().state().gameRunning);
     EXPECT_GE(evening.comparedTurns() - before, 30);
+}
+
+TEST(MirrorAgainstHost, APlayerWhoComesBackHasTheirHandAndBoardAndFromTheNextDealTheirView)
+{
+    Evening evening(9);
+    for (const char* name : {"Ann", "Bob", "Cy", "Dee"})
+        evening.join(name);
+    evening.say(1, "CMD_startgame+Ann+3+1+");
+    for (int n = 1; n <= 4; ++n)
+        evening.say(n, "CMD_justwatch+" + std::to_string(n) + "+1");
+    evening.playOut({}, 10);
+    evening.leave(2);
+    evening.leave(3);
+    // Cy gets number 2 and is moved to seat 3, which kept her hand.
+    ASSERT_EQ(evening.join("Cy"), 3);
+    const auto& told = evening.table(3).state();
+    const auto& host = evening.engine().state();
+    EXPECT_EQ(told.ownSeat, 3);
+    EXPECT_EQ(evening.table(3).seatView().hand, host.seat(3).hand);
+    for (int toe = 1; toe <= game::kToes; ++toe)
+        for (int position = 1; position <= game::kToePositions; ++position)
+            EXPECT_EQ(told.board.cell(toe, position).bone, host.board.cell(toe, position).bone);
+    for (int seat = 1; seat <= host::kSeats; ++seat)
+        EXPECT_EQ(evening.table(3).seat(seat).total, host.seat(seat).total);
+    const int before = evening.comparedTurnsOf(3);
+    evening.playOut({3});
+    EXPECT_FALSE(host.gameRunning);
+    EXPECT_GE(evening.comparedTurnsOf(3) - before, 8);
 }
