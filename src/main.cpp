@@ -8,6 +8,7 @@
 #include "platform/opener.h"
 #include "platform/singleinstance.h"
 #include "platform/sound.h"
+#include "table/shell.h"
 
 #include <QAction>
 #include <QIcon>
@@ -73,7 +74,7 @@ void followTestCommands(Program& program, QObject* owner)
         for (std::size_t end; (end = pending->find('\n')) != std::string::npos; pending->erase(0, end + 1)) {
             const QString line = QString::fromLocal8Bit(pending->substr(0, end)).trimmed();
             if (line.startsWith(QStringLiteral("start ")))
-                program.chat.startGame({program.chat.playerName(), line.mid(6), QStringLiteral("1"), QString()});
+                program.chat.shell().startGame({program.chat.shell().playerName(), line.mid(6), QStringLiteral("1"), QString()});
             else if (line == QStringLiteral("watch"))
                 program.chat.findChild<QAction*>(QStringLiteral("JustWatch1"))->trigger();
         }
@@ -144,22 +145,22 @@ int main(int argc, char** argv)
     Program program(*sounds, boxes, dataFolder(), &opener);
     // The table seeded the generator from the clock when it was made; nothing has drawn from it yet.
     if (seedSetting == SeedSetting::Valid)
-        program.chat.random().seed(seed);
+        program.chat.shell().random().seed(seed);
     instance.setBringForward([&program] { bringWindowForward(&program.chat); });
-    program.chat.onClosed = [] { QCoreApplication::quit(); };
+    program.chat.hooks.onClosed = [] { QCoreApplication::quit(); };
     // Test aids: the seat captions on stdout whenever they change, and ports of the test's choosing.
     if (qEnvironmentVariableIsSet("TILVARO_TEST_PRINT_SEATS"))
         program.reportSeatsTo(stdout);
     if (const auto port = testPort("TILVARO_TEST_GAME_PORT")) {
         program.server.Sock1.setPortName(std::to_string(*port));
-        program.chat.setGamePort(*port);
+        program.chat.shell().setGamePort(*port);
     }
     if (const auto port = testPort("TILVARO_TEST_LOBBY_PORT"))
-        program.chat.Sock11.setPortName(std::to_string(*port));
+        program.chat.shell().Sock11.setPortName(std::to_string(*port));
     if (qEnvironmentVariableIsSet("TILVARO_TEST_COMMANDS"))
         followTestCommands(program, &app);
 
-    program.chat.setCommandLine(parameters);
+    program.chat.shell().setCommandLine(parameters);
     program.chat.show();
     return app.exec();
 }

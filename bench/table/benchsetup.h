@@ -3,6 +3,9 @@
 // in to it, and waiting on the event loop without sleeping.
 #include "host/serverform.h"
 #include "table/chatform.h"
+#include "table/link.h"
+#include "table/menus.h"
+#include "table/shell.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -38,8 +41,8 @@ inline void require(bool ok, const char* what)
 // Connects a table to the host and waits until the host has confirmed it.
 inline void join(Tchat& table, TServer& server, const char* name)
 {
-    table.setPlayerName(QString::fromLatin1(name));
+    table.shell().setPlayerName(QString::fromLatin1(name));
     table.show();
-    table.connectToHost(QStringLiteral("127.0.0.1"), server.port());
-    require(runUntil([&] { return table.loggedIn(); }), "login");
+    table.link().connectToHost(QStringLiteral("127.0.0.1"), server.port());
+    require(runUntil([&] { return table.mirror().state().loggedIn; }), "login");
 }

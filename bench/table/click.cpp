@@ -39,7 +39,7 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && paintedAt < 0 && toe_ > 0 &&
-            table_.boardTable().cell(toe_, position_).bone == bone_)
+            table_.mirror().state().board.cell(toe_, position_).bone == bone_)
             paintedAt = clock_.nsecsElapsed();
         return false;
     }
@@ -52,7 +52,7 @@ private:
 
 bool canAct(Tchat& table)
 {
-    return table.turnSeat() == table.ownSeat() && table.queuedMessages() == 0 &&
+    return table.mirror().state().turnSeat == table.mirror().state().ownSeat && table.link().queuedMessages() == 0 &&
            table.findChild<QWidget*>(QStringLiteral("button_pass"))->isVisible();
 }
 
@@ -84,13 +84,13 @@ int main(int argc, char** argv)
     std::vector<double> times;
     double first = -1;
     int games = 0;
-    ann.sock.Send(std::string("CMD_startgame+Ann+10+1+") + '\xFF');
+    ann.link().sock.Send(std::string("CMD_startgame+Ann+10+1+") + '\xFF');
     while (static_cast<int>(times.size()) < wanted) {
         require(runUntil([&] { return annBanner->isVisible() || canAct(ann) || canAct(bob); }), "a move");
         if (annBanner->isVisible()) {
             ++games;
             annBanner->hide();
-            ann.sock.Send(std::string("CMD_startgame+Ann+10+1+") + '\xFF');
+            ann.link().sock.Send(std::string("CMD_startgame+Ann+10+1+") + '\xFF');
             continue;
         }
         Tchat& table = canAct(ann) ? ann : bob;
@@ -101,8 +101,8 @@ int main(int argc, char** argv)
             marker = table.findChild<ClickImage*>(QStringLiteral("image_toe%1").arg(toe));
             if (!marker->isVisible())
                 continue;
-            const int pip = marker->tag == 1 ? game::gettopnum(table.spinnerBone())
-                                             : game::outwardPip(table.boardTable().cell(toe, marker->tag - 1));
+            const int pip = marker->tag == 1 ? game::gettopnum(table.mirror().state().spinnerBone)
+                                             : game::outwardPip(table.mirror().state().board.cell(toe, marker->tag - 1));
             for (BoneImage* bone : table.findChildren<BoneImage*>())
                 if (!chosen && (game::gettopnum(bone->hint) == pip || game::getbotnum(bone->hint) == pip))
                     chosen = bone;

@@ -51,12 +51,12 @@ int main(int argc, char** argv)
     server.Sock1.setPortName("0");
     server.startListening();
     Tchat table(*sounds, boxes);
-    server.botSpeedProvider = [&] { return table.botSpeed(); };
+    server.botSpeedProvider = [&] { return table.menus().botSpeed(); };
     table.setHosting(true);
     join(table, server, "You");
-    table.sock.Send(std::string("CMD_startgame+You+10+1+") + '\xFF');
+    table.link().sock.Send(std::string("CMD_startgame+You+10+1+") + '\xFF');
     auto* pass = table.findChild<QWidget*>(QStringLiteral("button_pass"));
-    require(runUntil([&] { return table.turnSeat() == table.ownSeat() && pass->isVisible(); }), "the player's turn");
+    require(runUntil([&] { return table.mirror().state().turnSeat == table.mirror().state().ownSeat && pass->isVisible(); }), "the player's turn");
     // Let the last sounds and repaints settle; then only the event loop runs, with no timer of ours.
     QTimer::singleShot(500, &app, &QCoreApplication::quit);
     app.exec();
@@ -72,6 +72,6 @@ int main(int argc, char** argv)
     std::printf("idle_seconds %.1f\n", elapsed);
     std::printf("idle_cpu_percent %.3f\n", 100.0 * cpu / elapsed);
     std::printf("idle_wakeups_per_second %.1f\n", (wakeups() - wakesBefore) / elapsed);
-    require(table.turnSeat() == table.ownSeat(), "still the player's turn");
+    require(table.mirror().state().turnSeat == table.mirror().state().ownSeat, "still the player's turn");
     return 0;
 }

@@ -9,6 +9,7 @@
 // 2-5, 1 to 9, given by a login at the start); bits 6-7 say how often the player acts. The rest is
 // the stream (messages end with 0xFF). Each input gets a mirror of its own: making one is cheap.
 
+#include "game/bones.h"
 #include "game/message.h"
 #include "game/random.h"
 #include "host/strong.h"
@@ -80,6 +81,12 @@ void check(const TableMirror& table, std::bitset<mirror::kHandPlaces + 1>& everH
     require(inView <= state.hand.count());
     for (const host::ComputerMove& play : host::legalPlays(view))
         require(state.hand.placeOf(play.slot) != 0);
+    // A marker asks for a pip or for nothing known; the toe a raised bone would go to by itself
+    // shows its marker.
+    for (int toe = 0; toe <= mirror::kToes + 1; ++toe)
+        require(table.markerPip(toe) >= -1 && table.markerPip(toe) <= game::kHighestPip);
+    const int fit = table.onlyFit();
+    require(fit == 0 || (fit >= 1 && fit <= mirror::kToes && state.markers[fit].shown));
 }
 
 // A proposal is one message with its terminator at the end and nowhere else.
@@ -105,7 +112,10 @@ void act(TableMirror& table, game::Random& chance, int eagerness)
     case 3: table.sortHand(); break;
     case 4: checkProposal(table.playOn(number % 5)); break;
     case 5: checkProposal(table.pass()); break;
-    case 6: checkProposal(table.kick(number, chance.random(2) == 0)); break;
+    case 6:
+        table.setHosting(chance.random(2) == 0);
+        checkProposal(table.kick(number));
+        break;
     case 7: checkProposal(table.justWatch(number % 8, chance.random(2) == 0)); break;
     case 8: checkProposal(table.botSpeed(number * 100)); break;
     default: checkProposal(table.chatterSound(number)); break;

@@ -19,11 +19,15 @@
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "table/chatform.h"
+#include "table/link.h"
+#include "table/shell.h"
+#include "table/sounds.h"
 #include "table/chatpanel.h"
 #include "table/tablewidgets.h"
 #include "../readcuts.h"
 
 #include <QApplication>
+#include <QStringListModel>
 
 #include <cstddef>
 #include <cstdint>
@@ -52,7 +56,7 @@ Fixture* fixture = nullptr;
 void tick(Tchat& table)
 {
     try {
-        table.Timer1Timer();
+        table.link().Timer1Timer();
     } catch (const ESockException&) {
     }
 }
@@ -60,16 +64,16 @@ void tick(Tchat& table)
 void drain(Tchat& table)
 {
     // A handler never queues messages itself, so the queue only shrinks.
-    for (std::size_t left = table.queuedMessages(); left > 0; left = table.queuedMessages()) {
+    for (std::size_t left = table.link().queuedMessages(); left > 0; left = table.link().queuedMessages()) {
         tick(table);
-        if (table.queuedMessages() >= left)
+        if (table.link().queuedMessages() >= left)
             std::abort(); // a tick that handled nothing while messages wait
     }
 }
 
 void feed(Tchat& table, const std::string& message)
 {
-    table.queueReceived(message + '\xFF');
+    table.link().queueReceived(message + '\xFF');
     drain(table);
 }
 
@@ -78,19 +82,19 @@ void freshStart(Fixture& f, int ownSeat, bool chatterSounds, bool newTurnSound)
     if (!f.table || f.inputs % kInputsPerWindow == 0 || !f.table->isVisible()) {
         f.table.reset();
         f.table = std::make_unique<Tchat>(f.sounds, f.boxes);
-        f.table->setPlayerName(QStringLiteral("Ann"));
+        f.table->shell().setPlayerName(QStringLiteral("Ann"));
         f.table->show();
     }
     ++f.inputs;
     Tchat& table = *f.table;
-    table.setPlayChatterSounds(chatterSounds);
-    table.setTurnSound(newTurnSound ? 1 : 0);
+    table.sounds().setPlayChatterSounds(chatterSounds);
+    table.sounds().setTurnSound(newTurnSound ? 1 : 0);
 
     // Whatever the last input left half received is not part of this one.
-    table.queueReceived(std::string(1, '\xFF'));
+    table.link().queueReceived(std::string(1, '\xFF'));
     drain(table);
     feed(table, "CMD_sendlogininfo+" + std::to_string(ownSeat));
-    for (int seat = 1; seat <= Tchat::kSeatCount; ++seat)
+    for (int seat = 1; seat <= mirror::kSeatCount; ++seat)
         feed(table, "CMD_playerdisconnected+" + std::to_string(seat) + "+x");
     feed(table, "CMD_startgame+Ann+10+");
     table.spectators()->setStringList({});
@@ -104,12 +108,12 @@ void freshStart(Fixture& f, int ownSeat, bool chatterSounds, bool newTurnSound)
 void checkHand(Tchat& table)
 {
     int held = 0;
-    bool seen[Tchat::kHandPlaces + 1] = {};
-    for (int place = 1; place <= Tchat::kHandPlaces; ++place) {
-        const int slot = table.handSlotAt(place);
+    bool seen[mirror::kHandPlaces + 1] = {};
+    for (int place = 1; place <= mirror::kHandPlaces; ++place) {
+        const int slot = table.mirror().state().hand.place(place).slot;
         if (slot == -1)
             continue;
-        if (slot < 1 || slot > Tchat::kHandPlaces || seen[slot] || place != held + 1)
+        if (slot < 1 || slot > mirror::kHandPlaces || seen[slot] || place != held + 1)
             std::abort();
         seen[slot] = true;
         ++held;
@@ -151,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const int mode = data[0];
     const int cutting = mode & 3;
-    const int ownSeat = 1 + ((mode >> 2) & 15) % Tchat::kMaxConnection;
+    const int ownSeat = 1 + ((mode >> 2) & 15) % mirror::kMaxConnection;
     std::string_view stream(reinterpret_cast<const char*>(data + 1), size - 1);
 
     freshStart(*fixture, ownSeat, (mode & 64) != 0, (mode & 128) != 0);
@@ -160,10 +164,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     while (!stream.empty()) {
         const std::size_t length = nextReadLength(stream, cutting, chance);
-        table.queueReceived(stream.substr(0, length));
+        table.link().queueReceived(stream.substr(0, length));
         stream.remove_prefix(length);
         // Reads and ticks interleave as the event loop delivers them.
-        for (int ticks = static_cast<int>(chance.random(4)); ticks > 0 && table.queuedMessages() > 0; --ticks)
+        for (int ticks = static_cast<int>(chance.random(4)); ticks > 0 && table.link().queuedMessages() > 0; --ticks)
             tick(table);
     }
     drain(table);

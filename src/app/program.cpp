@@ -4,6 +4,9 @@
 #include "platform/messagebox.h"
 #include "table/artwork.h"
 #include "table/chatpanel.h"
+#include "table/menus.h"
+#include "table/shell.h"
+#include <QStringListModel>
 #include "table/wiretext.h"
 
 #include <chrono>
@@ -40,35 +43,35 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
       boxes_(boxes),
       opener_(opener ? *opener : desktopOpener())
 {
-    chat.setServer(&server);
-    chat.onBeforeHosting = [this] { takeUpJournal(); };
-    chat.onShowDownload = [this] { present(&download); };
-    chat.onShowGameStart = [this] {
-        gamestart.setPlayerName(chat.playerName());
+    chat.shell().setServer(&server);
+    chat.hooks.onBeforeHosting = [this] { takeUpJournal(); };
+    chat.hooks.onShowDownload = [this] { present(&download); };
+    chat.hooks.onShowGameStart = [this] {
+        gamestart.setPlayerName(chat.shell().playerName());
         present(&gamestart);
     };
-    gamestart.setStartGame([this](const QStringList& fields) { chat.startGame(fields); });
-    chat.onHosting = [this] { spylist.setHosting(true); };
-    spylist.setKicking([this](int seat) { chat.kicking(seat); });
+    gamestart.setStartGame([this](const QStringList& fields) { chat.shell().startGame(fields); });
+    chat.hooks.onHosting = [this] { spylist.setHosting(true); };
+    spylist.setKicking([this](int seat) { chat.menus().kicking(seat); });
     wireTally();
-    chat.onShowSpyList = [this] { present(&spylist); };
-    chat.onShowScoreSheet = [this] { present(&scoresheet); };
-    chat.onShowPhrases = [this] {
+    chat.hooks.onShowSpyList = [this] { present(&spylist); };
+    chat.hooks.onShowScoreSheet = [this] { present(&scoresheet); };
+    chat.hooks.onShowPhrases = [this] {
         phrases.setPhrases(chat.chatPanel().phrases());
         present(&phrases);
     };
     phrases.setDone([this](const QStringList& texts) { chat.applyPhrases(texts); });
-    chat.onSavePhrases = [this] { reportSaveFailure(settings.savePhrases()); };
-    chat.onShowHelp = [this] { present(&help); };
-    chat.onShowAbout = [this] { present(&about); };
-    chat.onLoadSettings = [this] { settings.load(); };
-    chat.onSaveSettings = [this](SettingsOption option) { saveSettings(option); };
+    chat.hooks.onSavePhrases = [this] { reportSaveFailure(settings.savePhrases()); };
+    chat.hooks.onShowHelp = [this] { present(&help); };
+    chat.hooks.onShowAbout = [this] { present(&about); };
+    chat.hooks.onLoadSettings = [this] { settings.load(); };
+    chat.hooks.onSaveSettings = [this](SettingsOption option) { saveSettings(option); };
     gamestart.setSettingsChanged([this] { saveSettings(SettingsOption::GameStart); });
 
     chat.chatPanel().setOpener(opener_);
     about.setOpener(opener_);
     download.setOpener(opener_);
-    chat.onBannerClick = [this] { about.URL1.open(); };
+    chat.hooks.onBannerClick = [this] { about.URL1.open(); };
     help.setShowAbout([this] { present(&about); });
     // The lobby's installer or the lobby itself takes over: the game closes as Exit closes it.
     download.setExitGame([this] { chat.close(); });
@@ -78,16 +81,16 @@ void Program::wireTally()
 {
     tallylist.setSeatNames([this] {
         QStringList names;
-        for (int seat = 1; seat <= Tchat::kSeatCount; ++seat)
-            if (seat != chat.ownSeat())
+        for (int seat = 1; seat <= mirror::kSeatCount; ++seat)
+            if (seat != chat.mirror().state().ownSeat)
                 names.append(chat.seatCaption(seat));
         return names;
     });
-    chat.onShowTally = [this] {
+    chat.hooks.onShowTally = [this] {
         tallylist.loadchecklist();
         present(&tallylist);
     };
-    chat.onAddGame = [this](const QString& winner, bool thisPlayerWon) { tallylist.addgame(winner, thisPlayerWon); };
+    chat.hooks.onAddGame = [this](const QString& winner, bool thisPlayerWon) { tallylist.addgame(winner, thisPlayerWon); };
     tallylist.readTallyFile(
         QDir(dataFolder).filePath(Ttallylist::fileNameFor(QString::fromLatin1(TableSettings::kSection))));
     tallylist.reportReadFailureWhenShown(&chat);
@@ -150,9 +153,9 @@ void Program::reportSaveFailure(bool saved)
 
 void Program::reportSeatsTo(std::FILE* out)
 {
-    chat.onMessageHandled = [this, out] {
+    chat.hooks.onMessageHandled = [this, out] {
         QString seats = QStringLiteral("seats");
-        for (int seat = 1; seat <= Tchat::kSeatCount; ++seat)
+        for (int seat = 1; seat <= mirror::kSeatCount; ++seat)
             seats += QLatin1Char('\t') + chat.seatCaption(seat);
         if (seats == lastSeats_)
             return;

@@ -31,9 +31,9 @@ std::optional<game::Message> TableMirror::pass()
     return game::Message("CMD_hepasses").field(state_.ownSeat).raw("+");
 }
 
-std::optional<game::Message> TableMirror::kick(int number, bool hosting) const
+std::optional<game::Message> TableMirror::kick(int number) const
 {
-    if (!hosting || !state_.loggedIn || number < 1 || number > kMaxConnection)
+    if (!state_.hosting || !state_.loggedIn || number < 1 || number > kMaxConnection)
         return std::nullopt;
     // The removed table hears no reason: it only loses its connection.
     return game::Message("CMD_kickhim").field(state_.ownSeat).field(number).raw("+");
@@ -60,6 +60,37 @@ std::optional<game::Message> TableMirror::chatterSound(int number) const
     if (number < 1 || number > 20 || !state_.loggedIn || !isSeat(state_.ownSeat))
         return std::nullopt;
     return game::Message("CMD_playasound").field(state_.ownSeat).field("wave" + std::to_string(number)).raw("+");
+}
+
+int TableMirror::markerPip(int toe) const
+{
+    if (!game::Board::isValidToe(toe))
+        return -1;
+    const int position = state_.markers[toe].position;
+    if (position == 1)
+        return game::isValidBone(state_.spinnerBone) ? game::gettopnum(state_.spinnerBone) : -1;
+    if (!game::Board::isValidPosition(position - 1) || state_.board.cell(toe, position - 1).bone == 0)
+        return -1;
+    return game::outwardPip(state_.board.cell(toe, position - 1));
+}
+
+int TableMirror::onlyFit() const
+{
+    const Hand& hand = state_.hand;
+    const int place = hand.selectedSlot() == -1 ? 0 : hand.placeOf(hand.selectedSlot());
+    if (place == 0 || !hand.place(place).raised)
+        return 0;
+    const int bone = hand.place(place).bone;
+    int fit = 0;
+    int fits = 0;
+    for (int toe = 1; toe <= kToes; ++toe) {
+        const int pip = markerPip(toe);
+        if (state_.markers[toe].shown && pip >= 0 && (game::gettopnum(bone) == pip || game::getbotnum(bone) == pip)) {
+            fit = toe;
+            ++fits;
+        }
+    }
+    return fits == 1 ? fit : 0;
 }
 
 BoneClick TableMirror::clickBone(int slot)

@@ -58,6 +58,7 @@ struct Marker {
 struct TableState {
     int ownSeat = 0;
     bool loggedIn = false;
+    bool hosting = false; // this table started the host
     int turnSeat = 0;
     std::array<SeatState, kSeatCount + 1> seats{};
     std::vector<Spectator> spectators;
@@ -94,6 +95,11 @@ public:
     // The seat names for the score sheet: the computer's name where no player sits.
     game::SheetSeatNames sheetNames() const;
     bool ownTurn() const { return state_.turnSeat == state_.ownSeat; }
+    // The pip a bone must show to go on the toe's marker; -1 when it cannot be told.
+    int markerPip(int toe) const;
+    // The one toe whose marker shows and fits the raised bone; 0 when none does, or several.
+    int onlyFit() const;
+    void setHosting(bool hosting) { state_.hosting = hosting; }
 
     // ---- The player's proposals: what to send to the host, if anything -----------------------
 
@@ -101,7 +107,7 @@ public:
     std::optional<game::Message> playOn(int toe);
     // Pass: the button and the markers go at once.
     std::optional<game::Message> pass();
-    std::optional<game::Message> kick(int number, bool hosting) const;
+    std::optional<game::Message> kick(int number) const;
     std::optional<game::Message> justWatch(int seat, bool watch) const;
     std::optional<game::Message> botSpeed(int milliseconds) const;
     std::optional<game::Message> chatterSound(int number) const;

@@ -1,412 +1,268 @@
-// The table window: creation, the connection to the host, the receive queue and its dispatcher,
-// the login and the seat list (who sits where, who watches, who left, the spectators).
 #include "table/chatform.h"
 
-#include "game/version.h"
 #include "platform/messagebox.h"
-#include "platform/sound.h"
 #include "table/artwork.h"
+#include "table/boardview.h"
 #include "table/chatpanel.h"
+#include "table/describe.h"
+#include "table/handview.h"
+#include "table/link.h"
+#include "table/menus.h"
+#include "table/notices.h"
+#include "table/seatrows.h"
+#include "table/shell.h"
+#include "table/sounds.h"
+#include "table/statusline.h"
 #include "table/tablewidgets.h"
-#include "table/wiretext.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QMenu>
-#include <QTimer>
-#include <QtGlobal>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QTextEdit>
+#include <QVBoxLayout>
 
-#include <cstdio>
-#include <cstring>
-#include <vector>
+#include <type_traits>
 
-const std::array<Tchat::Route, 24> Tchat::kRoutes{{
-    {"CMD_sendlogininfo", &Tchat::sendloginfo},
-    {"CMD_chat", &Tchat::chatrecieved},
-    {"CMD_action", &Tchat::chatrecieved},
-    {"CMD_newplayerinfo", &Tchat::newplayerinfo},
-    {"CMD_havewrongversion", &Tchat::havewrongversion},
-    {"CMD_wrongversion", &Tchat::wrongversion},
-    {"CMD_existingplayers", &Tchat::newplayerinfo},
-    {"CMD_playerdisconnected", &Tchat::playerdisconnected},
-    {"CMD_startgame", &Tchat::startthegame},
-    {"CMD_nextplayer", &Tchat::getnextplayer},
-    {"CMD_winner", &Tchat::winner},
-    {"CMD_full", &Tchat::gameisfull},
-    {"CMD_justwatching", &Tchat::justwatching},
-    {"CMD_startround", &Tchat::startround},
-    {"CMD_beginagain", &Tchat::beginagain},
-    {"CMD_dealmybones", &Tchat::dealmybones},
-    {"CMD_hepassed", &Tchat::hepassed},
-    {"CMD_heplayed", &Tchat::heplayed},
-    {"CMD_noplay", &Tchat::noplay},
-    {"CMD_endround", &Tchat::endround},
-    {"CMD_double", &Tchat::doubleplayed},
-    {"CMD_gamestats", &Tchat::gamestats},
-    {"CMD_youplay", &Tchat::youplay},
-    {"CMD_playasound", &Tchat::playasound},
-}};
+namespace {
+
+const QColor kSystemLineColour(0, 0, 255);
+
+} // namespace
 
 Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, QWidget* parent)
-    : QMainWindow(parent),
-      sounds_(sounds),
-      boxes_(boxes),
-      version_(std::move(version)),
-      artwork_(std::make_unique<Artwork>()),
-      random_(game::Random::timeOfDaySeed())
+    : QMainWindow(parent), boxes_(boxes), artwork_(std::make_unique<Artwork>())
 {
     setObjectName(QStringLiteral("chat"));
     setWindowTitle(QStringLiteral("Tilvaro"));
-    if (!version_)
-        version_ = [] { return QString::fromLatin1(game::version()); };
-
-    buildLayout();
-    buildMenus();
-    buildSeatPopup();
-    // Where the window opens until the settings say otherwise.
-    move(3, 3);
-
-    sock.setSocketType(stStream);
-    sock.setPortName("7772");
-    sock.setBlocking(false);
-    sock.OnRead = [this](TSock* sender, int count) { sockRead(sender, count); };
-    sock.OnInfo = [this](TSock* sender, TSocketInfo info, const std::string& message) {
-        sockInfo(sender, info, message);
-    };
-
-    Sock11.setSocketType(stStream);
-    Sock11.setHostName("127.0.0.1");
-    Sock11.setPortName("9001");
-    Sock11.setBlocking(false);
-
-    // The dispatcher ticks every millisecond, but only while messages wait: an idle table sleeps.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &Tchat::Timer1Timer);
-
-    connectTimer_ = new QTimer(this);
-    connectTimer_->setObjectName(QStringLiteral("connecttimer"));
-    connectTimer_->setSingleShot(true);
-    connectTimer_->setInterval(kConnectTimeoutMs);
-    connect(connectTimer_, &QTimer::timeout, this, &Tchat::connectTimerTimer);
-
-    clearall();
-    buildKeyboard();
-    buildAccessibility();
+    buildParts(sounds, std::move(version));
+    wireParts();
 }
 
 Tchat::~Tchat()
 {
-    // Closing the socket reports "Socket Closed"; the window must not hear it while it goes.
-    sock.OnInfo = nullptr;
-    sock.OnRead = nullptr;
+    // The views draw from the mirror, which goes before the window's children: they go first.
+    delete takeCentralWidget();
 }
 
-void Tchat::connectToHost(const QString& address, int port)
+// Where every part sits: all positions are pixels in the main panel (780 x 531). Parts are made in
+// the order they stack, the later over the earlier.
+void Tchat::buildParts(SoundPlayer& sounds, VersionProvider version)
 {
-    sock.setHostName(address.toStdString());
-    sock.setPortName(std::to_string(port));
-    connectingTo_ = address;
-    connectTimer_->start();
-    try {
-        sock.Open();
-    } catch (...) {
-        connectTimer_->stop();
-        connectingTo_.clear();
-        throw;
-    }
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralarea"));
+    // The main panel keeps its size and stays centred however large the window grows.
+    central->setMinimumSize(784, 535);
+    auto* centring = new QVBoxLayout(central);
+    centring->setContentsMargins(0, 0, 0, 0);
+    QPalette tiled = central->palette();
+    tiled.setBrush(QPalette::Window, QBrush(artwork_->tableBackground));
+    central->setPalette(tiled);
+    central->setAutoFillBackground(true);
+
+    auto* panel = new QWidget(central);
+    panel->setObjectName(QStringLiteral("panel_main"));
+    panel->setFixedSize(780, 531);
+    QFont tableFont = panel->font();
+    tableFont.setPointSize(8);
+    panel->setFont(tableFont);
+    centring->addWidget(panel, 0, Qt::AlignCenter);
+    setCentralWidget(central);
+
+    board_ = new BoardView(mirror_, *artwork_, panel);
+    status_ = new StatusLine(mirror_, *artwork_, board_->content());
+    board_->buildMarkers();
+    hand_ = new HandView(mirror_, *artwork_, panel);
+    seats_ = new SeatRows(mirror_, *artwork_, panel);
+    status_->buildStatus(panel);
+    chatPanel_ = new ChatPanel(boxes_, artwork_->phraseButton, panel);
+    sounds_ = new TableSounds(sounds, mirror_, *artwork_, panel);
+    auto* banner = new ClickImage(panel);
+    banner->setObjectName(QStringLiteral("Image5"));
+    banner->setPixmap(artwork_->banner);
+    const QSize bannerSize = artwork_->banner.size().boundedTo(QSize(282, 40));
+    banner->setGeometry(5, 488, bannerSize.width(), bannerSize.height());
+    connect(banner, &ClickImage::clicked, this, [this] { TableHooks::call(hooks.onBannerClick); });
+
+    link_ = new TableLink(this);
+    menus_ = new TableMenus(mirror_, *link_, hooks, boxes_, this);
+    menus_->build(*chatPanel_, *sounds_);
+    shell_ = new TableShell(this, *link_, mirror_, hooks, boxes_, std::move(version));
+    // Where the window opens until the settings say otherwise.
+    move(3, 3);
+
+    seats_->refresh();
+    board_->syncMarkers();
+    hand_->sync();
+    // Only the keyboard puts the focus in the hand or on the board.
+    board_->area()->setFocusPolicy(Qt::NoFocus);
+    hand_->attachKeys(this, chatPanel_->input(), chatPanel_->view());
+    chatPanel_->input()->setFocus();
+    describer_ = new Describer(mirror_, *seats_, *hand_, *board_, *status_, panel);
+    describer_->nameControls(banner, chatPanel_->input());
 }
+
+void Tchat::wireParts()
+{
+    link_->onLine = [this](std::string_view line) { handleLine(line); };
+    link_->onTicked = [this] { describer_->describeTable(); };
+    link_->onMessageHandled = [this] { TableHooks::call(hooks.onMessageHandled); };
+    link_->onConnectFailed = [this](const QString& notice) { addNotice(notice); };
+    link_->onHostGone = [this] { close(); };
+
+    chatPanel_->loggedIn = [this] { return mirror_.state().loggedIn; };
+    chatPanel_->ownSeat = [this] { return mirror_.state().ownSeat; };
+    chatPanel_->send = [this](const game::Message& message) { link_->send(message); };
+    chatPanel_->onSettingsChanged = [this](SettingsOption option) { hooks.saveSettings(option); };
+
+    board_->onMarkerClick = [this](int toe) { playOn(toe); };
+    status_->onPass = [this] {
+        link_->send(mirror_.pass());
+        status_->syncPass();
+        board_->syncMarkers();
+    };
+    status_->onStart = [this] { menus_->button_startClick(); };
+    hand_->onBonePressed = [this](int slot, Qt::MouseButton button) { bonePressed(slot, button); };
+    hand_->onPlayKey = [this](int toe) {
+        // The keys follow the markers' rule: only on a marker that shows, and Enter only when
+        // exactly one fits.
+        const int target = toe == 0 ? mirror_.onlyFit() : toe;
+        if (target == 0 || !mirror_.state().markers[target].shown)
+            sounds_->playsounds(QStringLiteral("invalid"));
+        else
+            playOn(target);
+    };
+    hand_->onPassKey = [this] {
+        // The Pass button's rule: only while it is shown.
+        if (mirror_.state().passShown)
+            status_->onPass();
+        else
+            sounds_->playsounds(QStringLiteral("invalid"));
+    };
+    hand_->onRingMoved = [this] { describer_->describeHand(); };
+    seats_->onSeatMenu = [this](int seat, const QPoint& global) { menus_->label_playername1ContextPopup(seat, global); };
+    sounds_->onNotice = [this](const QString& text) { addNotice(text); };
+    sounds_->onChatterSound = [this](int number) { link_->send(mirror_.chatterSound(number)); };
+    sounds_->onSaveSettings = [this](SettingsOption option) { hooks.saveSettings(option); };
+    menus_->onResetScreenLocation = [this] { shell_->ResetScreenLocation1Click(); };
+    shell_->onHostingChanged = [this](bool hosting) { setHosting(hosting); };
+    shell_->onStarting = [this] {
+        status_->showStart(false);
+        menus_->enableStartGame(false);
+    };
+    shell_->onNotice = [this](const QString& text) { addNotice(text); };
+    shell_->botSpeed = [this] { return menus_->botSpeed(); };
+    shell_->computerSkill = [this] { return menus_->computerSkill(); };
+}
+
+QStringListModel* Tchat::spectators() { return seats_->spectators(); }
+
+QString Tchat::seatCaption(int seat) const { return seats_->caption(seat); }
 
 void Tchat::setHosting(bool hosting)
 {
-    hosting_ = hosting;
-    button_start->setVisible(hosting);
-    StartGame1->setEnabled(hosting);
-    ComputerSkill1->setEnabled(hosting);
+    mirror_.setHosting(hosting);
+    status_->showStart(hosting);
+    menus_->setHosting(hosting);
 }
 
-// ---- The chat: short forwards to its panel -------------------------------------------------------
-
-void Tchat::addlinetochat(const QString& line, const QColor& colour) { chatPanel_->addlinetochat(line, colour); }
-
-void Tchat::chatrecieved(std::string_view payload) { chatPanel_->chatrecieved(payload); }
-
-bool Tchat::phraseReady() const { return chatPanel_->phraseReady(); }
-
-void Tchat::startPhrasePause() { chatPanel_->startPhrasePause(); }
-
-void Tchat::applyTextSize(int points) { chatPanel_->applyTextSize(points); }
+void Tchat::addNotice(const QString& text) { chatPanel_->addlinetochat(QStringLiteral("0+") + text, kSystemLineColour); }
 
 void Tchat::applyPhrases(const QStringList& phrases)
 {
     for (int n = 1; n <= ChatPanel::kPhraseCount; ++n)
         chatPanel_->setPhrase(n, phrases.value(n - 1));
-    if (onSavePhrases)
-        onSavePhrases();
+    TableHooks::call(hooks.onSavePhrases);
 }
 
-int Tchat::handSlotAt(int place) const
+// ---- From the host to the views ------------------------------------------------------------------
+
+void Tchat::handleLine(std::string_view line)
 {
-    if (place < 1 || place > kHandPlaces || places_[place].free)
-        return -1;
-    return places_[place].slot;
-}
-
-QString Tchat::computerName(int seat)
-{
-    static const char* const names[kSeatCount + 1] = {"", "", "Klot", "Klock", "Kling", "Klick", "Krazy"};
-    return isSeat(seat) ? QString::fromLatin1(names[seat]) : QString();
-}
-
-QString Tchat::caption(int seat) const { return isSeat(seat) ? label_playername[seat]->text() : QString(); }
-
-// ---- Receiving and dispatching -------------------------------------------------------------------
-
-void Tchat::sockRead(TSock*, int) { queueReceived(sock.Receive()); }
-
-namespace {
-
-// "Error #111 (ECONNREFUSED)" as a player reads it: "connection refused".
-QString reasonOf(const std::string& report)
-{
-    int code = 0;
-    if (std::sscanf(report.c_str(), "Error #%d", &code) != 1 || code <= 0)
-        return QString::fromStdString(report);
-    QString reason = QString::fromLocal8Bit(std::strerror(code));
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toLower();
-    return reason;
-}
-
-} // namespace
-
-void Tchat::sockInfo(TSock*, TSocketInfo info, const std::string& message)
-{
-    if (info == siConnect) {
-        connectTimer_->stop();
-        connectingTo_.clear();
+    const mirror::Events events = mirror_.handle(line);
+    if (events.empty())
         return;
+    seats_->refresh();
+    board_->syncMarkers();
+    hand_->sync();
+    status_->syncPass();
+    for (const mirror::Event& event : events)
+        react(event);
+}
+
+void Tchat::react(const mirror::Event& event)
+{
+    board_->react(event);
+    status_->react(event, mirror_.state().hosting);
+    menus_->react(event);
+    const QStringList notices = chatNotices(event, mirror_);
+    for (qsizetype i = 0; i < notices.size(); ++i) {
+        addNotice(notices[i]);
+        if (const auto* arrival = std::get_if<mirror::Connected>(&event); i == 0 && arrival && arrival->own)
+            TableHooks::call(hooks.onLoadSettings);
     }
-    if (info == siError && !connectingTo_.isEmpty() && !sock.Connected()) {
-        connectionFailed(reasonOf(message));
-        return;
+    sounds_->react(event);
+    describer_->react(event);
+    std::visit(
+        [this](const auto& happened) {
+            using E = std::decay_t<decltype(happened)>;
+            if constexpr (std::is_same_v<E, mirror::LoggedIn>) {
+                shell_->sendLogin(happened.seat);
+            } else if constexpr (std::is_same_v<E, mirror::ChatLine>) {
+                chatPanel_->chatrecieved(happened.payload);
+            } else if constexpr (std::is_same_v<E, mirror::GameStarted>) {
+                // Its colon names no one, so it is shown whole rather than as a name and a text.
+                if (const auto seed = shell_->gameSeedNotice())
+                    chatPanel_->addNotice(*seed, kSystemLineColour);
+            } else if constexpr (std::is_same_v<E, mirror::GameWon>) {
+                // Spectators keep no tally of games they did not play.
+                if (mirror::isSeat(mirror_.state().ownSeat) && hooks.onAddGame)
+                    hooks.onAddGame(shown(happened.name), happened.ownWin);
+            } else if constexpr (std::is_same_v<E, mirror::GameFull>) {
+                boxes_.inform(this, QStringLiteral("Game is full"));
+                close();
+            }
+        },
+        event);
+}
+
+// ---- From the player to the host -----------------------------------------------------------------
+
+void Tchat::playOn(int toe) { link_->send(mirror_.playOn(toe)); }
+
+void Tchat::bonePressed(int slot, Qt::MouseButton button)
+{
+    if (button == Qt::RightButton) {
+        mirror_.sortHand();
+        hand_->sync();
+        sounds_->playsounds(QStringLiteral("sort"));
+    } else if (button == Qt::LeftButton) {
+        const mirror::BoneClick click = mirror_.clickBone(slot);
+        hand_->sync();
+        if (click == mirror::BoneClick::Lowered)
+            sounds_->playsounds(QStringLiteral("clearbone"));
+        else if (click == mirror::BoneClick::Swapped)
+            sounds_->playsounds(QStringLiteral("sort"));
+        else if (click == mirror::BoneClick::Raised)
+            sounds_->playsounds(QStringLiteral("selectbone"));
     }
-    if (message != "Socket Closed" || quietClose_)
+    describer_->describeHand();
+}
+
+// ---- Showing and closing -------------------------------------------------------------------------
+
+void Tchat::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        shell_->FormShow();
+}
+
+void Tchat::closeEvent(QCloseEvent* event)
+{
+    shell_->FormClose();
+    QMainWindow::closeEvent(event);
+    if (!event->isAccepted())
         return;
-    // The host went away (or threw us out): whatever it said last (a full game, the winner, a
-    // goodbye) is shown first, then the table has nothing left to show.
-    handleEverythingReceived();
-    if (!closed_)
-        close();
-}
-
-void Tchat::connectTimerTimer()
-{
-    if (!connectingTo_.isEmpty() && !sock.Connected())
-        connectionFailed(QStringLiteral("no answer within %1 seconds").arg(kConnectTimeoutMs / 1000));
-}
-
-void Tchat::connectionFailed(const QString& reason)
-{
-    const QString host = connectingTo_;
-    abandonConnection();
-    addNotice(QStringLiteral("Could not connect to %1: %2").arg(host, reason));
-}
-
-void Tchat::abandonConnection()
-{
-    connectTimer_->stop();
-    connectingTo_.clear();
-    // The attempt is over; closing the handle is not the host leaving.
-    quietClose_ = true;
-    sock.Close();
-    quietClose_ = false;
-}
-
-void Tchat::handleEverythingReceived()
-{
-    try {
-        queueReceived(sock.Receive());
-    } catch (const ESockException&) {
-    }
-    while (!receivedlist.empty() && !closed_) {
-        try {
-            processsocktimer();
-        } catch (const std::exception& error) {
-            // The connection is gone: a reply the handler wanted to send cannot go anywhere.
-            std::fprintf(stderr, "Tilvaro: %s\n", error.what());
-        }
-        if (onMessageHandled)
-            onMessageHandled();
-    }
-    Timer1->stop();
-}
-
-void Tchat::queueReceived(std::string_view bytes)
-{
-    std::vector<std::string> lines;
-    if (!framer_.feed(bytes, lines))
-        qWarning("Tilvaro: dropped an overlong message from the host");
-    for (std::string& line : lines)
-        receivedlist.push_back(std::move(line));
-    // A line arriving at an idle dispatcher is handled on the next pass of the event loop.
-    if (!receivedlist.empty() && !Timer1->isActive())
-        Timer1->start(0);
-}
-
-bool Tchat::dispatcherRunning() const { return Timer1->isActive(); }
-
-void Tchat::Timer1Timer()
-{
-    if (receivedlist.empty()) {
-        Timer1->stop();
-        return;
-    }
-    if (Timer1->interval() != 1)
-        Timer1->setInterval(1);
-    processsocktimer();
-    describeTable();
-    if (receivedlist.empty())
-        Timer1->stop();
-    if (onMessageHandled)
-        onMessageHandled();
-}
-
-void Tchat::processsocktimer()
-{
-    if (receivedlist.empty())
-        return;
-    const std::string line = std::move(receivedlist.front());
-    receivedlist.pop_front();
-    const game::SplitLine split = game::splitLine(line);
-    if (split.verb.empty())
-        return;
-    for (const Route& route : kRoutes)
-        if (route.verb == split.verb)
-            (this->*route.handler)(split.payload);
-}
-
-void Tchat::sendToHost(const game::Message& message) { sock.Send(message.wire()); }
-
-// ---- Login and seat list ---------------------------------------------------------------------------
-
-void Tchat::sendloginfo(std::string_view payload)
-{
-    const auto number = game::parseInt(payload);
-    if (!number || *number < 1 || *number > kMaxConnection)
-        return;
-    ownSeat_ = *number;
-    loggedIn_ = true;
-    // The host skips the empty message after the login; both go out in one write.
-    const game::Message login = game::Message("CMD_logininfo")
-                                    .field(ownSeat_)
-                                    .field(toWire(version_()))
-                                    .field(toWire(playerName_));
-    sock.Send(login.wire() + game::kTerminator);
-}
-
-void Tchat::newplayerinfo(std::string_view payload)
-{
-    game::FieldReader reader(payload);
-    // An empty list announces nobody, so it makes no sound.
-    bool anyone = false;
-    while (!reader.empty()) {
-        const auto number = reader.nextInt();
-        if (!number || *number < 1 || *number > kMaxConnection)
-            return;
-        anyone = true;
-        const QString name = fromWire(reader.next());
-        const std::string_view watch = reader.next();
-        const int n = *number;
-
-        if (n == ownSeat_) {
-            addNotice(QStringLiteral("You are Connected."));
-            if (onLoadSettings)
-                onLoadSettings();
-        } else {
-            addNotice(name + QStringLiteral(" is Connected."));
-        }
-        if (isSeat(n)) {
-            label_playername[n]->setText(name);
-            label_playername[n]->show();
-            label_score[n]->show();
-            if (watch == "1")
-                image_eyes[n]->show();
-        } else {
-            QStringList spies = spectators_.stringList();
-            spies.append(QStringLiteral("%1: %2").arg(n).arg(name));
-            spectators_.setStringList(spies);
-            addNotice(n == ownSeat_ ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
-        }
-    }
-    if (anyone)
-        playsounds(QStringLiteral("entered"));
-}
-
-void Tchat::playerdisconnected(std::string_view payload)
-{
-    game::FieldReader reader(payload);
-    const auto number = reader.nextInt();
-    if (!number || *number < 1 || *number > kMaxConnection)
-        return;
-    const QString name = fromWire(reader.next());
-    const int n = *number;
-    if (isSeat(n)) {
-        const QString shown = caption(n);
-        if (shown != QStringLiteral("<Waiting>") && shown != computerName(n))
-            addNotice(shown + QStringLiteral(" disconnected."));
-        label_playername[n]->setText(computerName(n));
-        image_eyes[n]->hide();
-        return;
-    }
-    // The host names the spectator as it logged in; the list compares without regard to case.
-    const QString entry = QStringLiteral("%1: %2").arg(n).arg(name);
-    QStringList spies = spectators_.stringList();
-    int found = -1;
-    for (int i = 0; i < spies.size() && found < 0; ++i)
-        if (spies[i].compare(entry, Qt::CaseInsensitive) == 0)
-            found = i;
-    if (found < 0)
-        return;
-    addNotice(name + QStringLiteral(" has left."));
-    spies.removeAt(found);
-    spectators_.setStringList(spies);
-}
-
-void Tchat::justwatching(std::string_view payload)
-{
-    game::FieldReader reader(payload);
-    const auto number = reader.nextInt();
-    if (!number || !isSeat(*number))
-        return;
-    const int n = *number;
-    if (reader.next() == "1") {
-        if (n == ownSeat_)
-            JustWatch1->setChecked(true);
-        addNotice(caption(n) + QStringLiteral(" is just watching"));
-        image_eyes[n]->show();
-    } else {
-        if (n == ownSeat_)
-            JustWatch1->setChecked(false);
-        addNotice(caption(n) + QStringLiteral(" is now playing again"));
-        image_eyes[n]->hide();
-    }
-}
-
-void Tchat::havewrongversion(std::string_view payload)
-{
-    addNotice(fromWire(payload) + QStringLiteral(" has a different version of the game then you."));
-}
-
-void Tchat::wrongversion(std::string_view)
-{
-    addNotice(QStringLiteral("You have a differnt version of the game then the host."));
-}
-
-void Tchat::gameisfull(std::string_view)
-{
-    boxes_.inform(this, QStringLiteral("Game is full"));
-    close();
+    link_->windowClosed();
+    TableHooks::call(hooks.onClosed);
 }

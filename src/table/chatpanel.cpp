@@ -4,7 +4,10 @@
 #include "platform/opener.h"
 #include "platform/webaddress.h"
 #include "table/accessibility.h"
+#include "table/chatinput.h"
+#include "table/chatmenus.h"
 #include "table/colourtext.h"
+#include "table/phrasebuttons.h"
 #include "table/smileys.h"
 #include "table/tablewidgets.h"
 #include "table/wiretext.h"
@@ -14,22 +17,11 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTimer>
 #include <QToolButton>
 
-const QString ChatPanel::kPrompt = QStringLiteral("<Enter Chat Here>");
-
-const std::array<const char*, ChatPanel::kPhraseCount> ChatPanel::kDefaultPhrases{
-    "Way To Go!", "Good One!", "Nice Try!",         "Excellent!",          "Brilliant!",
-    "Wow, WTG!",  "Thanks!",   "Way To Go Teamie!", "Good Game Everyone!",
-};
-
 namespace {
-
-constexpr int kTextSizes[4] = {8, 10, 12, 14};
 
 // Positions in the table's main panel, made relative to the panel.
 QRect placed(int left, int top, int width, int height)
@@ -50,14 +42,7 @@ ChatPanel::ChatPanel(MessageBoxes& boxes, const QPixmap& phraseButton, QWidget* 
     };
 
     buildControls(phraseButton);
-    buildMenus();
-
-    // One phrase at most per pause; the editor tells players it is two seconds.
-    phrasePause_ = new QTimer(this);
-    phrasePause_->setObjectName(QStringLiteral("phrasepause"));
-    phrasePause_->setSingleShot(true);
-    phrasePause_->setInterval(kPhrasePauseMs);
-    connect(phrasePause_, &QTimer::timeout, this, &ChatPanel::phrasePauseTimer);
+    menus_ = new ChatMenus(*this);
     updateMask();
 }
 
@@ -77,12 +62,9 @@ void ChatPanel::buildControls(const QPixmap& phraseButton)
     mainchat->setFrameShape(QFrame::NoFrame);
     mainchat->onLinkClicked = [this](int link) { mainchatJump(link); };
 
-    mychat = new QLineEdit(this);
-    mychat->setObjectName(QStringLiteral("mychat"));
-    mychat->setGeometry(placed(427, 505, 318, 22));
-    mychat->setMaxLength(kMaxInput);
-    mychat->setText(kPrompt);
-    mychat->installEventFilter(this);
+    input_ = new ChatInput(*this, placed(427, 505, 318, 22));
+    input_->mayChat = [this] { return loggedIn && loggedIn(); };
+    input_->say = [this](const char* verb, const QString& text) { sendLine(verb, text); };
     setChatColour(chatColour_);
 
     button_smilies = new QToolButton(this);
@@ -96,89 +78,17 @@ void ChatPanel::buildControls(const QPixmap& phraseButton)
     button_smilies->setAccessibleName(QStringLiteral("Smileys"));
     button_smilies->setFocusPolicy(Qt::NoFocus);
     connect(button_smilies, &QToolButton::clicked, this,
-            [this] { popup_smilies->popup(button_smilies->mapToGlobal(button_smilies->rect().bottomRight())); });
+            [this] { menus_->smileys()->popup(button_smilies->mapToGlobal(button_smilies->rect().bottomRight())); });
 
-    // Two rows left of the input: 1 to 5 above, 6 to 9 below (the chatter button ends that row).
-    const int columns[5] = {292, 318, 344, 370, 396};
-    for (int n = 1; n <= kPhraseCount; ++n) {
-        auto* button = new ClickImage(this);
-        button->setObjectName(QStringLiteral("b_phrase%1").arg(n));
-        button->setPixmap(phraseButton);
-        button->setGeometry(placed(columns[(n - 1) % 5], n <= 5 ? 488 : 508, 25, 19));
-        button->setToolTip(QString::fromLatin1(kDefaultPhrases[static_cast<std::size_t>(n - 1)]));
-        button->tag = n;
-        connect(button, &ClickImage::clicked, this, [this, n] { b_phrase1Click(n); });
-        b_phrase[static_cast<std::size_t>(n)] = button;
-    }
+    phrases_ = new PhraseButtons(*this, phraseButton, kOrigin, ChatInput::kMaxInput);
+    phrases_->say = [this](const char* verb, const QString& text) { sendLine(verb, text); };
 }
 
-void ChatPanel::buildMenus()
-{
-    const auto entry = [this](QMenu* menu, const char* name, const QString& text) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(QString::fromLatin1(name));
-        if (menu)
-            menu->addAction(action);
-        return action;
-    };
-
-    popup_smilies = new QMenu(this);
-    popup_smilies->setObjectName(QStringLiteral("popup_smilies"));
-    for (int number = 10; number <= 27; ++number) {
-        QAction* smiley = popup_smilies->addAction(smileyIcon(number - 10), QStringLiteral(":)#%1").arg(number));
-        smiley->setObjectName(QStringLiteral("smiley%1").arg(number));
-        smiley->setToolTip(smileyName(number - 10));
-        connect(smiley, &QAction::triggered, this, [this, number] { N271Click(number); });
-    }
-
-    popup_mainchat = new QMenu(this);
-    popup_mainchat->setObjectName(QStringLiteral("popup_mainchat"));
-    connect(entry(popup_mainchat, "SelectAll1", QStringLiteral("Select All")), &QAction::triggered, this,
-            [this] { SelectAll1Click(); });
-    QAction* copy = entry(popup_mainchat, "Copy1", QStringLiteral("Copy"));
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    mainchat->addAction(copy); // Ctrl+C in the view copies, too
-    connect(copy, &QAction::triggered, this, [this] { Copy1Click(); });
-    ClearMainChat2 = entry(popup_mainchat, "ClearMainChat2", QStringLiteral("Clear Main Chat"));
-    popup_mainchat->addSeparator();
-    ScrollChatOff2 = entry(popup_mainchat, "ScrollChatOff2", QStringLiteral("Scroll Chat Off"));
-    mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(mainchat, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { popup_mainchat->popup(mainchat->mapToGlobal(at)); });
-
-    popup_mychat = new QMenu(this);
-    popup_mychat->setObjectName(QStringLiteral("popup_mychat"));
-    QAction* paste = entry(popup_mychat, "Paste1", QStringLiteral("Paste"));
-    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    paste->setShortcutContext(Qt::WidgetShortcut); // the input's own key handling pastes
-    connect(paste, &QAction::triggered, this, [this] { Paste1Click(); });
-    mychat->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(mychat, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { popup_mychat->popup(mychat->mapToGlobal(at)); });
-
-    // The Options menu's entries; the table puts them in its menu.
-    TextColor1 = entry(nullptr, "TextColor1", QStringLiteral("Text Color"));
-    connect(TextColor1, &QAction::triggered, this, [this] { TextColor1Click(); });
-    for (int i = 0; i < 4; ++i) {
-        QAction* size = entry(nullptr, ("N" + std::to_string(kTextSizes[i])).c_str(), QString::number(kTextSizes[i]));
-        size->setCheckable(true);
-        connect(size, &QAction::triggered, this, [this, i] { textSizeChosen(i); });
-        textSizeEntries_[static_cast<std::size_t>(i)] = size;
-    }
-    ScrollChatOff1 = entry(nullptr, "ScrollChatOff1", QStringLiteral("Scroll Chat Off"));
-    ClearMainChat1 = entry(nullptr, "ClearMainChat1", QStringLiteral("Clear Main Chat"));
-
-    for (QAction* scroll : {ScrollChatOff1, ScrollChatOff2}) {
-        scroll->setCheckable(true);
-        scroll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-        connect(scroll, &QAction::toggled, this, [this](bool on) { setScrollChatOff(on); });
-    }
-    // One Ctrl+S for the window; the view's menu shows it and answers it while open.
-    ScrollChatOff2->setShortcutContext(Qt::WidgetShortcut);
-    for (QAction* clear : {ClearMainChat1, ClearMainChat2})
-        connect(clear, &QAction::triggered, this, [this] { ClearMainChat1Click(); });
-}
+QLineEdit* ChatPanel::input() const { return input_->edit(); }
+QAction* ChatPanel::textColourEntry() const { return menus_->textColourEntry(); }
+const std::array<QAction*, 4>& ChatPanel::textSizeEntries() const { return menus_->textSizeEntries(); }
+QAction* ChatPanel::scrollChatOffEntry() const { return menus_->scrollChatOffEntry(); }
+QAction* ChatPanel::clearMainChatEntry() const { return menus_->clearMainChatEntry(); }
 
 void ChatPanel::updateMask()
 {
@@ -213,11 +123,9 @@ void ChatPanel::showLine(const chat::Line& line, const QColor& colour)
     mainchat->setStyleColour(line.style, colour);
     mainchat->setStyleBold(line.style, true);
     for (const chat::Piece& piece : line.pieces)
-        if (piece.kind == chat::Piece::Link) {
-            linkCounter_ = linkCounter_ >= kLinkSlots - 1 ? 1 : linkCounter_ + 1;
-            links_[static_cast<std::size_t>(linkCounter_)] = piece.text;
-        }
-    mainchat->addLine(line, !scrollChatOff_);
+        if (piece.kind == chat::Piece::Link)
+            links_.remember(piece.text);
+    mainchat->addLine(line, !menus_->scrollChatOff());
     // A screen reader hears of each new line without leaving the game.
     QString spoken;
     for (const chat::Piece& piece : line.pieces)
@@ -237,11 +145,6 @@ void ChatPanel::chatrecieved(std::string_view payload)
             colour = colourFromValue(*value);
     }
     addlinetochat(fromWire(line), colour);
-}
-
-QString ChatPanel::linkSlot(int n) const
-{
-    return n >= 0 && n < kLinkSlots ? links_[static_cast<std::size_t>(n)] : QString();
 }
 
 void ChatPanel::mainchatJump(int link)
@@ -269,15 +172,8 @@ void ChatPanel::Copy1Click()
 void ChatPanel::ClearMainChat1Click()
 {
     mainchat->clear();
-    linkCounter_ = -1;
-    mychat->setFocus();
-}
-
-void ChatPanel::setScrollChatOff(bool on)
-{
-    scrollChatOff_ = on;
-    ScrollChatOff1->setChecked(on);
-    ScrollChatOff2->setChecked(on);
+    links_.clear();
+    input()->setFocus();
 }
 
 void ChatPanel::TextColor1Click()
@@ -294,9 +190,9 @@ void ChatPanel::setChatColour(const QColor& colour)
 {
     chatColour_ = colour.toRgb();
     chatColour_.setAlpha(255);
-    QPalette colours = mychat->palette();
+    QPalette colours = input()->palette();
     colours.setColor(QPalette::Text, chatColour_);
-    mychat->setPalette(colours);
+    input()->setPalette(colours);
 }
 
 QString ChatPanel::colourName() const { return QString::fromStdString(writeColourText(colourValue(chatColour_))); }
@@ -312,55 +208,10 @@ void ChatPanel::setTextSize(int points)
 void ChatPanel::applyTextSize(int points)
 {
     setTextSize(points);
-    for (QAction* size : textSizeEntries_)
-        if (size->text() == QString::number(points))
-            size->setChecked(true);
+    menus_->checkTextSize(points);
 }
 
-void ChatPanel::textSizeChosen(int index)
-{
-    setTextSize(kTextSizes[index]);
-    for (std::size_t i = 0; i < textSizeEntries_.size(); ++i)
-        textSizeEntries_[i]->setChecked(static_cast<int>(i) == index);
-    if (onSettingsChanged)
-        onSettingsChanged(SettingsOption::TextSize);
-}
-
-// ---- The input ----------------------------------------------------------------------------------
-
-bool ChatPanel::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != mychat || event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    // Paste appends, as the menu's entry does, and keeps the prompt.
-    if (key->matches(QKeySequence::Paste)) {
-        Paste1Click();
-        return true;
-    }
-    if (mychat->text() == kPrompt)
-        mychat->clear();
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        sendit();
-        return true;
-    }
-    return false;
-}
-
-void ChatPanel::sendit()
-{
-    if (!loggedIn || !loggedIn())
-        return;
-    const QString text = mychat->text();
-    if (!text.isEmpty()) {
-        if (!text.startsWith(QLatin1Char('/')))
-            sendLine("CMD_chat", text);
-        else if (text.left(3) == QLatin1String("/me"))
-            sendLine("CMD_action", text.mid(4));
-        // any other command is not ours: nothing is sent
-    }
-    mychat->clear();
-}
+// ---- Saying ------------------------------------------------------------------------------------
 
 void ChatPanel::sendLine(const char* verb, const QString& text)
 {
@@ -368,75 +219,11 @@ void ChatPanel::sendLine(const char* verb, const QString& text)
         send(game::Message(verb).field(ownSeat ? ownSeat() : 0).field(toWire(text + QLatin1Char('|') + colourName())));
 }
 
-void ChatPanel::N271Click(int number)
-{
-    if (number < 10 || number > 27)
-        return;
-    if (mychat->text() == kPrompt)
-        mychat->clear();
-    const QString code = QStringLiteral(":)#%1").arg(number);
-    if (mychat->text().size() + code.size() <= kMaxInput)
-        mychat->setText(mychat->text() + code);
-    mychat->end(false);
-}
-
-void ChatPanel::Paste1Click()
-{
-    QString pasted = QApplication::clipboard()->text();
-    if (pasted.isEmpty())
-        return;
-    // One line of chat: line breaks and other control characters become blanks.
-    for (QChar& c : pasted)
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    const QString text = mychat->text();
-    mychat->setText(text + pasted.left(std::max<qsizetype>(0, kMaxInput - text.size())));
-    mychat->deselect();
-    mychat->end(false);
-}
-
 // ---- Phrase buttons ------------------------------------------------------------------------------
 
-QString ChatPanel::phrase(int n) const
-{
-    return n >= 1 && n <= kPhraseCount ? b_phrase[static_cast<std::size_t>(n)]->toolTip() : QString();
-}
-
-void ChatPanel::setPhrase(int n, const QString& text)
-{
-    if (n >= 1 && n <= kPhraseCount)
-        b_phrase[static_cast<std::size_t>(n)]->setToolTip(text.left(kMaxInput));
-}
-
-QStringList ChatPanel::phrases() const
-{
-    QStringList all;
-    for (int n = 1; n <= kPhraseCount; ++n)
-        all.append(phrase(n));
-    return all;
-}
-
-void ChatPanel::b_phrase1Click(int n)
-{
-    const QString said = phrase(n);
-    if (!phraseReady_)
-        return;
-    if (said.left(4) == QLatin1String("/me "))
-        sendLine("CMD_action", said.mid(4));
-    else
-        sendLine("CMD_action", QStringLiteral("says: ") + said);
-    // Not reached when the send failed: the buttons stay ready.
-    startPhrasePause();
-}
-
-void ChatPanel::startPhrasePause()
-{
-    phraseReady_ = false;
-    phrasePause_->start();
-}
-
-void ChatPanel::phrasePauseTimer()
-{
-    phrasePause_->stop();
-    phraseReady_ = true;
-}
+QString ChatPanel::phrase(int n) const { return phrases_->phrase(n); }
+void ChatPanel::setPhrase(int n, const QString& text) { phrases_->setPhrase(n, text); }
+QStringList ChatPanel::phrases() const { return phrases_->phrases(); }
+void ChatPanel::b_phrase1Click(int n) { phrases_->b_phrase1Click(n); }
+bool ChatPanel::phraseReady() const { return phrases_->ready(); }
+void ChatPanel::startPhrasePause() { phrases_->startPause(); }

@@ -6,16 +6,13 @@
 // The text can be selected with the mouse, selected as a whole and copied as plain text; a single
 // click on a link reports the link's number in document order (from 0).
 
+#include "table/chatselection.h"
 #include "table/chattext.h"
+#include "table/chattypesetter.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
-#include <QFont>
-#include <QFontMetricsF>
-#include <QPixmap>
 
-#include <array>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -23,17 +20,12 @@
 class ChatView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    struct Style {
-        QColor colour = Qt::black;
-        bool bold = false;
-        bool underline = false;
-        int pointSize = 10;
-    };
+    using Style = ChatTypesetter::Style;
 
     explicit ChatView(QWidget* parent = nullptr);
 
     // The shared styles. Changing a colour repaints; changing a size lays every line out again.
-    const Style& style(int n) const { return styles_[static_cast<std::size_t>(n)]; }
+    const Style& style(int n) const { return typesetter_.style(n); }
     void setStyleColour(int n, const QColor& colour);
     void setStyleBold(int n, bool bold);
     void setPointSize(int points); // all fifteen styles
@@ -76,57 +68,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    struct Piece {
-        std::uint32_t start;  // in the line's text
-        std::uint16_t length;
-        std::uint8_t style;
-        std::int8_t picture;  // -1 for text
-        std::int32_t link;    // -1 when not a link
-    };
-    struct Line {
-        QString text;
-        std::vector<Piece> pieces;
-        int height = 0;
-    };
-    struct Fragment {
-        int piece;
-        int from;   // in the line's text
-        int length;
-        qreal x;
-        qreal width;
-        int row;
-    };
-    struct Row {
-        qreal top;
-        qreal height;
-        qreal ascent;
-    };
-    struct Layout {
-        std::vector<Fragment> fragments;
-        std::vector<Row> rows;
-        int height = 0;
-    };
-    struct Position {
-        int line = 0;
-        int offset = 0;
-        bool operator<(const Position& other) const
-        {
-            return line < other.line || (line == other.line && offset < other.offset);
-        }
-        bool operator==(const Position& other) const = default;
-    };
+    using Line = ChatTypesetter::Line;
+    using Piece = ChatTypesetter::Piece;
+    using Position = ChatSelection::Position;
 
-    static constexpr int kMargin = 5;
     static constexpr int kTopMargin = 2;
 
-    const QFont& font(int style) const { return fonts_[static_cast<std::size_t>(style)]; }
-    const QFontMetricsF& metrics(int style) const { return metrics_[static_cast<std::size_t>(style)]; }
-    void updateFonts();
-    // A text's width in a style. Chat travels as Latin-1 and the fonts do not kern, so a width is
-    // the sum of its characters' advances, each measured once; other text is measured whole.
-    qreal advance(int style, const QString& text) const;
-    int textWidth() const;
-    Layout layoutLine(const Line& line) const;
     void relayoutAll();
     void updateScrollRange();
     int lineAtY(qint64 y) const; // document y to line index (-1 when there are no lines)
@@ -134,23 +81,16 @@ private:
     Position positionAt(const QPoint& viewportPoint) const;
     int linkAt(const QPoint& viewportPoint) const;
     qint64 scrollTop() const;
-    const QPixmap& smiley(int picture) const;
 
-    std::array<Style, chat::kStyleCount> styles_{};
-    std::array<QFont, chat::kStyleCount> fonts_{};
-    std::vector<QFontMetricsF> metrics_;
+    ChatTypesetter typesetter_;
     std::vector<Line> lines_;
     std::vector<qint64> tops_; // where each line starts in the document
     int linkCount_ = 0;
     std::vector<std::pair<int, int>> links_; // link number -> (line, piece)
     int laidOutWidth_ = -1;
 
-    Position anchor_, cursor_;
+    ChatSelection selection_;
     bool selecting_ = false;
     int pressedLink_ = -1;
     QPoint pressPoint_;
-
-    mutable std::array<std::array<qreal, 256>, chat::kStyleCount> latinWidths_{};
-    mutable std::array<QPixmap, 18> smileys_{};
-    mutable qreal smileyRatio_ = 0;
 };

@@ -1,39 +1,91 @@
-// The table as assistive technology reads it: a name and a description for every control the
-// player uses, kept in step with the game after every message from the host and every action of
-// the player, and announcements of turns, plays, passes, round ends and the winner on the status
-// line, so a screen reader speaks them wherever the focus is.
+#include "table/describe.h"
+
 #include "game/board.h"
 #include "game/bones.h"
 #include "table/accessibility.h"
-#include "table/chatform.h"
-#include "table/chatpanel.h"
+#include "table/boardview.h"
+#include "table/handview.h"
+#include "table/seatrows.h"
+#include "table/statusline.h"
 #include "table/tablewidgets.h"
 
 #include <QLabel>
-#include <QLineEdit>
 
-void Tchat::buildAccessibility()
+#include <type_traits>
+
+Describer::Describer(const mirror::TableMirror& mirror, const SeatRows& seats, const HandView& hand,
+                     const BoardView& board, const StatusLine& status, QWidget* panel)
+    : QObject(panel), mirror_(mirror), seats_(seats), hand_(hand), board_(board), status_(status)
 {
     a11y::installInterfaces();
-    a11y::setTexts(button_pass, QStringLiteral("Pass"), {});
-    a11y::setTexts(button_start, QStringLiteral("Start Game"), {});
-    a11y::setTexts(Image5, QStringLiteral("Tilvaro web site"), {});
-    a11y::setTexts(label_round, {}, QStringLiteral("Round counter"));
-    a11y::setTexts(chatPanel_->input(), QStringLiteral("Chat input"), QStringLiteral("Enter sends the text"));
+    a11y::setTexts(status_.passButton(), QStringLiteral("Pass"), {});
+    a11y::setTexts(status_.startButton(), QStringLiteral("Start Game"), {});
     // Screen readers on Linux speak a notification as it appears, wherever the focus is. This one
     // is a single transparent pixel in the corner: it is there for them alone.
-    announcer_ = new QLabel(panel_main);
+    announcer_ = new QLabel(panel);
     announcer_->setObjectName(QStringLiteral("announcer"));
     announcer_->setGeometry(0, 0, 1, 1);
     announcer_->setStyleSheet(QStringLiteral("color: transparent; background: transparent;"));
     announcer_->setAttribute(Qt::WA_TransparentForMouseEvents);
     announcer_->hide();
+}
+
+void Describer::nameControls(QWidget* banner, QWidget* chatInput)
+{
+    a11y::setTexts(banner, QStringLiteral("Tilvaro web site"), {});
+    a11y::setTexts(status_.roundCounter(), {}, QStringLiteral("Round counter"));
+    a11y::setTexts(chatInput, QStringLiteral("Chat input"), QStringLiteral("Enter sends the text"));
     describeTable();
 }
 
-QString Tchat::seatSpoken(int seat) const { return seat == ownSeat_ ? QStringLiteral("You") : caption(seat); }
+QString Describer::seatSpoken(int seat) const
+{
+    return seat == mirror_.state().ownSeat ? QStringLiteral("You") : shown(mirror_.seat(seat).name);
+}
 
-void Tchat::describeTable()
+QString Describer::playSpoken(const mirror::Played& play) const
+{
+    const QString where =
+        play.position == 0 ? QStringLiteral("as the spinner") : QStringLiteral("on toe %1").arg(play.toe);
+    return QStringLiteral("%1 played %2 %3.").arg(seatSpoken(play.seat), a11y::inSentence(a11y::boneName(play.bone)), where);
+}
+
+void Describer::react(const mirror::Event& event)
+{
+    const int spinner = mirror_.state().spinnerBone;
+    std::visit(
+        [&](const auto& happened) {
+            using E = std::decay_t<decltype(happened)>;
+            if constexpr (std::is_same_v<E, mirror::RoundStarted>) {
+                announce(status_.roundText() +
+                         QStringLiteral(". Spinner: %1.").arg(a11y::inSentence(a11y::boneName(spinner))));
+            } else if constexpr (std::is_same_v<E, mirror::SpinnerReloaded>) {
+                announce(QStringLiteral("New Spinner Loaded! %1.").arg(a11y::boneName(spinner)));
+            } else if constexpr (std::is_same_v<E, mirror::TurnChanged> || std::is_same_v<E, mirror::Passed> ||
+                                 std::is_same_v<E, mirror::Refused>) {
+                announce(status_.text());
+            } else if constexpr (std::is_same_v<E, mirror::GameInProgress>) {
+                if (happened.ownTurn)
+                    announce(status_.text());
+            } else if constexpr (std::is_same_v<E, mirror::Played>) {
+                announce(playSpoken(happened) + (happened.isDouble ? QStringLiteral(" New Spinner Loaded!") : QString()));
+            } else if constexpr (std::is_same_v<E, mirror::RoundEnded>) {
+                QString spoken = happened.out != 0 && mirror::isSeat(happened.out)
+                                     ? QStringLiteral("Round over: %1 went out.").arg(seatSpoken(happened.out))
+                                     : QStringLiteral("Round over: everyone passed.");
+                for (const mirror::SeatScore& score : happened.scores)
+                    spoken += QStringLiteral(" %1 %2, total %3.")
+                                  .arg(seatSpoken(score.seat), signedScore(score.score))
+                                  .arg(score.total);
+                announce(spoken);
+            } else if constexpr (std::is_same_v<E, mirror::GameWon>) {
+                announce(winnerBanner(happened));
+            }
+        },
+        event);
+}
+
+void Describer::describeTable()
 {
     describeHand();
     describeMarkers();
@@ -41,19 +93,21 @@ void Tchat::describeTable()
     describeSeats();
 }
 
-void Tchat::describeHand()
+void Describer::describeHand()
 {
-    const int count = bonesInHand();
-    const bool ringShown = focusRing_ && !focusRing_->isHidden();
-    a11y::setTexts(panel_bones, QStringLiteral("Your hand"),
-                     (count == 1 ? QStringLiteral("1 bone.\n") : QStringLiteral("%1 bones.\n").arg(count)) + kHandKeys);
+    const mirror::Hand& hand = mirror_.state().hand;
+    const int count = hand.count();
+    const bool ringShown = hand_.ringShown();
+    a11y::setTexts(hand_.area(), QStringLiteral("Your hand"),
+                   (count == 1 ? QStringLiteral("1 bone.\n") : QStringLiteral("%1 bones.\n").arg(count)) +
+                       HandView::kHandKeys);
     for (int place = 1; place <= count; ++place) {
-        BoneImage* bone = boneImage(places_[place].slot);
+        BoneImage* bone = hand_.boneImage(hand.place(place).slot);
         if (!bone)
             continue;
-        const bool raised = bone->raised();
+        const bool raised = hand.place(place).raised;
         a11y::setTexts(bone, a11y::boneName(bone->hint),
-                         QStringLiteral("Place %1 of %2%3").arg(place).arg(count).arg(raised ? QStringLiteral(", raised") : QString()));
+                       QStringLiteral("Place %1 of %2%3").arg(place).arg(count).arg(raised ? QStringLiteral(", raised") : QString()));
         // Screen readers hear of a bone going up or down, and of the ring arriving on it.
         if (bone->property("spokenraised").toBool() != raised) {
             bone->setProperty("spokenraised", raised);
@@ -62,7 +116,7 @@ void Tchat::describeHand()
             QAccessibleStateChangeEvent event(bone, changed);
             a11y::raise(event);
         }
-        const bool ringed = ringShown && place == ringPlace_;
+        const bool ringed = ringShown && place == hand_.focusRingPlace();
         if (bone->property("focusring").toBool() != ringed) {
             bone->setProperty("focusring", ringed);
             if (ringed)
@@ -71,28 +125,28 @@ void Tchat::describeHand()
     }
 }
 
-void Tchat::describeMarkers()
+void Describer::describeMarkers()
 {
-    for (int toe = 1; toe <= 3; ++toe) {
-        ClickImage* marker = image_toe[toe];
-        QString name = QStringLiteral("Toe %1, place %2").arg(toe).arg(marker->tag);
-        const int pip = markerPip(toe);
+    for (int toe = 1; toe <= mirror::kToes; ++toe) {
+        QString name = QStringLiteral("Toe %1, place %2").arg(toe).arg(mirror_.state().markers[toe].position);
+        const int pip = mirror_.markerPip(toe);
         if (pip >= 0)
             name += QStringLiteral(", fits a %1").arg(pip);
-        a11y::setTexts(marker, name, QStringLiteral("Key %1 plays the raised bone here").arg(toe));
+        a11y::setTexts(board_.marker(toe), name, QStringLiteral("Key %1 plays the raised bone here").arg(toe));
     }
 }
 
-void Tchat::describeBoard()
+void Describer::describeBoard()
 {
-    QString text = game::isValidBone(spinnerBone_)
-                       ? QStringLiteral("Spinner: %1.").arg(a11y::inSentence(a11y::boneName(spinnerBone_)))
+    const mirror::TableState& state = mirror_.state();
+    QString text = game::isValidBone(state.spinnerBone)
+                       ? QStringLiteral("Spinner: %1.").arg(a11y::inSentence(a11y::boneName(state.spinnerBone)))
                        : QStringLiteral("No spinner.");
-    for (int toe = 1; toe <= 3; ++toe) {
+    for (int toe = 1; toe <= mirror::kToes; ++toe) {
         QStringList bones;
         int open = -1;
-        for (int position = 1; position <= game::kToePositions && board_.cell(toe, position).bone != 0; ++position) {
-            const game::BoardCell& cell = board_.cell(toe, position);
+        for (int position = 1; position <= game::kToePositions && state.board.cell(toe, position).bone != 0; ++position) {
+            const game::BoardCell& cell = state.board.cell(toe, position);
             bones.append(a11y::inSentence(a11y::lyingBoneName(cell.bone, cell.flip)));
             open = game::outwardPip(cell);
         }
@@ -101,37 +155,40 @@ void Tchat::describeBoard()
         else
             text += QStringLiteral("\nToe %1: %2; open end %3.").arg(toe).arg(bones.join(QStringLiteral(", "))).arg(open);
     }
-    a11y::setTexts(paintbox_board, QStringLiteral("Board"), text);
+    a11y::setTexts(board_.surface(), QStringLiteral("Board"), text);
 }
 
-void Tchat::describeSeats()
+void Describer::describeSeats()
 {
-    for (int seat = 1; seat <= kSeatCount; ++seat) {
-        QString name = QStringLiteral("Seat %1: %2").arg(seat).arg(caption(seat));
-        if (seat == ownSeat_ && caption(seat) != QStringLiteral("You"))
+    const int own = mirror_.state().ownSeat;
+    for (int seat = 1; seat <= mirror::kSeatCount; ++seat) {
+        const mirror::SeatState& state = mirror_.seat(seat);
+        const QString caption = shown(state.name);
+        QString name = QStringLiteral("Seat %1: %2").arg(seat).arg(caption);
+        if (seat == own && caption != QStringLiteral("You"))
             name += QStringLiteral(" (you)");
         QStringList facts;
-        const QString left = label_bones[seat]->text();
-        if (!left.isEmpty())
-            facts.append(left == QStringLiteral("1") ? QStringLiteral("1 bone left") : left + QStringLiteral(" bones left"));
-        facts.append(QStringLiteral("total ") + label_score[seat]->text());
-        if (!label_bonus[seat]->text().isEmpty())
-            facts.append(QStringLiteral("this round ") + label_bonus[seat]->text());
-        if (!image_turn[seat]->isHidden())
-            facts.append(seat == ownSeat_ ? QStringLiteral("your turn") : QStringLiteral("their turn"));
-        if (!image_eyes[seat]->isHidden())
+        if (state.bonesLeft)
+            facts.append(*state.bonesLeft == 1 ? QStringLiteral("1 bone left")
+                                               : QString::number(*state.bonesLeft) + QStringLiteral(" bones left"));
+        facts.append(QStringLiteral("total ") + QString::number(state.total));
+        if (state.roundScore)
+            facts.append(QStringLiteral("this round ") + signedScore(*state.roundScore));
+        if (state.turn)
+            facts.append(seat == own ? QStringLiteral("your turn") : QStringLiteral("their turn"));
+        if (state.watching)
             facts.append(QStringLiteral("just watching"));
-        a11y::setTexts(label_playername[seat], name, facts.join(QStringLiteral(", ")));
+        a11y::setTexts(seats_.nameLabel(seat), name, facts.join(QStringLiteral(", ")));
     }
 }
 
-void Tchat::announce(const QString& text)
+void Describer::announce(const QString& text)
 {
     // The status line is the table's live region: its name is what it shows, its description the
     // latest happening, and an alert asks the screen reader to speak it now; the announcer says it
     // again as a notification, which is what Linux screen readers speak unasked.
-    a11y::setTexts(label_status, {}, text);
-    a11y::notify(label_status, QAccessible::Alert);
+    a11y::setTexts(status_.label(), {}, text);
+    a11y::notify(status_.label(), QAccessible::Alert);
     announcer_->hide();
     announcer_->setText(text);
     announcer_->show();

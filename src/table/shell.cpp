@@ -1,17 +1,16 @@
-// The table as the program's shell: what the command line starts (a solo game, hosting or
-// joining), the link to the lobby program, closing, and the window's place on the desktop.
+#include "table/shell.h"
+
+#include "game/version.h"
 #include "host/serverform.h"
+#include "mirror/tablemirror.h"
 #include "platform/messagebox.h"
 #include "platform/workarea.h"
-#include "table/chatform.h"
-#include "table/tablewidgets.h"
+#include "table/link.h"
 #include "table/wiretext.h"
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QScopeGuard>
-#include <QShowEvent>
 #include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
 #include <stdexcept>
@@ -23,7 +22,26 @@ constexpr QPoint kDefaultWindowPlace(3, 3);
 
 } // namespace
 
-void Tchat::setServer(TServer* server)
+TableShell::TableShell(QWidget* window, TableLink& link, mirror::TableMirror& mirror, const TableHooks& hooks,
+                       MessageBoxes& boxes, VersionProvider version)
+    : QObject(window),
+      window_(window),
+      link_(link),
+      mirror_(mirror),
+      hooks_(hooks),
+      boxes_(boxes),
+      version_(std::move(version)),
+      random_(game::Random::timeOfDaySeed())
+{
+    if (!version_)
+        version_ = [] { return QString::fromLatin1(game::version()); };
+    Sock11.setSocketType(stStream);
+    Sock11.setHostName("127.0.0.1");
+    Sock11.setPortName("9001");
+    Sock11.setBlocking(false);
+}
+
+void TableShell::setServer(TServer* server)
 {
     server_ = server;
     if (!server_)
@@ -34,14 +52,7 @@ void Tchat::setServer(TServer* server)
     server_->engine().useRandom(random_);
 }
 
-void Tchat::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
-void Tchat::FormShow()
+void TableShell::FormShow()
 {
     // The command line is read once, the first time the window shows.
     if (!commandLine_)
@@ -51,28 +62,29 @@ void Tchat::FormShow()
     processparams(parameters);
 }
 
-void Tchat::processparams(const QStringList& parameters)
+void TableShell::processparams(const QStringList& parameters)
 {
-    button_start->hide();
-    StartGame1->setEnabled(false);
+    if (onStarting)
+        onStarting();
+    const auto notice = [this](const QString& text) {
+        if (onNotice)
+            onNotice(text);
+    };
     try {
         if (parameters.isEmpty()) {
-            addNotice(QStringLiteral("Loading Solo Game..Please wait."));
+            notice(QStringLiteral("Loading Solo Game..Please wait."));
             hostAddress_ = QStringLiteral("127.0.0.1");
             playerName_ = QStringLiteral("You");
             // The offer comes over the table once the table is up, not before it, and only after
             // the question of an unfinished game has been answered: it stays on top and would
             // hide that question.
             const auto offer = qScopeGuard([this] {
-                QTimer::singleShot(0, this, [this] {
-                    if (onShowDownload)
-                        onShowDownload();
-                });
+                QTimer::singleShot(0, this, [this] { TableHooks::call(hooks_.onShowDownload); });
             });
             hostpress();
             return;
         }
-        addNotice(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+        notice(QStringLiteral("Loading Multi-player Game.. Please Wait."));
         // The lobby passes exactly three; with fewer the table only waits, and more change nothing.
         if (parameters.size() < 3)
             return;
@@ -85,76 +97,84 @@ void Tchat::processparams(const QStringList& parameters)
         Sock11.Open();
     } catch (const ESockException& error) {
         // Nothing further is started: no connection, no lobby link. The window stays open.
-        boxes_.error(this, QString::fromStdString(error.what()));
+        boxes_.error(window_, QString::fromStdString(error.what()));
     }
 }
 
-void Tchat::hostpress()
+void TableShell::hostpress()
 {
     if (!server_)
         throw std::logic_error("the table was given no host to start");
-    if (onBeforeHosting)
-        onBeforeHosting();
+    TableHooks::call(hooks_.onBeforeHosting);
     server_->startListening();
-    setHosting(true);
+    if (onHostingChanged)
+        onHostingChanged(true);
     // The host numbers its connections in arrival order, so this table, first, gets seat 1.
-    connectToHost(QStringLiteral("127.0.0.1"), server_->port());
-    if (onHosting)
-        onHosting();
+    link_.connectToHost(QStringLiteral("127.0.0.1"), server_->port());
+    TableHooks::call(hooks_.onHosting);
 }
 
-void Tchat::joinpress()
+void TableShell::joinpress()
 {
-    setHosting(false);
+    if (onHostingChanged)
+        onHostingChanged(false);
     try {
-        connectToHost(hostAddress_, gamePort_);
+        link_.connectToHost(hostAddress_, gamePort_);
     } catch (const ESockException&) {
-        addNotice(QStringLiteral("Could not connect to %1: the host name was not found").arg(hostAddress_));
+        if (onNotice)
+            onNotice(QStringLiteral("Could not connect to %1: the host name was not found").arg(hostAddress_));
     }
 }
 
-void Tchat::startGame(const QStringList& fields)
+void TableShell::sendLogin(int seat)
 {
-    if (!loggedIn_)
+    // The host skips the empty message after the login; both go out in one write.
+    const game::Message login =
+        game::Message("CMD_logininfo").field(seat).field(toWire(version_())).field(toWire(playerName_));
+    link_.sock.Send(login.wire() + game::kTerminator);
+}
+
+void TableShell::startGame(const QStringList& fields)
+{
+    const mirror::TableState& state = mirror_.state();
+    if (!state.loggedIn)
         return;
     game::Message start("CMD_startgame");
     for (qsizetype i = 0; i < fields.size(); ++i) {
-        // The name goes out as the host stored it (the own seat's caption), so every table, this
+        // The name goes out as the host stored it (the own seat's name), so every table, this
         // one too, recognises who started the game.
-        const QString& text = i == 0 && isSeat(ownSeat_) ? caption(ownSeat_) : fields[i];
-        std::string field = toWire(text);
+        std::string field = i == 0 && mirror::isSeat(state.ownSeat) ? mirror_.seat(state.ownSeat).name
+                                                                    : toWire(fields[i]);
         // A "+" in the name would shift the rounds and the option into the wrong fields.
         if (i == 0)
             std::replace(field.begin(), field.end(), '+', '_');
         start.field(field);
     }
-    sendToHost(start);
+    link_.send(start);
 }
 
-// ---- Closing and the window's place ------------------------------------------------------------
-
-void Tchat::closeEvent(QCloseEvent* event)
+std::optional<QString> TableShell::gameSeedNotice() const
 {
-    FormClose();
-    QMainWindow::closeEvent(event);
-    if (!event->isAccepted())
-        return;
-    closed_ = true;
-    if (onClosed)
-        onClosed();
+    // Only the hosting table knows the generator the host deals with; a player who reports an
+    // odd game quotes this number, and TILVARO_SEED set to it deals the game again.
+    if (!mirror_.state().hosting || !server_)
+        return std::nullopt;
+    return QStringLiteral("Game seed: %1").arg(server_->engine().gameSeed());
 }
 
-void Tchat::FormClose()
+// ---- The window's place ------------------------------------------------------------------------------
+
+void TableShell::FormClose()
 {
     // Bounds never read from the settings are no reason to write over them.
     if (lastBounds_.isNull())
         return;
-    QRect bounds(frameGeometry().topLeft(), frameGeometry().size());
+    QRect bounds(window_->frameGeometry().topLeft(), window_->frameGeometry().size());
     if (bounds == lastBounds_)
         return;
     // A window larger than the desktop is stored a little smaller each time, so it shrinks
     // back into view over a few runs.
-    const QRect workArea = desktopWorkArea(this);
+    const QRect workArea = desktopWorkArea(window_);
     if (!workArea.isEmpty()) {
         if (bounds.width() > workArea.width())
             bounds.setWidth(bounds.width() - 15);
@@ -162,49 +182,16 @@ void Tchat::FormClose()
             bounds.setHeight(bounds.height() - 15);
     }
     // The window itself shrinks, so the settings store the bounds it has.
-    if (bounds.size() != frameGeometry().size())
-        resize(size() - (frameGeometry().size() - bounds.size()));
+    if (bounds.size() != window_->frameGeometry().size())
+        window_->resize(window_->size() - (window_->frameGeometry().size() - bounds.size()));
     lastBounds_ = bounds;
-    if (onSaveSettings)
-        onSaveSettings(SettingsOption::WindowBounds);
+    hooks_.saveSettings(SettingsOption::WindowBounds);
 }
 
-void Tchat::ResetScreenLocation1Click()
+void TableShell::ResetScreenLocation1Click()
 {
     // The default size is the whole window, frame included, as the settings store it.
-    const QSize frame = frameGeometry().size() - size();
-    move(kDefaultWindowPlace);
-    resize(kDefaultWindowSize - frame);
-}
-
-void Tchat::Exit1Click() { close(); }
-
-void Tchat::ViewTally1Click()
-{
-    if (onShowTally)
-        onShowTally();
-}
-
-void Tchat::SpyList1Click()
-{
-    if (onShowSpyList)
-        onShowSpyList();
-}
-
-void Tchat::PrhaseList1Click()
-{
-    if (onShowPhrases)
-        onShowPhrases();
-}
-
-void Tchat::Help2Click()
-{
-    if (onShowHelp)
-        onShowHelp();
-}
-
-void Tchat::About1Click()
-{
-    if (onShowAbout)
-        onShowAbout();
+    const QSize frame = window_->frameGeometry().size() - window_->size();
+    window_->move(kDefaultWindowPlace);
+    window_->resize(kDefaultWindowSize - frame);
 }

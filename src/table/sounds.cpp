@@ -1,14 +1,15 @@
-// Sounds: the game's own sounds for what happens at the table, and the chatter sounds players send
-// each other, which every table plays, or reports in the chat when chatter sounds are off.
+#include "table/sounds.h"
+
 #include "platform/sound.h"
-#include "table/chatform.h"
+#include "table/artwork.h"
+#include "table/seatrows.h"
 #include "table/tablewidgets.h"
-#include "table/wiretext.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QLabel>
 #include <QMenu>
+
+#include <type_traits>
 
 namespace {
 
@@ -20,7 +21,20 @@ constexpr const char* kChatterCaptions[21] = {
 
 } // namespace
 
-void Tchat::buildSoundMenus(QMenu* options)
+TableSounds::TableSounds(SoundPlayer& player, const mirror::TableMirror& mirror, const Artwork& artwork, QWidget* panel)
+    : QObject(panel), player_(player), mirror_(mirror)
+{
+    // The chatter sound button sits with the phrase buttons, second row, last column.
+    b_phrase10 = new ClickImage(panel);
+    b_phrase10->setObjectName(QStringLiteral("b_phrase10"));
+    b_phrase10->setPixmap(artwork.phraseButton);
+    b_phrase10->setGeometry(396, 508, 25, 19);
+    b_phrase10->setToolTip(QStringLiteral("Chatter Sounds"));
+    connect(b_phrase10, &ClickImage::clicked, this,
+            [this] { popup_sounds->popup(b_phrase10->mapToGlobal(b_phrase10->rect().bottomRight())); });
+}
+
+void TableSounds::buildSoundMenus(QMenu* options, QWidget* window)
 {
     PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
     PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
@@ -40,7 +54,7 @@ void Tchat::buildSoundMenus(QMenu* options)
 
     QMenu* turn = options->addMenu(QStringLiteral("Turn Sound"));
     turn->setObjectName(QStringLiteral("TurnSound1"));
-    auto* group = new QActionGroup(this);
+    auto* group = new QActionGroup(window);
     Classic1 = turn->addAction(QStringLiteral("Classic"));
     Classic1->setObjectName(QStringLiteral("Classic1"));
     New1 = turn->addAction(QStringLiteral("New"));
@@ -56,70 +70,80 @@ void Tchat::buildSoundMenus(QMenu* options)
         });
     }
 
-    popup_sounds = new QMenu(this);
+    popup_sounds = new QMenu(window);
     popup_sounds->setObjectName(QStringLiteral("popup_sounds"));
     for (int n = 0; n <= 20; ++n) {
         QAction* entry = popup_sounds->addAction(QString::fromLatin1(kChatterCaptions[n]));
         entry->setObjectName(n == 0 ? QStringLiteral("Cancel1") : QStringLiteral("wave%1").arg(n));
-        connect(entry, &QAction::triggered, this, [this, n] { wave20Click(n); });
+        connect(entry, &QAction::triggered, this, [this, n] {
+            if (onChatterSound)
+                onChatterSound(n);
+        });
     }
 }
 
-bool Tchat::playSounds() const { return PlaySounds1->isChecked(); }
+bool TableSounds::playSounds() const { return PlaySounds1->isChecked(); }
 
-void Tchat::setPlaySounds(bool on) { PlaySounds1->setChecked(on); }
+void TableSounds::setPlaySounds(bool on) { PlaySounds1->setChecked(on); }
 
-bool Tchat::playChatterSounds() const { return PlayChatterSounds1->isChecked(); }
+bool TableSounds::playChatterSounds() const { return PlayChatterSounds1->isChecked(); }
 
-void Tchat::setPlayChatterSounds(bool on) { PlayChatterSounds1->setChecked(on); }
+void TableSounds::setPlayChatterSounds(bool on) { PlayChatterSounds1->setChecked(on); }
 
-void Tchat::setTurnSound(int sound)
+void TableSounds::setTurnSound(int sound)
 {
     turnSound_ = sound == 1 ? 1 : 0;
     (turnSound_ == 1 ? New1 : Classic1)->setChecked(true);
 }
 
-void Tchat::setBotSpeed(int milliseconds)
-{
-    const int index = milliseconds == 2000 ? 0 : milliseconds == 500 ? 2 : 1;
-    botSpeed_ = index == 0 ? 2000 : index == 2 ? 500 : 1000;
-    botSpeedItems_[index]->setChecked(true);
-}
-
-void Tchat::playsounds(const QString& name)
+void TableSounds::playsounds(const QString& name)
 {
     if (PlaySounds1->isChecked())
-        sounds_.play(name);
+        player_.play(name);
 }
 
-void Tchat::b_phrase10Click() { popup_sounds->popup(b_phrase10->mapToGlobal(b_phrase10->rect().bottomRight())); }
-
-void Tchat::wave20Click(int number)
+void TableSounds::react(const mirror::Event& event)
 {
-    if (number < 1 || number > 20)
-        return;
-    // Spectators may chat, but the sounds are the seated players'.
-    if (!loggedIn_ || !isSeat(ownSeat_))
-        return;
-    sendToHost(game::Message("CMD_playasound").field(ownSeat_).field("wave" + std::to_string(number)).raw("+"));
+    const int own = mirror_.state().ownSeat;
+    std::visit(
+        [&](const auto& happened) {
+            using E = std::decay_t<decltype(happened)>;
+            if constexpr (std::is_same_v<E, mirror::ArrivalsDone>)
+                playsounds(QStringLiteral("entered"));
+            else if constexpr (std::is_same_v<E, mirror::TurnChanged>) {
+                if (happened.seat == own)
+                    playsounds(turnSound_ == 1 ? QStringLiteral("turnnew") : QStringLiteral("turn"));
+            } else if constexpr (std::is_same_v<E, mirror::Played>)
+                playsounds(happened.isDouble ? QStringLiteral("double") : QStringLiteral("placebone"));
+            else if constexpr (std::is_same_v<E, mirror::Passed>) {
+                if (happened.seat == own)
+                    playsounds(QStringLiteral("pass"));
+            } else if constexpr (std::is_same_v<E, mirror::Refused>)
+                playsounds(QStringLiteral("invalid"));
+            else if constexpr (std::is_same_v<E, mirror::RoundEnded>)
+                playsounds(happened.out != 0 ? QStringLiteral("roundover") : QStringLiteral("blocked"));
+            else if constexpr (std::is_same_v<E, mirror::GameWon>)
+                playsounds(QStringLiteral("winner"));
+            else if constexpr (std::is_same_v<E, mirror::ChatterSound>)
+                playasound(happened);
+        },
+        event);
 }
 
-void Tchat::playasound(std::string_view payload)
+void TableSounds::playasound(const mirror::ChatterSound& chatter)
 {
-    game::FieldReader reader(payload);
-    const auto seat = reader.nextInt();
-    if (!seat)
-        return;
-    const QString sound = fromWire(reader.next());
+    const QString sound = shown(chatter.sound);
     if (PlayChatterSounds1->isChecked()) {
-        sounds_.play(sound);
+        player_.play(sound);
         return;
     }
-    if (!isSeat(*seat))
+    if (!mirror::isSeat(chatter.seat))
         return;
     for (int n = 1; n <= 20; ++n)
         if (sound.compare(QStringLiteral("wave%1").arg(n), Qt::CaseInsensitive) == 0) {
-            addNotice(caption(*seat) + QStringLiteral(": <Chatter Sound> ") + QString::fromLatin1(kChatterCaptions[n]));
+            if (onNotice)
+                onNotice(shown(mirror_.seat(chatter.seat).name) + QStringLiteral(": <Chatter Sound> ") +
+                         QString::fromLatin1(kChatterCaptions[n]));
             return;
         }
 }

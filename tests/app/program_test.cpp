@@ -1,5 +1,10 @@
 // The program's windows wired together, as main makes them, with the host on a free port.
 #include "app/program.h"
+#include "table/link.h"
+#include "table/menus.h"
+#include "table/shell.h"
+#include "table/sounds.h"
+#include <QStringListModel>
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "rawtable.h"
@@ -38,7 +43,7 @@ TEST_F(ProgramTest, SoloHostRemovesASpectatorFromTheSpyListAndStartsAGameFromThe
 {
     Tchat& chat = program.chat;
     program.server.Sock1.setPortName("0");
-    chat.setCommandLine({});
+    chat.shell().setCommandLine({});
     chat.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.seatCaption(1) == QStringLiteral("You"); }, 20000));
     EXPECT_TRUE(program.download.isVisible());

@@ -1,6 +1,11 @@
 // Hosting with an unfinished game in the data folder: the question, and what Yes, No and a damaged
 // journal lead to.
 #include "app/program.h"
+#include "table/link.h"
+#include "table/menus.h"
+#include "table/shell.h"
+#include "table/sounds.h"
+#include <QStringListModel>
 #include "host/journal.h"
 #include "host/simulatedio.h"
 #include "platform/messagebox.h"
@@ -59,7 +64,7 @@ struct ResumeTest : testing::Test {
     {
         program = std::make_unique<Program>(sounds, boxes, folder.path());
         program->server.Sock1.setPortName("0");
-        program->chat.setCommandLine({name, QStringLiteral("-"), QStringLiteral("true")});
+        program->chat.shell().setCommandLine({name, QStringLiteral("-"), QStringLiteral("true")});
         program->chat.show();
     }
 };
@@ -80,7 +85,7 @@ TEST_F(ResumeTest, YesTakesUpTheGameAndTheHostsPlayerGetsTheirSeatBack)
     EXPECT_EQ(state.seat(1).hand, saved.state.seat(1).hand);
     EXPECT_EQ(state.seat(2).total, saved.state.seat(2).total);
     // The table is told the game as a late joiner is: its hand is back in its hand.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return program->chat.ownSeat() == 1 && state.seat(1).open; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program->chat.mirror().state().ownSeat == 1 && state.seat(1).open; }, 20000));
     EXPECT_TRUE(QFile::exists(journalPath()));
 }
 
@@ -144,7 +149,7 @@ TEST(ResumeSolo, TheLobbyOfferWaitsUntilTheQuestionIsAnswered)
     bool offerShownDuringQuestion = true;
     boxes.whileOpen = [&] { offerShownDuringQuestion = program.download.isVisible(); };
     boxes.answer = false;
-    program.chat.setCommandLine({});
+    program.chat.shell().setCommandLine({});
     program.chat.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.download.isVisible(); }, 20000));
     ASSERT_EQ(boxes.shown.size(), 1);

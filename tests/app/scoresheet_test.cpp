@@ -2,6 +2,11 @@
 // dispatcher, and the sheet window shows what the host announced, the same on a seat that saw the
 // whole game, a spectator and a player who joined in the second round.
 #include "app/program.h"
+#include "table/link.h"
+#include "table/menus.h"
+#include "table/shell.h"
+#include "table/sounds.h"
+#include <QStringListModel>
 #include "dialogs/scoresheetform.h"
 #include "platform/messagebox.h"
 #include "platform/sound.h"
@@ -115,14 +120,14 @@ struct Table {
     void feed(const Lines& lines)
     {
         for (const std::string& line : lines)
-            chat.queueReceived(line + '\xFF');
-        while (chat.queuedMessages() > 0)
-            chat.Timer1Timer();
+            chat.link().queueReceived(line + '\xFF');
+        while (chat.link().queuedMessages() > 0)
+            chat.link().Timer1Timer();
     }
     void login(int number)
     {
-        chat.connectToHost(QStringLiteral("127.0.0.1"), host.server.serverPort());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return host.connection && chat.sock.Connected(); }, 20000));
+        chat.link().connectToHost(QStringLiteral("127.0.0.1"), host.server.serverPort());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return host.connection && chat.link().sock.Connected(); }, 20000));
         feed({"CMD_sendlogininfo+" + std::to_string(number)});
     }
     QTableWidget* grid() { return sheet.findChild<QTableWidget*>(QStringLiteral("grid_sheet")); }
@@ -265,8 +270,8 @@ TEST(ScoreSheet, TheViewMenuOpensItAndOnlyTheHostingTableSeesTheGameSeed)
     Program program{sounds, boxes, folder.path()};
     Tchat& chat = program.chat;
     program.server.Sock1.setPortName("0");
-    chat.random().seed(4000000000u);
-    chat.setCommandLine({QStringLiteral("Ann"), QStringLiteral("-"), QStringLiteral("true")});
+    chat.shell().random().seed(4000000000u);
+    chat.shell().setCommandLine({QStringLiteral("Ann"), QStringLiteral("-"), QStringLiteral("true")});
     chat.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.seatCaption(1) == QStringLiteral("Ann"); }, 20000));
 
@@ -284,7 +289,7 @@ TEST(ScoreSheet, TheViewMenuOpensItAndOnlyTheHostingTableSeesTheGameSeed)
     EXPECT_EQ(program.scoresheet.windowTitle(), QStringLiteral("Tilvaro - Score Sheet"));
 
     // Two games from the same table: each shows the generator's state as the host began to deal.
-    chat.startGame({QStringLiteral("Ann"), QStringLiteral("3"), QStringLiteral("1"), QString()});
+    chat.shell().startGame({QStringLiteral("Ann"), QStringLiteral("3"), QStringLiteral("1"), QString()});
     ASSERT_TRUE(QTest::qWaitFor([&] { return program.scoresheet.shownGame() && !program.scoresheet.shownGame()->rows.empty(); }, 20000));
     // The chat view sets names and texts apart with blanks.
     const auto chatText = [&] { return chat.chatPanel().view()->toPlainText().simplified(); };
@@ -297,8 +302,8 @@ TEST(ScoreSheet, TheViewMenuOpensItAndOnlyTheHostingTableSeesTheGameSeed)
     ASSERT_GE(seedLine, 0) << shown->toPlainText().toStdString();
     EXPECT_EQ(shown->pieceKinds(seedLine), QStringLiteral("TTTT"));
     EXPECT_EQ(shown->colourAt(seedLine, 1), QColor(0, 0, 255));
-    const std::uint32_t second = chat.random().state();
-    chat.startGame({QStringLiteral("Ann"), QStringLiteral("3"), QStringLiteral("1"), QString()});
+    const std::uint32_t second = chat.shell().random().state();
+    chat.shell().startGame({QStringLiteral("Ann"), QStringLiteral("3"), QStringLiteral("1"), QString()});
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.scoreSheet().previous() != nullptr; }, 20000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return chatText().contains(QStringLiteral("Game seed: %1").arg(second)); }, 20000));
     EXPECT_EQ(program.server.engine().gameSeed(), second);

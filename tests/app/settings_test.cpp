@@ -1,6 +1,11 @@
 // The settings file with the program's real windows: what the table loads once the host confirms
 // it, what each option writes, and what a choice made before that leaves alone.
 #include "app/program.h"
+#include "table/link.h"
+#include "table/menus.h"
+#include "table/shell.h"
+#include "table/sounds.h"
+#include <QStringListModel>
 #include "platform/messagebox.h"
 #include "platform/sound.h"
 #include "platform/workarea.h"
@@ -41,7 +46,7 @@ struct SettingsProgramTest : testing::Test {
     // A solo game: the table hosts, and the host confirms it, which loads the settings.
     static bool connect(Program& program)
     {
-        program.chat.processparams({});
+        program.chat.shell().processparams({});
         return QTest::qWaitFor([&] { return program.chat.seatCaption(1) == QStringLiteral("You"); }, 20000);
     }
     static QAction* entry(Program& program, const char* name)
@@ -93,13 +98,13 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
     EXPECT_TRUE(text.contains("\nPlaysounds=false\nComputerskill=1\n")) << text.toStdString();
 
     auto second = start();
-    EXPECT_EQ(second->chat.botSpeed(), 1000);
+    EXPECT_EQ(second->chat.menus().botSpeed(), 1000);
     ASSERT_TRUE(connect(*second));
-    EXPECT_EQ(second->chat.botSpeed(), 2000);
+    EXPECT_EQ(second->chat.menus().botSpeed(), 2000);
     EXPECT_TRUE(entry(*second, "Slow1")->isChecked());
     EXPECT_TRUE(entry(*second, "New1")->isChecked());
     EXPECT_TRUE(entry(*second, "Strong1")->isChecked());
-    EXPECT_EQ(second->chat.computerSkill(), 1);
+    EXPECT_EQ(second->chat.menus().computerSkill(), 1);
     EXPECT_FALSE(entry(*second, "PlaySounds1")->isChecked());
     EXPECT_TRUE(entry(*second, "PlayChatterSounds1")->isChecked());
     EXPECT_EQ(second->gamestart.rounds(), 6);
@@ -142,10 +147,10 @@ TEST_F(SettingsProgramTest, AChoiceBeforeTheHostConfirmsTheTableStandsEvenWhenIt
     entry(*program, "TextColor1")->trigger();
     ASSERT_TRUE(connect(*program));
 
-    EXPECT_EQ(program->chat.botSpeed(), 1000);
+    EXPECT_EQ(program->chat.menus().botSpeed(), 1000);
     EXPECT_TRUE(entry(*program, "Normal1")->isChecked());
     EXPECT_EQ(program->chat.chatPanel().textSize(), 10);
-    EXPECT_EQ(program->chat.turnSound(), 0);
+    EXPECT_EQ(program->chat.sounds().turnSound(), 0);
     EXPECT_TRUE(entry(*program, "Classic1")->isChecked());
     EXPECT_EQ(program->chat.chatPanel().chatColour(), QColor(Qt::black));
     EXPECT_FALSE(entry(*program, "PlaySounds1")->isChecked()); // not chosen: as stored

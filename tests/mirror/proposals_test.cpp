@@ -18,7 +18,8 @@ std::string wire(const std::optional<game::Message>& message) { return message ?
 TEST(MirrorProposals, NothingGoesOutBeforeTheLogin)
 {
     TableMirror table;
-    EXPECT_FALSE(table.kick(3, true));
+    table.setHosting(true);
+    EXPECT_FALSE(table.kick(3));
     EXPECT_FALSE(table.justWatch(2, true));
     EXPECT_FALSE(table.botSpeed(500));
     EXPECT_FALSE(table.chatterSound(4));
@@ -31,10 +32,11 @@ TEST(MirrorProposals, AdministrationAndChatterSoundsAsTheHostReadsThem)
 {
     TableMirror table;
     table.handle("CMD_sendlogininfo+3");
-    EXPECT_EQ(wire(table.kick(7, true)), "CMD_kickhim+3+7+\xFF");
-    EXPECT_FALSE(table.kick(7, false)); // only the hosting table removes players
-    EXPECT_FALSE(table.kick(0, true));
-    EXPECT_FALSE(table.kick(10, true));
+    EXPECT_FALSE(table.kick(7)); // only the hosting table removes players
+    table.setHosting(true);
+    EXPECT_EQ(wire(table.kick(7)), "CMD_kickhim+3+7+\xFF");
+    EXPECT_FALSE(table.kick(0));
+    EXPECT_FALSE(table.kick(10));
     EXPECT_EQ(wire(table.justWatch(2, true)), "CMD_justwatch+2+1\xFF");
     EXPECT_EQ(wire(table.justWatch(6, false)), "CMD_justwatch+6+2\xFF");
     EXPECT_FALSE(table.justWatch(7, true));

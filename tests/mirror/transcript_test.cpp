@@ -267,3 +267,19 @@ TEST(MirrorGame, TheScoreSheetNamesTheSeatsInUtf8)
     EXPECT_EQ(sheet.names[1], "Zo\xC3\xAB");
     EXPECT_EQ(sheet.names[2], "Klot");
 }
+
+TEST(MirrorGame, MarkersAskForThePipTheyTouchAndARaisedBoneMayFitJustOne)
+{
+    TableMirror table;
+    openRound(table);
+    EXPECT_EQ(table.markerPip(1), 9);
+    EXPECT_EQ(table.markerPip(0), -1);
+    table.clickBone(2); // 3|9 fits every empty toe alike
+    EXPECT_EQ(table.onlyFit(), 0);
+    feed(table, {"CMD_heplayed+1+2+" + std::to_string(k3_9) + "+1+1+t+13+",
+                 "CMD_heplayed+2+1+" + std::to_string(k4_9) + "+2+1+t+13+", "CMD_nextplayer+1+1+f+f+t+1+1+1+"});
+    EXPECT_EQ(table.markerPip(1), 3);
+    EXPECT_EQ(table.markerPip(3), 9);
+    table.clickBone(1); // 0|9, and only toe 3 is offered
+    EXPECT_EQ(table.onlyFit(), 3);
+}

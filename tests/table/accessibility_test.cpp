@@ -83,7 +83,7 @@ TEST_F(AccessibilityTest, BonesAreListItemsThatShowWhetherTheyAreRaised)
     // The bone's press action is a click: it lowers the raised bone again.
     iface(QStringLiteral("bone2"))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_FALSE(iface(QStringLiteral("bone2"))->state().selected);
-    EXPECT_EQ(table->selectedSlot(), -1);
+    EXPECT_EQ(table->mirror().state().hand.selectedSlot(), -1);
 }
 
 TEST_F(AccessibilityTest, MarkersNameTheirToePlaceAndThePipTheyNeed)

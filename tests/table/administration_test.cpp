@@ -31,7 +31,7 @@ TEST_F(TableTest, SeatPopupIsTheHostsAndActsOnTheSeatItWasOpenedOn)
     EXPECT_EQ(open(2), QStringLiteral("+++"));
     for (const char* entry : entries)
         find<QAction>(QLatin1String(entry))->trigger();
-    table->kicking(7); // the spy list's way in
+    table->menus().kicking(7); // the spy list's way in
     ASSERT_TRUE(host.waitForMessage("CMD_kickhim+1+7+"));
     EXPECT_EQ(host.received,
               QByteArray("CMD_kickhim+1+2+\xFF" "CMD_justwatch+2+1\xFF" "CMD_justwatch+2+2\xFF" "CMD_kickhim+1+7+\xFF"));
@@ -40,7 +40,7 @@ TEST_F(TableTest, SeatPopupIsTheHostsAndActsOnTheSeatItWasOpenedOn)
     host.received.clear();
     table->setHosting(false);
     EXPECT_EQ(open(2), QStringLiteral("---"));
-    table->kicking(2);
+    table->menus().kicking(2);
     find<QAction>(QStringLiteral("Fast1"))->trigger();
     ASSERT_TRUE(host.waitForMessage("CMD_botspeed+1+500+"));
     EXPECT_EQ(host.received, QByteArray("CMD_botspeed+1+500+\xFF"));
@@ -74,7 +74,7 @@ TEST_F(TableTest, ComputerSkillSitsAboveJustWatchAndOnlyTheHostingTableMayChoose
     EXPECT_EQ(skillMenu->actions(), (QList<QAction*>{standard, strong}));
     EXPECT_TRUE(standard->isChecked());
     EXPECT_FALSE(strong->isChecked());
-    EXPECT_EQ(table->computerSkill(), 0);
+    EXPECT_EQ(table->menus().computerSkill(), 0);
 
     table->setHosting(false);
     EXPECT_FALSE(skillMenu->isEnabled());
@@ -83,9 +83,9 @@ TEST_F(TableTest, ComputerSkillSitsAboveJustWatchAndOnlyTheHostingTableMayChoose
 
     // The choice is saved and read by the host from this table; nothing is sent.
     TServer server;
-    table->setServer(&server);
+    table->shell().setServer(&server);
     int saves = 0;
-    table->onSaveSettings = [&saves](SettingsOption) { ++saves; };
+    table->hooks.onSaveSettings = [&saves](SettingsOption) { ++saves; };
     login(1);
     strong->trigger();
     EXPECT_TRUE(strong->isChecked());
@@ -95,7 +95,7 @@ TEST_F(TableTest, ComputerSkillSitsAboveJustWatchAndOnlyTheHostingTableMayChoose
     standard->trigger();
     EXPECT_EQ(server.computerSkillProvider(), 0);
     EXPECT_EQ(saves, 2);
-    table->setComputerSkill(7);  // anything but Strong is Standard
+    table->menus().setComputerSkill(7);  // anything but Strong is Standard
     EXPECT_TRUE(standard->isChecked());
     find<QAction>(QStringLiteral("Fast1"))->trigger();
     ASSERT_TRUE(host.waitForMessage("CMD_botspeed+1+500+"));
@@ -114,18 +114,18 @@ TEST(BotSpeed, ComputerFollowsTheHostingTableNotAJoinedOne)
     server.Sock1.setPortName("0");
     Tchat ann(sounds, boxes), bob(sounds, boxes);
     for (Tchat* table : {&ann, &bob}) {
-        table->Sock11.setPortName(std::to_string(lobby.serverPort()));
+        table->shell().Sock11.setPortName(std::to_string(lobby.serverPort()));
         table->show();
     }
-    ann.setServer(&server);
-    ann.processparams({"Ann", "-", "true"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.loggedIn(); }, 10000));
-    bob.setGamePort(server.port());
-    bob.processparams({"Bob", "127.0.0.1", "false"});
+    ann.shell().setServer(&server);
+    ann.shell().processparams({"Ann", "-", "true"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.mirror().state().loggedIn; }, 10000));
+    bob.shell().setGamePort(server.port());
+    bob.shell().processparams({"Bob", "127.0.0.1", "false"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return ann.seatCaption(2) == "Bob"; }, 10000));
 
     bob.findChild<QAction*>("Fast1")->trigger();
-    ann.startGame({"Ann", "3", "1", ""});
+    ann.shell().startGame({"Ann", "3", "1", ""});
     auto* bobsRound = bob.findChild<QLabel*>("label_round");
     ASSERT_TRUE(QTest::qWaitFor([&] { return bobsRound->text() == "Round: 1 of 3"; }, 10000));
     // Both watch, so the computer plays every turn.
@@ -143,5 +143,5 @@ TEST(BotSpeed, ComputerFollowsTheHostingTableNotAJoinedOne)
     ann.findChild<QAction*>("Slow1")->trigger();
     EXPECT_TRUE(armedWith(2000));
     EXPECT_EQ(delays, QList<int>({1000, 2000}));
-    EXPECT_EQ(bob.botSpeed(), 500);
+    EXPECT_EQ(bob.menus().botSpeed(), 500);
 }

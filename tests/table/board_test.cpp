@@ -32,7 +32,7 @@ TEST_F(BoardTest, BonesLieOnTheirToeWithTheTouchingHalfInward)
 {
     const Artwork& art = table->artwork();
     feed({"CMD_startround+1+55+7+1+t+2+t+3+f+4+f+5+f+6+f", "CMD_heplayed+2+1+6+2+1+f+6+"});
-    EXPECT_EQ(table->boardTable().cell(2, 1).bone, 6);
+    EXPECT_EQ(table->mirror().state().board.cell(2, 1).bone, 6);
     EXPECT_EQ(board().copy(64, 128, 66, 34), picture(art.lyingBone(6, false)));
     EXPECT_EQ(board().copy(16, 124, 34, 66), picture(art.uprightBone(55)));
     EXPECT_EQ(markerLeft(2), 136);
@@ -66,13 +66,13 @@ TEST_F(BoardTest, MarkersFollowTheOfferAndAClickPlaysTheRaisedBoneOnce)
     ASSERT_TRUE(host.waitForMessage("CMD_playbone+4+7+3+2+"));
     QTest::mouseClick(marker(1), Qt::LeftButton); // no answer yet: nothing goes out
     QTest::mouseClick(table->findChild<BoneImage*>(QStringLiteral("bone6")), Qt::LeftButton);
-    EXPECT_EQ(table->selectedSlot(), 7);
+    EXPECT_EQ(table->mirror().state().hand.selectedSlot(), 7);
 
     // The host refuses: the turn comes back, markers stay, the selection is gone.
     feed({"CMD_noplay+4+"});
     EXPECT_EQ(text("label_status"), QStringLiteral("That is not a valid play"));
     EXPECT_EQ(sounds.played.last(), QStringLiteral("invalid"));
-    EXPECT_EQ(table->turnSeat(), 4);
+    EXPECT_EQ(table->mirror().state().turnSeat, 4);
     EXPECT_TRUE(marker(1)->isVisible());
     QTest::mouseClick(marker(1), Qt::LeftButton);
     ASSERT_TRUE(host.waitForMessage("CMD_playbone+4+-1+1+1+"));

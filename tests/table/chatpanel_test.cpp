@@ -3,7 +3,10 @@
 #include "host/host_fixture.h"
 #include "platform/messagebox.h"
 #include "platform/opener.h"
+#include "table/chatinput.h"
+#include "table/chatmenus.h"
 #include "table/chatpanel.h"
+#include "table/phrasebuttons.h"
 #include "table/smileys.h"
 
 #include <QAccessible>
@@ -102,7 +105,7 @@ TEST_F(ChatPanelTest, TheInputHoldsWhatTheHostCanRelay)
     EXPECT_EQ(input()->text().size(), 1000);
     QApplication::clipboard()->setText(longest);
     input()->setText(QString(990, QLatin1Char('z')));
-    panel->Paste1Click();
+    panel->chatInput().Paste1Click();
     EXPECT_EQ(input()->text(), QString(990, QLatin1Char('z')) + QString(10, QLatin1Char('x')));
     panel->setChatColour(QColor(1, 2, 3));
     panel->ownSeat = [] { return 1; };
@@ -133,7 +136,7 @@ TEST_F(ChatPanelTest, TheInputHoldsWhatTheHostCanRelay)
     // A pasted line break would split nothing on the wire, but the chat is one line.
     QApplication::clipboard()->setText("one\ntwo");
     input()->clear();
-    panel->Paste1Click();
+    panel->chatInput().Paste1Click();
     EXPECT_EQ(input()->text(), "one two");
 }
 
@@ -143,27 +146,27 @@ TEST_F(ChatPanelTest, ThePromptGoesOnKeysAndSmileysButNotOnPaste)
     QTest::keyClick(input(), Qt::Key_H);
     EXPECT_EQ(input()->text(), "h");
 
-    input()->setText(ChatPanel::kPrompt);
-    panel->smileyMenu()->findChild<QAction*>("smiley12")->trigger();
+    input()->setText(ChatInput::kPrompt);
+    panel->menus().smileys()->findChild<QAction*>("smiley12")->trigger();
     EXPECT_EQ(input()->text(), ":)#12");
-    panel->N271Click(27);
+    panel->chatInput().N271Click(27);
     EXPECT_EQ(input()->text(), ":)#12:)#27");
     EXPECT_EQ(input()->cursorPosition(), 10);
 
     QApplication::clipboard()->setText("pasted");
-    input()->setText(ChatPanel::kPrompt);
-    panel->Paste1Click();
+    input()->setText(ChatInput::kPrompt);
+    panel->chatInput().Paste1Click();
     EXPECT_EQ(input()->text(), "<Enter Chat Here>pasted");
     // From the keyboard, Ctrl is a key of its own: it takes the prompt, then V appends.
     input()->setText("x");
     input()->setCursorPosition(0);
     QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(input()->text(), "xpasted") << "Ctrl+V appends, as the menu's Paste does";
-    input()->setText(ChatPanel::kPrompt);
+    input()->setText(ChatInput::kPrompt);
     QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(input()->text(), "pasted");
     EXPECT_FALSE(input()->hasSelectedText());
-    EXPECT_EQ(panel->smileyMenu()->actions().size(), 18);
+    EXPECT_EQ(panel->menus().smileys()->actions().size(), 18);
     EXPECT_EQ(panel->findChild<QWidget*>("button_smilies")->toolTip(), "See ya!");
 }
 
@@ -219,8 +222,8 @@ TEST_F(ChatPanelTest, WordsWithWebAddressesAreGreenUnderlinedLinksThatOpenThemse
     EXPECT_TRUE(view()->style(4).underline);
     EXPECT_FALSE(view()->style(4).bold);
     EXPECT_EQ(view()->colourAt(0, lastText().indexOf("see")), QColor(0, 0, 128));
-    EXPECT_EQ(panel->linkCounter(), 1);
-    EXPECT_EQ(panel->linkSlot(0), "WWW.Example.com ");
+    EXPECT_EQ(panel->links().counter(), 1);
+    EXPECT_EQ(panel->links().slot(0), "WWW.Example.com ");
 
     clickLink(1);
     clickLink(0);
@@ -258,11 +261,11 @@ TEST_F(ChatPanelTest, ClearingEmptiesTheViewStartsTheLinksAgainAndFocusesTheInpu
     ASSERT_TRUE(view()->hasFocus());
     panel->ClearMainChat1Click();
     EXPECT_EQ(view()->lineCount(), 0);
-    EXPECT_EQ(panel->linkCounter(), -1);
+    EXPECT_EQ(panel->links().counter(), -1);
     EXPECT_TRUE(input()->hasFocus());
     EXPECT_EQ(QApplication::focusWidget(), input());
     show("1+H: www.second.org");
-    EXPECT_EQ(panel->linkCounter(), 0);
+    EXPECT_EQ(panel->links().counter(), 0);
     clickLink(0);
     EXPECT_EQ(opener.opened, QStringList{"www.second.org"});
 }
@@ -274,10 +277,10 @@ TEST_F(ChatPanelTest, EveryLinkInTheViewOpensItsOwnAddressPastTheHundredFirst)
     for (int n = 0; n < 250; ++n)
         show(QStringLiteral("1+H: www.site%1.org").arg(n).toLatin1().constData());
     EXPECT_EQ(view()->linkCount(), 250);
-    EXPECT_EQ(panel->linkCounter(), 49); // 0..100, 1..100, 1..49
-    EXPECT_EQ(panel->linkSlot(1), "www.site201.org ");
-    EXPECT_EQ(panel->linkSlot(100), "www.site200.org ");
-    EXPECT_EQ(panel->linkSlot(0), "www.site0.org ") << "slot 0 is taken only once";
+    EXPECT_EQ(panel->links().counter(), 49); // 0..100, 1..100, 1..49
+    EXPECT_EQ(panel->links().slot(1), "www.site201.org ");
+    EXPECT_EQ(panel->links().slot(100), "www.site200.org ");
+    EXPECT_EQ(panel->links().slot(0), "www.site0.org ") << "slot 0 is taken only once";
     QStringList expected;
     QScrollBar* bar = view()->verticalScrollBar();
     for (const int link : {249, 200, 101, 100, 1, 0}) {
@@ -302,7 +305,7 @@ TEST_F(ChatPanelTest, EveryLinkInTheViewOpensItsOwnAddressPastTheHundredFirst)
     show("1+H: www.again.org");
     clickLink(0);
     EXPECT_EQ(opener.opened.last(), "www.again.org");
-    EXPECT_EQ(panel->linkSlot(0), "www.again.org ");
+    EXPECT_EQ(panel->links().slot(0), "www.again.org ");
 }
 
 TEST_F(ChatPanelTest, StylesAreSharedSizedTogetherAndLinesScrollUnlessTurnedOff)
@@ -453,14 +456,14 @@ TEST_F(ChatPanelTest, PhraseButtonsSayTheirPhraseOncePerPause)
     QTest::mouseClick(first, Qt::LeftButton);
     panel->b_phrase1Click(2);
     EXPECT_EQ(sent, QStringList{"CMD_action+3+says: Way To Go!|clBlack"});
-    panel->phrasePauseTimer();
+    panel->phraseButtons().phrasePauseTimer();
 
     panel->setPhrase(4, "/me dances");
     panel->b_phrase1Click(4);
-    panel->phrasePauseTimer();
+    panel->phraseButtons().phrasePauseTimer();
     panel->setPhrase(5, "/me");
     panel->b_phrase1Click(5);
-    panel->phrasePauseTimer();
+    panel->phraseButtons().phrasePauseTimer();
     panel->setPhrase(6, "");
     panel->b_phrase1Click(6);
     EXPECT_EQ(sent.mid(1), (QStringList{"CMD_action+3+dances|clBlack", "CMD_action+3+says: /me|clBlack",
@@ -468,7 +471,7 @@ TEST_F(ChatPanelTest, PhraseButtonsSayTheirPhraseOncePerPause)
     EXPECT_FALSE(panel->phraseReady());
 
     // A send that fails leaves the buttons ready.
-    panel->phrasePauseTimer();
+    panel->phraseButtons().phrasePauseTimer();
     panel->send = [](const game::Message&) { throw std::runtime_error("Send - Socket Not Connected"); };
     EXPECT_THROW(panel->b_phrase1Click(1), std::runtime_error);
     EXPECT_TRUE(panel->phraseReady());

@@ -2,6 +2,8 @@
 // paragraphs.
 #include "tablefixture.h"
 
+#include "table/phrasebuttons.h"
+
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -46,7 +48,7 @@ TEST_F(TableTest, TheChatSendsThroughTheTablesConnectionAndItsOptionsSaveSetting
 {
     // Without a connection a phrase button reports the socket's error and stays ready.
     EXPECT_THROW(table->chatPanel().b_phrase1Click(1), ESockException);
-    EXPECT_TRUE(table->phraseReady());
+    EXPECT_TRUE(table->chatPanel().phraseReady());
 
     login(3);
     auto* input = find<QLineEdit>(QStringLiteral("mychat"));
@@ -57,8 +59,8 @@ TEST_F(TableTest, TheChatSendsThroughTheTablesConnectionAndItsOptionsSaveSetting
     ASSERT_TRUE(host.waitForMessage("CMD_action+3+says: Good One!|clBlack"));
 
     int saves = 0, phraseSaves = 0;
-    table->onSaveSettings = [&](SettingsOption) { ++saves; };
-    table->onSavePhrases = [&] { ++phraseSaves; };
+    table->hooks.onSaveSettings = [&](SettingsOption) { ++saves; };
+    table->hooks.onSavePhrases = [&] { ++phraseSaves; };
     auto* options = find<QMenu>(QStringLiteral("Options1"));
     const auto entry = [&](const char* name) { return table->findChild<QAction*>(QString::fromLatin1(name)); };
     QStringList captions;
@@ -73,7 +75,7 @@ TEST_F(TableTest, TheChatSendsThroughTheTablesConnectionAndItsOptionsSaveSetting
     table->chatPanel().chooseColour = [](const QColor&) { return std::optional<QColor>(Qt::red); };
     entry("TextColor1")->trigger();
     EXPECT_EQ(saves, 2);
-    table->applyTextSize(12);
+    table->chatPanel().applyTextSize(12);
     EXPECT_TRUE(entry("N12")->isChecked());
     EXPECT_TRUE(entry("N14")->isChecked());
     EXPECT_EQ(saves, 2);
@@ -85,7 +87,7 @@ TEST_F(TableTest, TheChatSendsThroughTheTablesConnectionAndItsOptionsSaveSetting
     table->applyPhrases(edited);
     EXPECT_EQ(table->chatPanel().phrases(), edited);
     EXPECT_EQ(phraseSaves, 1);
-    table->chatPanel().phrasePauseTimer();
+    table->chatPanel().phraseButtons().phrasePauseTimer();
     QTest::mouseClick(find(QStringLiteral("b_phrase9")), Qt::LeftButton);
     ASSERT_TRUE(host.waitForMessage("CMD_action+3+bows|clRed"));
 }

@@ -10,7 +10,7 @@
 namespace {
 
 struct Player {
-    explicit Player(const char* name) : table(sounds, boxes) { table.setPlayerName(QString::fromLatin1(name)); table.show(); }
+    explicit Player(const char* name) : table(sounds, boxes) { table.shell().setPlayerName(QString::fromLatin1(name)); table.show(); }
     RecordingSoundPlayer sounds;
     RecordingMessageBoxes boxes;
     Tchat table;
@@ -20,7 +20,7 @@ struct Player {
 // The table's turn is open and nothing is on its way: it may act.
 bool canAct(Tchat& table)
 {
-    return table.turnSeat() == table.ownSeat() && table.queuedMessages() == 0 &&
+    return table.mirror().state().turnSeat == table.mirror().state().ownSeat && table.link().queuedMessages() == 0 &&
            table.findChild<QWidget*>(QStringLiteral("button_pass"))->isVisible();
 }
 
@@ -34,8 +34,8 @@ void act(Tchat& table)
             auto* marker = table.findChild<ClickImage*>(QStringLiteral("image_toe%1").arg(toe));
             if (!marker->isVisible())
                 continue;
-            const int pip = marker->tag == 1 ? game::gettopnum(table.spinnerBone())
-                                             : game::outwardPip(table.boardTable().cell(toe, marker->tag - 1));
+            const int pip = marker->tag == 1 ? game::gettopnum(table.mirror().state().spinnerBone)
+                                             : game::outwardPip(table.mirror().state().board.cell(toe, marker->tag - 1));
             for (BoneImage* bone : table.findChildren<BoneImage*>())
                 if (game::gettopnum(bone->hint) == pip || game::getbotnum(bone->hint) == pip) {
                     QTest::mouseClick(bone, Qt::LeftButton);
@@ -68,20 +68,20 @@ TEST(EndToEnd, TwoTablesPlayAWholeGameWithTheHost)
 
     Player ann("Ann");
     Player bob("Bob");
-    server.botSpeedProvider = [&] { return ann.table.botSpeed(); };
+    server.botSpeedProvider = [&] { return ann.table.menus().botSpeed(); };
     ann.table.setHosting(true);
-    ann.table.onShowGameStart = [&] { ann.table.sock.Send("CMD_startgame+Ann+3+1+\xFF"); };
+    ann.table.hooks.onShowGameStart = [&] { ann.table.link().sock.Send("CMD_startgame+Ann+3+1+\xFF"); };
     for (Player* player : {&ann, &bob})
-        player->table.onAddGame = [player](const QString& winner, bool won) {
+        player->table.hooks.onAddGame = [player](const QString& winner, bool won) {
             player->tally.append(winner + (won ? "+won" : ""));
         };
 
-    ann.table.connectToHost(QStringLiteral("127.0.0.1"), server.port());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.table.loggedIn(); }, 10000));
-    bob.table.connectToHost(QStringLiteral("127.0.0.1"), server.port());
+    ann.table.link().connectToHost(QStringLiteral("127.0.0.1"), server.port());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.table.mirror().state().loggedIn; }, 10000));
+    bob.table.link().connectToHost(QStringLiteral("127.0.0.1"), server.port());
     auto* bobOnAnnsTable = ann.table.findChild<QLabel*>(QStringLiteral("label_playername2"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return bobOnAnnsTable->text() == QStringLiteral("Bob"); }, 10000));
-    EXPECT_EQ(bob.table.ownSeat(), 2);
+    EXPECT_EQ(bob.table.mirror().state().ownSeat, 2);
     EXPECT_EQ(bob.table.findChild<QLabel*>(QStringLiteral("label_playername1"))->text(), QStringLiteral("Ann"));
 
     QTest::mouseClick(ann.table.findChild<QWidget*>(QStringLiteral("button_start")), Qt::LeftButton);
@@ -95,8 +95,8 @@ TEST(EndToEnd, TwoTablesPlayAWholeGameWithTheHost)
         if (over())
             break;
         // Whenever a player is about to act, both tables show the host's board.
-        EXPECT_TRUE(sameBoard(ann.table.boardTable(), hostState.board));
-        EXPECT_TRUE(sameBoard(bob.table.boardTable(), hostState.board));
+        EXPECT_TRUE(sameBoard(ann.table.mirror().state().board, hostState.board));
+        EXPECT_TRUE(sameBoard(bob.table.mirror().state().board, hostState.board));
         act(canAct(ann.table) ? ann.table : bob.table);
         ASSERT_LT(++actions, 2000);
     }

@@ -16,7 +16,7 @@ TEST_F(TableTest, ANewGameAndRoundResetTheRowsAndCountTheRounds)
     feed({"CMD_startround+3+50+7+1+t+2+t+3+f+4+f+5+f+6+f"});
     EXPECT_EQ(texts({"label_round", "label_bones1", "label_bones2", "label_bones3"}),
               (QStringList{"Round: 3 of 10", "7", "7", ""}));
-    EXPECT_EQ(table->spinnerBone(), 50);
+    EXPECT_EQ(table->mirror().state().spinnerBone, 50);
 
     feed({"CMD_startgame+Hal+3+"});
     EXPECT_EQ(lastLine(), QStringLiteral("Hal has started a game."));
@@ -72,7 +72,7 @@ TEST_F(TableTest, ARefusedPlayGivesBackTheOfferedMarkersAndPassEvenAfterAQuickPa
     feed({"CMD_noplay+3+"});
     EXPECT_EQ(text("label_status"), QStringLiteral("That is not a valid play"));
     EXPECT_EQ(visibility({"button_pass", "image_toe1", "image_toe2", "image_toe3"}), QStringLiteral("++-+"));
-    EXPECT_EQ(table->turnSeat(), 3);
+    EXPECT_EQ(table->mirror().state().turnSeat, 3);
     // The player can move again: a pass now goes out.
     host.received.clear();
     QTest::mouseClick(find(QStringLiteral("button_pass")), Qt::LeftButton);
@@ -105,7 +105,7 @@ TEST_F(TableTest, RoundScoresCarryTheirSign)
 TEST_F(TableTest, TheWinnerBannerOnTheWinnersTableAndOnOthers)
 {
     QStringList tally;
-    table->onAddGame = [&](const QString& winner, bool won) { tally.append(winner + (won ? "+won" : "")); };
+    table->hooks.onAddGame = [&](const QString& winner, bool won) { tally.append(winner + (won ? "+won" : "")); };
     login(1);
     feed({"CMD_newplayerinfo+1+Ann+0", "CMD_nextplayer+1+2+t+t+t+1+1+1+", "CMD_winner+Ann+"});
     EXPECT_EQ(texts({"label_winner1", "label_winner2", "label_status"}),
@@ -128,7 +128,7 @@ TEST_F(TableTest, TheWinnerBannerOnTheWinnersTableAndOnOthers)
 
 TEST_F(TableTest, ASpectatorSeesTheWinnersNameAndKeepsNoTally)
 {
-    table->onAddGame = [](const QString&, bool) { ADD_FAILURE() << "a spectator keeps no tally"; };
+    table->hooks.onAddGame = [](const QString&, bool) { ADD_FAILURE() << "a spectator keeps no tally"; };
     login(7);
     feed({"CMD_newplayerinfo+7+Ann+0", "CMD_winner+Ann+"});
     EXPECT_EQ(text("label_winner1"), QStringLiteral("Ann has Won the Game!"));
@@ -142,13 +142,13 @@ TEST_F(TableTest, ALateArrivalSeesTheRunningGame)
               (QStringList{"Round: 2 of 5", "60", "Your Turn", "Round already in progress.."}));
     EXPECT_EQ(visibility({"image_toe1", "image_toe2", "image_toe3", "button_pass", "image_turn4", "label_notplaying"}),
               QStringLiteral("+++-++"));
-    EXPECT_EQ(table->spinnerBone(), 53);
-    EXPECT_EQ(table->boardTable().cell(1, 1).bone, 0);
+    EXPECT_EQ(table->mirror().state().spinnerBone, 53);
+    EXPECT_EQ(table->mirror().state().board.cell(1, 1).bone, 0);
 
     feed({"CMD_gamestats+2+3+5+46+t+1+2+3+4+5+6+1+1+46+f+1+2+48+t+3+1+12+t"});
-    EXPECT_EQ(table->spinnerBone(), -1) << "46 is a bone number, not a pip count";
+    EXPECT_EQ(table->mirror().state().spinnerBone, -1) << "46 is a bone number, not a pip count";
     EXPECT_FALSE(shown("label_notplaying"));
-    const game::Board& board = table->boardTable();
+    const game::Board& board = table->mirror().state().board;
     EXPECT_TRUE(board.cell(1, 2).bone == 48 && board.cell(1, 2).flip && board.cell(3, 1).bone == 12);
     EXPECT_EQ(find<ClickImage>(QStringLiteral("image_toe1"))->tag, 3);
 }
@@ -156,7 +156,7 @@ TEST_F(TableTest, ALateArrivalSeesTheRunningGame)
 TEST_F(TableTest, StartGameNeedsALogin)
 {
     int dialogs = 0;
-    table->onShowGameStart = [&] { ++dialogs; };
+    table->hooks.onShowGameStart = [&] { ++dialogs; };
     find<QAction>(QStringLiteral("StartGame1"))->setEnabled(true);
     find<QAction>(QStringLiteral("StartGame1"))->trigger();
     EXPECT_EQ(boxes.shown, QStringList{QStringLiteral("You are not connected")});

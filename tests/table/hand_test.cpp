@@ -14,8 +14,8 @@ protected:
     QList<int> handOrder()
     {
         QList<int> order;
-        for (int place = 1; table->handSlotAt(place) != -1; ++place)
-            order.append(table->handSlotAt(place));
+        for (int place = 1; table->mirror().state().hand.place(place).slot != -1; ++place)
+            order.append(table->mirror().state().hand.place(place).slot);
         return order;
     }
     void click(int slot, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(bone(slot), button); }
@@ -54,10 +54,10 @@ TEST_F(HandTest, OnOwnTurnAClickRaisesLowersAndSwapsBones)
     sounds.played.clear();
     click(2);
     EXPECT_EQ(bone(2)->y(), 4);
-    EXPECT_EQ(table->selectedSlot(), 2);
+    EXPECT_EQ(table->mirror().state().hand.selectedSlot(), 2);
     click(2);
     EXPECT_EQ(bone(2)->y(), 12);
-    EXPECT_EQ(table->selectedSlot(), -1);
+    EXPECT_EQ(table->mirror().state().hand.selectedSlot(), -1);
     EXPECT_EQ(sounds.played, (QStringList{"selectbone", "clearbone"}));
 
     // Raise place 1, click place 4: the two change places and nothing stays raised.
@@ -66,7 +66,7 @@ TEST_F(HandTest, OnOwnTurnAClickRaisesLowersAndSwapsBones)
     EXPECT_EQ(handOrder(), (QList<int>{4, 2, 3, 1, 5}));
     EXPECT_EQ(bone(4)->pos(), QPoint(4, 12));
     EXPECT_EQ(bone(1)->pos(), QPoint(124, 12));
-    EXPECT_EQ(table->selectedSlot(), -1);
+    EXPECT_EQ(table->mirror().state().hand.selectedSlot(), -1);
     EXPECT_EQ(sounds.played.last(), QStringLiteral("sort"));
 
     // Playing the bone at place 3 of five: the others close up and the raised one comes down.

@@ -23,8 +23,8 @@ protected:
     QList<int> handOrder()
     {
         QList<int> order;
-        for (int place = 1; table->handSlotAt(place) != -1; ++place)
-            order.append(table->handSlotAt(place));
+        for (int place = 1; table->mirror().state().hand.place(place).slot != -1; ++place)
+            order.append(table->mirror().state().hand.place(place).slot);
         return order;
     }
 };
@@ -74,17 +74,17 @@ TEST_F(KeyboardTest, TheRingWalksTheHandAndKeysRaiseSwapAndSortAsClicksDo)
     keys({Qt::Key_Right, Qt::Key_Right});
     EXPECT_EQ(ring()->x(), 81);
     keys({Qt::Key_End, Qt::Key_Right});
-    EXPECT_EQ(table->focusRingPlace(), 4) << "the ring stops at the last bone";
+    EXPECT_EQ(table->hand().focusRingPlace(), 4) << "the ring stops at the last bone";
     keys({Qt::Key_Home, Qt::Key_Left, Qt::Key_Space});
-    EXPECT_EQ(table->focusRingPlace(), 1);
+    EXPECT_EQ(table->hand().focusRingPlace(), 1);
     EXPECT_EQ(bone(1)->y(), 12) << "not this player's turn: nothing rises";
 
     feed({"CMD_nextplayer+3+1+t+t+t+1+1+1+"});
     sounds.played.clear();
     keys({Qt::Key_Space});
-    EXPECT_EQ(QList<int>({bone(1)->y(), table->selectedSlot()}), (QList<int>{4, 1}));
+    EXPECT_EQ(QList<int>({bone(1)->y(), table->mirror().state().hand.selectedSlot()}), (QList<int>{4, 1}));
     keys({Qt::Key_Space});
-    EXPECT_EQ(QList<int>({bone(1)->y(), table->selectedSlot()}), (QList<int>{12, -1}));
+    EXPECT_EQ(QList<int>({bone(1)->y(), table->mirror().state().hand.selectedSlot()}), (QList<int>{12, -1}));
     // Raise place 1, then Space on place 3: the two change places.
     keys({Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
     EXPECT_EQ(handOrder(), (QList<int>{3, 2, 1, 4}));
@@ -94,7 +94,7 @@ TEST_F(KeyboardTest, TheRingWalksTheHandAndKeysRaiseSwapAndSortAsClicksDo)
     // S sorts by bone number (0|0, 2|9, 3|5, 9|9); the ring keeps its place.
     keys({Qt::Key_S});
     EXPECT_EQ(handOrder(), (QList<int>{2, 3, 1, 4}));
-    EXPECT_EQ(table->focusRingPlace(), 3);
+    EXPECT_EQ(table->hand().focusRingPlace(), 3);
     // A played bone closes up the row; the ring falls back to the last place there is.
     keys({Qt::Key_End});
     feed({"CMD_heplayed+3+4+55+1+1+f+3+"});

@@ -47,13 +47,13 @@ struct MouseWatch : QObject {
 };
 
 struct Seat {
-    explicit Seat(const char* name) : table(sounds, boxes) { table.setPlayerName(QString::fromLatin1(name)); table.show(); }
+    explicit Seat(const char* name) : table(sounds, boxes) { table.shell().setPlayerName(QString::fromLatin1(name)); table.show(); }
     bool roundOver() const { return sounds.played.contains("roundover") || sounds.played.contains("blocked"); }
     QWidget* widget(const QString& name) { return table.findChild<QWidget*>(name); }
-    BoneImage* boneAt(int place) { return table.findChild<BoneImage*>(QStringLiteral("bone%1").arg(table.handSlotAt(place))); }
+    BoneImage* boneAt(int place) { return table.findChild<BoneImage*>(QStringLiteral("bone%1").arg(table.mirror().state().hand.place(place).slot)); }
     bool canAct()
     {
-        return table.turnSeat() == table.ownSeat() && table.queuedMessages() == 0 && widget("button_pass")->isVisible();
+        return table.mirror().state().turnSeat == table.mirror().state().ownSeat && table.link().queuedMessages() == 0 && widget("button_pass")->isVisible();
     }
     // The pip a shown marker wants, from the board as the rules have it: the spinner's on an empty
     // toe, else the outward pip of the toe's last bone. -1 where no marker shows.
@@ -62,7 +62,7 @@ struct Seat {
         auto* marker = table.findChild<ClickImage*>(QStringLiteral("image_toe%1").arg(toe));
         if (!marker->isVisible())
             return -1;
-        return marker->tag == 1 ? game::gettopnum(table.spinnerBone()) : game::outwardPip(table.boardTable().cell(toe, marker->tag - 1));
+        return marker->tag == 1 ? game::gettopnum(table.mirror().state().spinnerBone) : game::outwardPip(table.mirror().state().board.cell(toe, marker->tag - 1));
     }
     RecordingSoundPlayer sounds;
     RecordingMessageBoxes boxes;
@@ -126,11 +126,11 @@ std::deque<QByteArray> playRound(Input input, Tally& tally)
 
     Seat ann("Ann");
     Seat bob("Bob");
-    ann.table.connectToHost(QStringLiteral("127.0.0.1"), relay.server.serverPort());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ann.table.loggedIn(); }, 10000));
-    bob.table.connectToHost(QStringLiteral("127.0.0.1"), relay.server.serverPort());
+    ann.table.link().connectToHost(QStringLiteral("127.0.0.1"), relay.server.serverPort());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ann.table.mirror().state().loggedIn; }, 10000));
+    bob.table.link().connectToHost(QStringLiteral("127.0.0.1"), relay.server.serverPort());
     EXPECT_TRUE(QTest::qWaitFor([&] { return ann.table.seatCaption(2) == QStringLiteral("Bob"); }, 10000));
-    ann.table.startGame({QStringLiteral("Ann"), QStringLiteral("3"), QStringLiteral("1"), QString()});
+    ann.table.shell().startGame({QStringLiteral("Ann"), QStringLiteral("3"), QStringLiteral("1"), QString()});
 
     const auto over = [&] { return ann.roundOver() && bob.roundOver(); };
     for (int actions = 0; !over() && actions < 500; ++actions) {

@@ -16,13 +16,13 @@ QStringList snapshot(Tchat& table)
         state << image->objectName() + QString::number(image->tag) + (image->isVisible() ? "+" : "-");
     for (BoneImage* bone : table.findChildren<BoneImage*>())
         state << bone->objectName() + QStringLiteral("@%1,%2").arg(bone->x()).arg(bone->y());
-    for (int place = 1; place <= Tchat::kHandPlaces; ++place)
-        state << QString::number(table.handSlotAt(place));
+    for (int place = 1; place <= mirror::kHandPlaces; ++place)
+        state << QString::number(table.mirror().state().hand.place(place).slot);
     for (int toe = 1; toe <= 3; ++toe)
         for (int position = 1; position <= 40; ++position)
-            state << QString::number(table.boardTable().cell(toe, position).bone);
-    state << QString::number(table.spinnerBone()) << QString::number(table.turnSeat())
-          << QString::number(table.ownSeat()) << table.spectators()->stringList().join(',');
+            state << QString::number(table.mirror().state().board.cell(toe, position).bone);
+    state << QString::number(table.mirror().state().spinnerBone) << QString::number(table.mirror().state().turnSeat)
+          << QString::number(table.mirror().state().ownSeat) << table.spectators()->stringList().join(',');
     return state;
 }
 

@@ -6,7 +6,7 @@
 TEST_F(TableTest, ExistingPlayersFillSeatsAndTheSpyList)
 {
     int settingsLoaded = 0;
-    table->onLoadSettings = [&] { ++settingsLoaded; };
+    table->hooks.onLoadSettings = [&] { ++settingsLoaded; };
     login(3);
     feed({"CMD_existingplayers+2+Bob+0+7+Cy+0+4+Di+1"});
     EXPECT_EQ(chatLines(), (QStringList{"Bob is Connected.", "Cy is Connected.", "Cy is spying.", "Di is Connected."}));
@@ -25,7 +25,7 @@ TEST_F(TableTest, ExistingPlayersFillSeatsAndTheSpyList)
 TEST_F(TableTest, OwnEntryAsASpectator)
 {
     int settingsLoaded = 0;
-    table->onLoadSettings = [&] { ++settingsLoaded; };
+    table->hooks.onLoadSettings = [&] { ++settingsLoaded; };
     login(8);
     feed({"CMD_newplayerinfo+8+Ann+0"});
     EXPECT_EQ(chatLines(), (QStringList{"You are Connected.", "You are spying."}));

@@ -42,10 +42,10 @@ protected:
     void SetUp() override
     {
         TableTest::SetUp();
-        table->Sock11.setPortName(lobby.port());
-        table->setGamePort(host.port());
+        table->shell().Sock11.setPortName(lobby.port());
+        table->shell().setGamePort(host.port());
         server.Sock1.setPortName("0");
-        table->setServer(&server);
+        table->shell().setServer(&server);
     }
     QString startControls() const
     {
@@ -58,15 +58,15 @@ protected:
 TEST_F(ShellTest, NoParametersHostASoloGameForYouWithoutTheLobby)
 {
     int downloads = 0;
-    table->onShowDownload = [&] { ++downloads; };
+    table->hooks.onShowDownload = [&] { ++downloads; };
     // The command line is acted on when the window shows, once.
     table->hide();
-    table->setCommandLine({});
+    table->shell().setCommandLine({});
     table->show();
     table->hide();
     table->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return table->seatCaption(1) == QStringLiteral("You"); }, 10000));
-    EXPECT_EQ(table->ownSeat(), 1);
+    EXPECT_EQ(table->mirror().state().ownSeat, 1);
     EXPECT_EQ(downloads, 1);
     EXPECT_EQ(startControls(), QStringLiteral("++"));
     EXPECT_EQ(chatLines().first(), QStringLiteral("Loading Solo Game..Please wait."));
@@ -75,12 +75,12 @@ TEST_F(ShellTest, NoParametersHostASoloGameForYouWithoutTheLobby)
 
 TEST_F(ShellTest, ThreeParametersJoinUnlessTheThirdIsExactlyTrueAndThenOpenTheLobbyLink)
 {
-    table->processparams({"Cy", "127.0.0.1", "True", "ignored"});
+    table->shell().processparams({"Cy", "127.0.0.1", "True", "ignored"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return host.connection != nullptr; }, 10000));
-    EXPECT_FALSE(table->hosting());
+    EXPECT_FALSE(table->mirror().state().hosting);
     EXPECT_EQ(startControls(), QStringLiteral("--"));
     EXPECT_EQ(lobby.linksSoFar(), 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return table->sock.Connected(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return table->link().sock.Connected(); }, 10000));
     feed({"CMD_sendlogininfo+2"});
     EXPECT_TRUE(host.waitForMessage("CMD_logininfo+2+1.0.4+Cy"));
     EXPECT_EQ(chatLines(), QStringList{QStringLiteral("Loading Multi-player Game.. Please Wait.")});
@@ -88,7 +88,7 @@ TEST_F(ShellTest, ThreeParametersJoinUnlessTheThirdIsExactlyTrueAndThenOpenTheLo
 
 TEST_F(ShellTest, TwoParametersOnlyShowTheLoadingNotice)
 {
-    table->processparams({"Cy", "127.0.0.1"});
+    table->shell().processparams({"Cy", "127.0.0.1"});
     EXPECT_EQ(chatLines(), QStringList{QStringLiteral("Loading Multi-player Game.. Please Wait.")});
     EXPECT_EQ(lobby.linksSoFar(), 0);
     EXPECT_EQ(host.connection, nullptr);
@@ -100,9 +100,9 @@ TEST_F(ShellTest, HostingOnATakenPortShowsTheErrorAndStartsNothing)
     QTcpServer squatter;
     ASSERT_TRUE(squatter.listen(QHostAddress::Any, 0));
     server.Sock1.setPortName(std::to_string(squatter.serverPort()));
-    table->processparams({"Ann", "-", "true"});
+    table->shell().processparams({"Ann", "-", "true"});
     EXPECT_EQ(boxes.shown, QStringList{QStringLiteral("Listen - Error Binding Socket")});
-    EXPECT_FALSE(table->hosting());
+    EXPECT_FALSE(table->mirror().state().hosting);
     EXPECT_EQ(startControls(), QStringLiteral("--"));
     EXPECT_EQ(lobby.linksSoFar(), 0);
     EXPECT_FALSE(squatter.hasPendingConnections());
@@ -112,7 +112,7 @@ TEST_F(ShellTest, HostingOnATakenPortShowsTheErrorAndStartsNothing)
 TEST_F(TableTest, WindowKeepsItsMinimumAndClosingStoresBoundsThatFitTheDesktop)
 {
     int saved = 0;
-    table->onSaveSettings = [&](SettingsOption) { ++saved; };
+    table->hooks.onSaveSettings = [&](SettingsOption) { ++saved; };
     table->resize(100, 100);
     EXPECT_GE(table->centralWidget()->width(), 784);
     EXPECT_GE(table->centralWidget()->height(), 535);
@@ -121,7 +121,7 @@ TEST_F(TableTest, WindowKeepsItsMinimumAndClosingStoresBoundsThatFitTheDesktop)
 
     // Bounds never read from the settings, or not changed since, are not written.
     table->close();
-    table->setLastWindowBounds(table->frameGeometry());
+    table->shell().setLastWindowBounds(table->frameGeometry());
     table->show();
     table->close();
     EXPECT_EQ(saved, 0);
@@ -133,17 +133,17 @@ TEST_F(TableTest, WindowKeepsItsMinimumAndClosingStoresBoundsThatFitTheDesktop)
     const QRect outer = table->frameGeometry();
     table->close();
     EXPECT_EQ(saved, 1);
-    EXPECT_EQ(table->lastWindowBounds(), outer.adjusted(0, 0, -15, -15));
+    EXPECT_EQ(table->shell().lastWindowBounds(), outer.adjusted(0, 0, -15, -15));
 }
 
 TEST_F(TableTest, StartGameSendsTheNameTheHostStoredSoTheTableKnowsItStartedTheGame)
 {
-    table->startGame({"Ann", "7", "3", ""}); // not connected yet: nothing, and no error
+    table->shell().startGame({"Ann", "7", "3", ""}); // not connected yet: nothing, and no error
     login(1);
     // The host cut the long name and replaced its "+"; the dialog still has the name as typed.
     const std::string stored = "Annabel_Lee of the Kingdom by th";
     feed({"CMD_newplayerinfo+1+" + stored + "+0"});
-    table->startGame({"Annabel+Lee of the Kingdom by the Sea", "7", "3", ""});
+    table->shell().startGame({"Annabel+Lee of the Kingdom by the Sea", "7", "3", ""});
     ASSERT_TRUE(host.waitForMessage("CMD_startgame+" + stored + "+7+3+"));
     EXPECT_EQ(host.received, QByteArray::fromStdString("CMD_startgame+" + stored + "+7+3+\xFF"));
     feed({"CMD_startgame+" + stored + "+7+"});
@@ -158,8 +158,8 @@ TEST_F(ShellTest, TheWindowOpensAtThreeThreeAndTheHostDrawsFromTheTablesGenerato
     EXPECT_EQ(fresh.frameGeometry().topLeft(), QPoint(3, 3));
 
     // One generator in a run: what the host draws moves the table's generator on.
-    EXPECT_EQ(&server.engine().random(), &table->random());
-    table->random().seed(12345);
+    EXPECT_EQ(&server.engine().random(), &table->shell().random());
+    table->shell().random().seed(12345);
     server.engine().random().random(55);
-    EXPECT_EQ(table->random().state(), 12345u * 134775813u + 1u);
+    EXPECT_EQ(table->shell().random().state(), 12345u * 134775813u + 1u);
 }

@@ -16,7 +16,7 @@ QAction* entry(Tchat& table, const char* name)
 TEST_F(TableTest, SoundOptionsSilenceGameSoundsButNotChatter)
 {
     int saved = 0;
-    table->onSaveSettings = [&](SettingsOption) { ++saved; };
+    table->hooks.onSaveSettings = [&](SettingsOption) { ++saved; };
     login(3);
     find<QAction>(QStringLiteral("PlaySounds1"))->trigger();
     find<QAction>(QStringLiteral("PlayChatterSounds1"))->trigger();
@@ -37,7 +37,7 @@ TEST_F(TableTest, SoundOptionsSilenceGameSoundsButNotChatter)
     fresh->trigger();
     classic->trigger();
     EXPECT_TRUE(classic->isChecked() && !fresh->isChecked());
-    EXPECT_EQ(table->turnSound(), 0);
+    EXPECT_EQ(table->sounds().turnSound(), 0);
     EXPECT_EQ(saved, 5);
 }
 
@@ -61,5 +61,5 @@ TEST_F(TableTest, ASpectatorCannotSendChatterSoundsNorJustWatch)
     find<QAction>(QStringLiteral("Slow1"))->trigger(); // something that is sent, to show the others were not
     ASSERT_TRUE(host.waitForMessage("CMD_botspeed+8+2000+"));
     EXPECT_EQ(host.received, QByteArray("CMD_botspeed+8+2000+\xFF"));
-    EXPECT_EQ(table->botSpeed(), 2000);
+    EXPECT_EQ(table->menus().botSpeed(), 2000);
 }

@@ -8,9 +8,15 @@
 #include "platform/sound.h"
 #include "table/chatform.h"
 #include "table/chatpanel.h"
+#include "table/handview.h"
+#include "table/link.h"
+#include "table/menus.h"
+#include "table/shell.h"
+#include "table/sounds.h"
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QStringListModel>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -46,7 +52,7 @@ protected:
     void SetUp() override
     {
         table = std::make_unique<Tchat>(sounds, boxes);
-        table->setPlayerName(QStringLiteral("Ann"));
+        table->shell().setPlayerName(QStringLiteral("Ann"));
         table->show();
     }
 
@@ -54,16 +60,16 @@ protected:
     void feed(std::initializer_list<std::string> messages)
     {
         for (const std::string& message : messages)
-            table->queueReceived(message + '\xFF');
-        while (table->queuedMessages() > 0)
-            table->Timer1Timer();
+            table->link().queueReceived(message + '\xFF');
+        while (table->link().queuedMessages() > 0)
+            table->link().Timer1Timer();
     }
 
     // Connects the table to the listener and logs it in on the given connection number.
     void login(int seat)
     {
-        table->connectToHost(QStringLiteral("127.0.0.1"), host.port());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return host.connection != nullptr && table->sock.Connected(); }, 10000));
+        table->link().connectToHost(QStringLiteral("127.0.0.1"), host.port());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return host.connection != nullptr && table->link().sock.Connected(); }, 10000));
         feed({"CMD_sendlogininfo+" + std::to_string(seat)});
         ASSERT_TRUE(host.waitForMessage("CMD_logininfo+" + std::to_string(seat) + "+1.0.4+Ann"));
         host.received.clear();

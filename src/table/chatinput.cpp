@@ -1,0 +1,79 @@
+#include "table/chatinput.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+const QString ChatInput::kPrompt = QStringLiteral("<Enter Chat Here>");
+
+ChatInput::ChatInput(QWidget& panel, const QRect& geometry) : QObject(&panel)
+{
+    mychat = new QLineEdit(&panel);
+    mychat->setObjectName(QStringLiteral("mychat"));
+    mychat->setGeometry(geometry);
+    mychat->setMaxLength(kMaxInput);
+    mychat->setText(kPrompt);
+    mychat->installEventFilter(this);
+}
+
+bool ChatInput::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != mychat || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    // Paste appends, as the menu's entry does, and keeps the prompt.
+    if (key->matches(QKeySequence::Paste)) {
+        Paste1Click();
+        return true;
+    }
+    if (mychat->text() == kPrompt)
+        mychat->clear();
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        sendit();
+        return true;
+    }
+    return false;
+}
+
+void ChatInput::sendit()
+{
+    if (!mayChat || !mayChat())
+        return;
+    const QString text = mychat->text();
+    if (!text.isEmpty() && say) {
+        if (!text.startsWith(QLatin1Char('/')))
+            say("CMD_chat", text);
+        else if (text.left(3) == QLatin1String("/me"))
+            say("CMD_action", text.mid(4));
+        // any other command is not ours: nothing is sent
+    }
+    mychat->clear();
+}
+
+void ChatInput::N271Click(int number)
+{
+    if (number < 10 || number > 27)
+        return;
+    if (mychat->text() == kPrompt)
+        mychat->clear();
+    const QString code = QStringLiteral(":)#%1").arg(number);
+    if (mychat->text().size() + code.size() <= kMaxInput)
+        mychat->setText(mychat->text() + code);
+    mychat->end(false);
+}
+
+void ChatInput::Paste1Click()
+{
+    QString pasted = QApplication::clipboard()->text();
+    if (pasted.isEmpty())
+        return;
+    // One line of chat: line breaks and other control characters become blanks.
+    for (QChar& c : pasted)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    const QString text = mychat->text();
+    mychat->setText(text + pasted.left(std::max<qsizetype>(0, kMaxInput - text.size())));
+    mychat->deselect();
+    mychat->end(false);
+}

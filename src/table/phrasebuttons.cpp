@@ -1,0 +1,82 @@
+#include "table/phrasebuttons.h"
+
+#include "table/tablewidgets.h"
+
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+const std::array<const char*, PhraseButtons::kCount> PhraseButtons::kDefaults{
+    "Way To Go!", "Good One!", "Nice Try!",         "Excellent!",          "Brilliant!",
+    "Wow, WTG!",  "Thanks!",   "Way To Go Teamie!", "Good Game Everyone!",
+};
+
+PhraseButtons::PhraseButtons(QWidget& panel, const QPixmap& picture, QPoint origin, int longest)
+    : QObject(&panel), longest_(longest)
+{
+    // Two rows left of the input: 1 to 5 above, 6 to 9 below (the chatter button ends that row).
+    const int columns[5] = {292, 318, 344, 370, 396};
+    for (int n = 1; n <= kCount; ++n) {
+        auto* button = new ClickImage(&panel);
+        button->setObjectName(QStringLiteral("b_phrase%1").arg(n));
+        button->setPixmap(picture);
+        button->setGeometry(QRect(QPoint(columns[(n - 1) % 5], n <= 5 ? 488 : 508) - origin, QSize(25, 19)));
+        button->setToolTip(QString::fromLatin1(kDefaults[static_cast<std::size_t>(n - 1)]));
+        button->tag = n;
+        connect(button, &ClickImage::clicked, this, [this, n] { b_phrase1Click(n); });
+        buttons_[static_cast<std::size_t>(n)] = button;
+    }
+
+    // One phrase at most per pause; the editor tells players it is two seconds.
+    pause_ = new QTimer(this);
+    pause_->setObjectName(QStringLiteral("phrasepause"));
+    pause_->setSingleShot(true);
+    pause_->setInterval(kPauseMs);
+    connect(pause_, &QTimer::timeout, this, &PhraseButtons::phrasePauseTimer);
+}
+
+QString PhraseButtons::phrase(int n) const
+{
+    return n >= 1 && n <= kCount ? buttons_[static_cast<std::size_t>(n)]->toolTip() : QString();
+}
+
+void PhraseButtons::setPhrase(int n, const QString& text)
+{
+    if (n >= 1 && n <= kCount)
+        buttons_[static_cast<std::size_t>(n)]->setToolTip(text.left(longest_));
+}
+
+QStringList PhraseButtons::phrases() const
+{
+    QStringList all;
+    for (int n = 1; n <= kCount; ++n)
+        all.append(phrase(n));
+    return all;
+}
+
+void PhraseButtons::b_phrase1Click(int n)
+{
+    const QString said = phrase(n);
+    if (!ready_)
+        return;
+    if (say) {
+        if (said.left(4) == QLatin1String("/me "))
+            say("CMD_action", said.mid(4));
+        else
+            say("CMD_action", QStringLiteral("says: ") + said);
+    }
+    // Not reached when the send failed: the buttons stay ready.
+    startPause();
+}
+
+void PhraseButtons::startPause()
+{
+    ready_ = false;
+    pause_->start();
+}
+
+void PhraseButtons::phrasePauseTimer()
+{
+    pause_->stop();
+    ready_ = true;
+}

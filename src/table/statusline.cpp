@@ -1,0 +1,140 @@
+#include "table/statusline.h"
+
+#include "table/accessibility.h"
+#include "table/artwork.h"
+#include "table/seatrows.h"
+#include "table/tablewidgets.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include <type_traits>
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, bool bold)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+StatusLine::StatusLine(const mirror::TableMirror& mirror, const Artwork& artwork, QWidget* board)
+    : QObject(board), mirror_(mirror), artwork_(artwork)
+{
+    label_round = makeLabel(board, "label_round", QStringLiteral("Round: 0 of 10"), {5, 4, 120, 16}, true);
+    button_start = new ClickImage(board);
+    button_start->setObjectName(QStringLiteral("button_start"));
+    button_start->setPixmap(artwork_.startButton);
+    button_start->setGeometry(10, 26, 102, 28);
+    button_start->hide();
+    connect(button_start, &ClickImage::clicked, this, [this] {
+        if (onStart)
+            onStart();
+    });
+
+    panel_winner = new QFrame(board);
+    panel_winner->setObjectName(QStringLiteral("panel_winner"));
+    panel_winner->setGeometry(144, 11, 585, 41);
+    panel_winner->setFrameShape(QFrame::Box);
+    panel_winner->setStyleSheet(QStringLiteral("QFrame#panel_winner { background: rgb(250, 244, 214); border: 1px solid rgb(90, 70, 30); }"));
+    label_winner2 = makeLabel(panel_winner, "label_winner2", QStringLiteral("Winner!"), {2, 11, 580, 19}, true);
+    label_winner1 = makeLabel(panel_winner, "label_winner1", QStringLiteral("Winner!"), {1, 12, 580, 19}, true);
+    for (QLabel* text : {label_winner1, label_winner2}) {
+        text->setAlignment(Qt::AlignCenter);
+        QFont font = text->font();
+        font.setPointSize(11);
+        text->setFont(font);
+    }
+    label_winner2->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128);"));
+    label_winner1->setStyleSheet(QStringLiteral("color: rgb(0, 100, 0);"));
+    panel_winner->hide();
+}
+
+void StatusLine::buildStatus(QWidget* panel)
+{
+    label_status = makeLabel(panel, "label_status", QStringLiteral("Welcome to Tilvaro"), {5, 376, 356, 17}, true);
+    label_status->setAlignment(Qt::AlignCenter);
+    button_pass = new ClickImage(panel);
+    button_pass->setObjectName(QStringLiteral("button_pass"));
+    button_pass->setPixmap(artwork_.passButton);
+    button_pass->setGeometry(358, 368, 65, 28);
+    button_pass->hide();
+    connect(button_pass, &ClickImage::clicked, this, [this] {
+        if (onPass)
+            onPass();
+    });
+}
+
+QString StatusLine::text() const { return label_status->text(); }
+
+QString StatusLine::roundText() const
+{
+    return QStringLiteral("Round: %1 of %2").arg(mirror_.state().round).arg(shown(mirror_.state().rounds));
+}
+
+void StatusLine::setStatus(const QString& text)
+{
+    if (text == label_status->text())
+        return;
+    label_status->setText(text);
+    a11y::noteRaisedByQt(label_status, QAccessible::NameChanged);
+}
+
+void StatusLine::syncPass() { button_pass->setVisible(mirror_.state().passShown); }
+
+void StatusLine::showStart(bool shown) { button_start->setVisible(shown); }
+
+void StatusLine::react(const mirror::Event& event, bool hosting)
+{
+    const int own = mirror_.state().ownSeat;
+    std::visit(
+        [&](const auto& happened) {
+            using E = std::decay_t<decltype(happened)>;
+            if constexpr (std::is_same_v<E, mirror::GameStarted>) {
+                button_start->hide();
+                panel_winner->hide();
+            } else if constexpr (std::is_same_v<E, mirror::RoundStarted> || std::is_same_v<E, mirror::GameInProgress>) {
+                label_round->setText(roundText());
+                if constexpr (std::is_same_v<E, mirror::GameInProgress>)
+                    if (happened.ownTurn)
+                        setStatus(QStringLiteral("Your Turn"));
+            } else if constexpr (std::is_same_v<E, mirror::SpinnerReloaded>) {
+                setStatus(QStringLiteral("New Spinner Loaded!"));
+                label_round->update();
+            } else if constexpr (std::is_same_v<E, mirror::TurnChanged>) {
+                setStatus(happened.seat == own ? QStringLiteral("Your Turn.")
+                                               : shown(mirror_.seat(happened.seat).name) + QStringLiteral("'s turn."));
+            } else if constexpr (std::is_same_v<E, mirror::Played>) {
+                if (happened.isDouble)
+                    setStatus(QStringLiteral("New Spinner Loaded!"));
+            } else if constexpr (std::is_same_v<E, mirror::Passed>) {
+                setStatus(happened.seat == own ? QStringLiteral("You passed.")
+                                               : shown(mirror_.seat(happened.seat).name) + QStringLiteral(" passed."));
+            } else if constexpr (std::is_same_v<E, mirror::Refused>) {
+                setStatus(QStringLiteral("That is not a valid play"));
+            } else if constexpr (std::is_same_v<E, mirror::RoundEnded>) {
+                setStatus(QStringLiteral("Posting Scores, Please Wait.."));
+            } else if constexpr (std::is_same_v<E, mirror::GameWon>) {
+                const QString banner = winnerBanner(happened);
+                label_winner1->setText(banner);
+                label_winner2->setText(banner);
+                setStatus(QStringLiteral("Game Over!"));
+                label_round->raise();
+                panel_winner->show();
+                panel_winner->raise();
+                if (hosting)
+                    button_start->show();
+            }
+        },
+        event);
+}
+
+QString winnerBanner(const mirror::GameWon& won)
+{
+    return won.ownWin ? QStringLiteral("You have Won the Game!") : shown(won.name) + QStringLiteral(" has Won the Game!");
+}
