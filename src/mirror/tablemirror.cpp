@@ -417,7 +417,7 @@ void TableMirror::winner(std::string_view payload)
     hideMarkers();
     for (SeatState& seat : state_.seats)
         seat.turn = false;
-    scoreSheet_.winner(payload);
+    scoreSheet_.winner(game::fromLatin1(payload));
     events_.push_back(GameWon{std::move(name), own});
 }
 
