@@ -266,6 +266,9 @@ TEST(MirrorGame, TheScoreSheetNamesTheSeatsInUtf8)
     const auto& sheet = *table.scoreSheet().current();
     EXPECT_EQ(sheet.names[1], "Zo\xC3\xAB");
     EXPECT_EQ(sheet.names[2], "Klot");
+    feed(table, {"CMD_endround+1+1+-20+-20+2+5+5", "CMD_winner+Zo\xEB+"});
+    EXPECT_EQ(sheet.winner, "Zo\xC3\xAB");
+    EXPECT_EQ(sheet.winnerSeat, 1);
 }
 
 TEST(MirrorGame, MarkersAskForThePipTheyTouchAndARaisedBoneMayFitJustOne)
