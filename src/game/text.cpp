@@ -60,8 +60,11 @@ bool isUtf8Text(std::string_view bytes)
 
 std::string decodeText(std::string_view bytes)
 {
-    if (isUtf8Text(bytes))
-        return std::string(bytes);
+    return isUtf8Text(bytes) ? std::string(bytes) : fromLatin1(bytes);
+}
+
+std::string fromLatin1(std::string_view bytes)
+{
     std::string text;
     text.reserve(bytes.size());
     for (const char c : bytes) {

@@ -16,4 +16,7 @@ bool isUtf8Text(std::string_view bytes);
 // The text the bytes hold, as UTF-8.
 std::string decodeText(std::string_view bytes);
 
+// Every byte one Latin-1 character, as UTF-8: names and chat as they travel between host and tables.
+std::string fromLatin1(std::string_view bytes);
+
 } // namespace game

@@ -29,7 +29,11 @@ const std::array<BoneFacts, game::kBoneCount + 1> kBones = [] {
     return facts;
 }();
 
-bool shows(int bone, int pip) { return (kBones[bone].mask >> pip) & 1u; }
+// A view built by a table from the host's messages may know no spinner (pip -1): nothing shows it.
+bool shows(int bone, int pip)
+{
+    return static_cast<unsigned>(pip) <= game::kHighestPip && ((kBones[bone].mask >> pip) & 1u);
+}
 // The pip a bone laid against `pip` shows outward.
 int otherPip(int bone, int pip) { return kBones[bone].top == pip ? kBones[bone].bottom : kBones[bone].top; }
 

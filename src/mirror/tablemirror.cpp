@@ -3,6 +3,7 @@
 #include "mirror/tablemirror.h"
 
 #include "game/bones.h"
+#include "game/text.h"
 
 namespace mirror {
 
@@ -102,7 +103,8 @@ game::SheetSeatNames TableMirror::sheetNames() const
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         const std::string& shown = state_.seats[seat].name;
         const bool nobody = shown == "<Waiting>" || shown == computerName(seat) || shown.empty();
-        names.shown[seat] = nobody ? computerName(seat) : shown;
+        // The sheet keeps UTF-8; names come over the wire in Latin-1.
+        names.shown[seat] = game::fromLatin1(nobody ? computerName(seat) : shown);
         names.player[seat] = !nobody;
     }
     return names;
@@ -125,19 +127,20 @@ void TableMirror::resetMarkers()
     }
 }
 
-// A bone laid on a toe moves its marker on by one place, beside the bone.
+// A bone laid on a toe puts its marker on the place beside it. Counting on from where the marker
+// was instead would let a host that repeats a play push it any distance past the board.
 void TableMirror::advanceMarker(int toe, int position)
 {
-    state_.markers[toe].position += 1;
+    state_.markers[toe].position = position + 1;
     state_.markers[toe].placedAt = position;
 }
 
+// The bones played before a new spinner stay out of every hand until the round ends.
 void TableMirror::newBoard(int spinner)
 {
     state_.spinnerBone = spinner;
     state_.board.clear();
     resetMarkers();
-    state_.gone.fill(false);
     if (game::isValidBone(spinner))
         state_.gone[spinner] = true;
 }
@@ -173,9 +176,12 @@ void TableMirror::startthegame(std::string_view payload)
     state_.sittingOut = false;
     state_.rounds = std::move(rounds);
     const bool own = isOwnSeat(name);
-    for (int seat = 1; seat <= kSeatCount; ++seat)
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
         if (state_.seats[seat].name == computerName(seat))
             state_.seats[seat].name = "<Waiting>";
+        // The host sets every seat playing for a new game and says nothing of it.
+        state_.seats[seat].watching = false;
+    }
     // Seat 2 always plays: the computer takes it when nobody holds it.
     if (state_.seats[2].name == "<Waiting>")
         state_.seats[2].name = computerName(2);
@@ -213,6 +219,7 @@ void TableMirror::startround(std::string_view payload)
             state.bonesLeft.reset();
     }
     hideMarkers();
+    state_.gone.fill(false);
     newBoard(*spinner);
     state_.hand.clear();
     state_.phase = 1;
@@ -329,8 +336,8 @@ void TableMirror::doubleplayed(std::string_view payload)
         return;
     hideMarkers();
     state_.seats[play->seat].bonesLeft = left;
-    for (SeatState& seat : state_.seats)
-        seat.passed = false;
+    // Unlike a bone laid on a toe, a double keeps the pass marks: the host clears each one only
+    // when that seat's turn comes round on the new board.
     if (play->position != 0)
         place(play->toe, play->position, play->bone, flip);
     else
@@ -410,7 +417,7 @@ void TableMirror::winner(std::string_view payload)
     hideMarkers();
     for (SeatState& seat : state_.seats)
         seat.turn = false;
-    scoreSheet_.winner(payload);
+    scoreSheet_.winner(game::fromLatin1(payload));
     events_.push_back(GameWon{std::move(name), own});
 }
 

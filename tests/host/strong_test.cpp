@@ -2,6 +2,7 @@
 // depends on bones it cannot see, and that it plays whole games by the rules.
 
 #include "host_fixture.h"
+#include "seat_view_difference.h"
 
 #include "game/bones.h"
 
@@ -126,34 +127,6 @@ private:
     int seat() const { return view_.seat; }
     SeatView view_;
 };
-
-// The first field in which two views differ, or "" when they are alike.
-std::string difference(const SeatView& a, const SeatView& b)
-{
-    if (a.seat != b.seat)
-        return "seat";
-    if (a.hand != b.hand)
-        return "hand";
-    if (a.inGame != b.inGame)
-        return "seats in the game";
-    if (a.bonesLeft != b.bonesLeft)
-        return "bones left";
-    if (a.passed != b.passed)
-        return "pass marks";
-    if (a.lacks != b.lacks)
-        return "pips passed on";
-    if (a.gone != b.gone)
-        return "bones gone";
-    if (a.phase != b.phase || a.spinnerPip != b.spinnerPip)
-        return "phase or spinner";
-    for (int toe = 1; toe <= game::kToes; ++toe)
-        for (int position = 1; position <= game::kToePositions; ++position) {
-            const auto &x = a.board.cell(toe, position), &y = b.board.cell(toe, position);
-            if (x.bone != y.bone || x.flip != y.flip)
-                return "board at toe " + std::to_string(toe) + ", position " + std::to_string(position);
-        }
-    return "";
-}
 
 // Lines of a recorder's log as "<connection> <message>"; the timer notes have no number.
 void tell(std::array<std::unique_ptr<TableView>, host::kSeats + 1>& tables, const Transcript& log)
