@@ -176,12 +176,9 @@ void TableMirror::startthegame(std::string_view payload)
     state_.sittingOut = false;
     state_.rounds = std::move(rounds);
     const bool own = isOwnSeat(name);
-    for (int seat = 1; seat <= kSeatCount; ++seat) {
+    for (int seat = 1; seat <= kSeatCount; ++seat)
         if (state_.seats[seat].name == computerName(seat))
             state_.seats[seat].name = "<Waiting>";
-        // The host sets every seat playing for a new game and says nothing of it.
-        state_.seats[seat].watching = false;
-    }
     // Seat 2 always plays: the computer takes it when nobody holds it.
     if (state_.seats[2].name == "<Waiting>")
         state_.seats[2].name = computerName(2);
