@@ -6,6 +6,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kSeatColumnX[2] = {5, 216};
@@ -77,10 +79,30 @@ void SeatRows::buildRow(int seat, const Artwork& artwork, QWidget* panel)
 
 QString SeatRows::caption(int seat) const { return mirror::isSeat(seat) ? label_playername[seat]->text() : QString(); }
 
+namespace {
+
+bool sameRow(const mirror::SeatState& a, const mirror::SeatState& b)
+{
+    return a.name == b.name && a.watching == b.watching && a.bonesLeft == b.bonesLeft && a.total == b.total &&
+           a.roundScore == b.roundScore && a.turn == b.turn;
+}
+
+bool sameSpectators(const std::vector<mirror::Spectator>& a, const std::vector<mirror::Spectator>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.number == y.number && x.name == y.name;
+    });
+}
+
+} // namespace
+
 void SeatRows::refresh()
 {
     for (int seat = 1; seat <= mirror::kSeatCount; ++seat) {
         const mirror::SeatState& state = mirror_.seat(seat);
+        if (drawn_[seat] && sameRow(*drawn_[seat], state))
+            continue;
+        drawn_[seat] = state;
         setText(label_playername[seat], shown(state.name));
         setText(label_bones[seat], state.bonesLeft ? QString::number(*state.bonesLeft) : QString());
         setText(label_score[seat], QString::number(state.total));
@@ -88,9 +110,12 @@ void SeatRows::refresh()
         image_turn[seat]->setVisible(state.turn);
         image_eyes[seat]->setVisible(state.watching);
     }
+    const std::vector<mirror::Spectator>& spectators = mirror_.state().spectators;
+    if (sameSpectators(spectators, drawnSpectators_))
+        return;
+    drawnSpectators_ = spectators;
     QStringList spies;
-    for (const mirror::Spectator& spectator : mirror_.state().spectators)
+    for (const mirror::Spectator& spectator : spectators)
         spies.append(QStringLiteral("%1: %2").arg(spectator.number).arg(shown(spectator.name)));
-    if (spies != spectators_.stringList())
-        spectators_.setStringList(spies);
+    spectators_.setStringList(spies);
 }

@@ -9,6 +9,8 @@
 #include <QStringListModel>
 
 #include <array>
+#include <optional>
+#include <vector>
 #include <functional>
 
 class QLabel;
@@ -34,6 +36,9 @@ private:
     void buildRow(int seat, const Artwork& artwork, QWidget* panel);
 
     const mirror::TableMirror& mirror_;
+    // What the rows show, so that a row is only touched when its seat changed.
+    std::array<std::optional<mirror::SeatState>, mirror::kSeatCount + 1> drawn_{};
+    std::vector<mirror::Spectator> drawnSpectators_;
     QStringListModel spectators_;
     std::array<QLabel*, mirror::kSeatCount + 1> label_playername{};
     std::array<QLabel*, mirror::kSeatCount + 1> label_score{};
