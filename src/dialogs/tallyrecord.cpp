@@ -1,5 +1,7 @@
 #include "dialogs/tallyrecord.h"
 
+#include "game/text.h"
+
 #include <QSet>
 
 #include <limits>
@@ -70,7 +72,8 @@ TallyRecord TallyRecord::fromGridText(const QByteArray& text)
             const QByteArray& cell = lines[2 + column * rows + row];
             if (holdsCounter(column) && !isCounter(cell))
                 throw FormatError("The tally text has a counter that is not a number.");
-            record.rows_[row].append(QString::fromLatin1(cell));
+            const std::string text = game::decodeText(std::string_view(cell.constData(), static_cast<std::size_t>(cell.size())));
+            record.rows_[row].append(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
         }
     }
     return record;
@@ -81,7 +84,7 @@ QByteArray TallyRecord::gridText() const
     QByteArray text = QByteArray::number(kColumns) + kLineEnd + QByteArray::number(rowCount()) + kLineEnd;
     for (int column = 0; column < kColumns; ++column)
         for (const QStringList& row : rows_)
-            text += row[column].toLatin1() + kLineEnd;
+            text += QByteArray::fromStdString(game::encodeText(row[column].toStdString())) + kLineEnd;
     return text;
 }
 

@@ -1,5 +1,7 @@
 #include "game/text.h"
 
+#include <algorithm>
+
 namespace game {
 
 namespace {
@@ -43,7 +45,79 @@ std::size_t sequenceLength(std::string_view bytes, std::size_t at)
     return length;
 }
 
+// The code point of the valid sequence of `length` bytes at `at`.
+char32_t codePoint(std::string_view bytes, std::size_t at, std::size_t length)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[at + i]); };
+    static constexpr unsigned char leadMask[5] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t value = byte(0) & leadMask[length];
+    for (std::size_t i = 1; i < length; ++i)
+        value = (value << 6) | (byte(i) & 0x3F);
+    return value;
+}
+
+// What encodeText makes of a text, counted as it goes.
+struct Encoding {
+    std::string latin1;   // one byte per character, while every character fits
+    std::string utf8;     // the text with any invalid byte as "?"
+    bool fitsLatin1 = true;
+};
+
+Encoding encodingOf(std::string_view text)
+{
+    Encoding encoding;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = sequenceLength(text, at);
+        if (length == 0) {
+            encoding.utf8 += '?';
+            encoding.latin1 += '?';
+            ++at;
+            continue;
+        }
+        const char32_t value = codePoint(text, at, length);
+        encoding.utf8.append(text.substr(at, length));
+        // 0xFF ends a message on the wire, so "ÿ" cannot travel as one byte.
+        if (value >= 0xFF)
+            encoding.fitsLatin1 = false;
+        else if (encoding.fitsLatin1)
+            encoding.latin1 += static_cast<char>(value);
+        at += length;
+    }
+    return encoding;
+}
+
 } // namespace
+
+std::string encodeText(std::string_view utf8)
+{
+    Encoding encoding = encodingOf(utf8);
+    if (encoding.fitsLatin1 && !isUtf8Text(encoding.latin1))
+        return std::move(encoding.latin1);
+    return std::move(encoding.utf8);
+}
+
+std::string_view cutText(std::string_view utf8, std::size_t limit)
+{
+    if (encodeText(utf8).size() <= limit)
+        return utf8;
+    // Whole characters up to the limit in UTF-8, which is never shorter than the Latin-1 form;
+    // then as many more as the one-byte form allows, and back while the encoding is too long.
+    std::size_t end = 0;
+    std::size_t characters = 0;
+    while (end < utf8.size()) {
+        const std::size_t length = std::max<std::size_t>(sequenceLength(utf8, end), 1);
+        if (characters + 1 > limit)
+            break;
+        end += length;
+        ++characters;
+    }
+    while (end > 0 && encodeText(utf8.substr(0, end)).size() > limit) {
+        do
+            --end;
+        while (end > 0 && continuation(static_cast<unsigned char>(utf8[end])));
+    }
+    return utf8.substr(0, end);
+}
 
 bool isUtf8Text(std::string_view bytes)
 {

@@ -4,6 +4,7 @@
 // hold at least one multi-byte sequence; otherwise every byte is one Latin-1 character. Plain
 // ASCII is the same either way.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,16 @@ std::string decodeText(std::string_view bytes);
 
 // Every byte one Latin-1 character, as UTF-8: names and chat as they travel between host and tables.
 std::string fromLatin1(std::string_view bytes);
+
+// The bytes a text (UTF-8) goes out as, to the other tables or into a file that older copies
+// read. A text whose every character is Latin-1 goes as one byte per character, exactly as older
+// copies send it, unless those bytes would read back as UTF-8 ("Ã©") or hold the byte 0xFF that
+// ends a message ("ÿ"); any other text goes as UTF-8. decodeText(encodeText(t)) == t for every
+// valid UTF-8 text t. Bytes that are not valid UTF-8 go out as "?", one per byte.
+std::string encodeText(std::string_view utf8);
+
+// The longest start of a text (UTF-8) that encodeText puts in at most `limit` bytes, cut between
+// whole characters only.
+std::string_view cutText(std::string_view utf8, std::size_t limit);
 
 } // namespace game

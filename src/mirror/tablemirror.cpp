@@ -104,7 +104,7 @@ game::SheetSeatNames TableMirror::sheetNames() const
         const std::string& shown = state_.seats[seat].name;
         const bool nobody = shown == "<Waiting>" || shown == computerName(seat) || shown.empty();
         // The sheet keeps UTF-8; names come over the wire in Latin-1.
-        names.shown[seat] = game::fromLatin1(nobody ? computerName(seat) : shown);
+        names.shown[seat] = game::decodeText(nobody ? computerName(seat) : shown);
         names.player[seat] = !nobody;
     }
     return names;
@@ -414,7 +414,7 @@ void TableMirror::winner(std::string_view payload)
     hideMarkers();
     for (SeatState& seat : state_.seats)
         seat.turn = false;
-    scoreSheet_.winner(game::fromLatin1(payload));
+    scoreSheet_.winner(game::decodeText(payload));
     events_.push_back(GameWon{std::move(name), own});
 }
 

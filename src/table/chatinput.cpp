@@ -1,9 +1,27 @@
 #include "table/chatinput.h"
 
+#include "table/wiretext.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QValidator>
+
+namespace {
+
+// Typing stops where the line would take more bytes on the wire than the host relays; an emoji
+// takes four, a Cyrillic letter two, a Latin-1 letter one.
+class WireLength : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override
+    {
+        return toWire(input).size() <= static_cast<std::size_t>(ChatInput::kMaxInput) ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
 
 const QString ChatInput::kPrompt = QStringLiteral("<Enter Chat Here>");
 
@@ -13,6 +31,7 @@ ChatInput::ChatInput(QWidget& panel, const QRect& geometry) : QObject(&panel)
     mychat->setObjectName(QStringLiteral("mychat"));
     mychat->setGeometry(geometry);
     mychat->setMaxLength(kMaxInput);
+    mychat->setValidator(new WireLength(mychat));
     mychat->setText(kPrompt);
     mychat->installEventFilter(this);
 }
@@ -58,7 +77,7 @@ void ChatInput::N271Click(int number)
     if (mychat->text() == kPrompt)
         mychat->clear();
     const QString code = QStringLiteral(":)#%1").arg(number);
-    if (mychat->text().size() + code.size() <= kMaxInput)
+    if (toWire(mychat->text() + code).size() <= static_cast<std::size_t>(kMaxInput))
         mychat->setText(mychat->text() + code);
     mychat->end(false);
 }
@@ -73,7 +92,7 @@ void ChatInput::Paste1Click()
         if (c.category() == QChar::Other_Control)
             c = QLatin1Char(' ');
     const QString text = mychat->text();
-    mychat->setText(text + pasted.left(std::max<qsizetype>(0, kMaxInput - text.size())));
+    mychat->setText(cutForWire(text + pasted, kMaxInput));
     mychat->deselect();
     mychat->end(false);
 }

@@ -14,7 +14,7 @@ class QWidget;
 class ChatInput : public QObject {
 public:
     // The host relays a line only while the whole message (name and colour included) fits what
-    // a table reads at once, 4096 bytes; 1,000 characters always do.
+    // a table reads at once, 4096 bytes; 1,000 bytes of text always do, in any script.
     static constexpr int kMaxInput = 1000;
     static const QString kPrompt;
 

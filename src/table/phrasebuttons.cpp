@@ -1,6 +1,7 @@
 #include "table/phrasebuttons.h"
 
 #include "table/tablewidgets.h"
+#include "table/wiretext.h"
 
 #include <QPixmap>
 #include <QTimer>
@@ -43,7 +44,7 @@ QString PhraseButtons::phrase(int n) const
 void PhraseButtons::setPhrase(int n, const QString& text)
 {
     if (n >= 1 && n <= kCount)
-        buttons_[static_cast<std::size_t>(n)]->setToolTip(text.left(longest_));
+        buttons_[static_cast<std::size_t>(n)]->setToolTip(cutForWire(text, longest_));
 }
 
 QStringList PhraseButtons::phrases() const

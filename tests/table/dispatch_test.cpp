@@ -117,13 +117,14 @@ TEST_F(TableTest, LoginSendsVersionAndNameWithAnEmptyMessageAfterIt)
     feed({"CMD_sendlogininfo+x", "CMD_sendlogininfo+10", "CMD_sendlogininfo+0"});
     EXPECT_FALSE(table->mirror().state().loggedIn);
 
-    // A name may hold "+", but never the byte that ends a message.
+    // A name may hold "+", but never the byte that ends a message: "ÿ", which is that byte in
+    // Latin-1, goes as UTF-8.
     table->shell().setPlayerName(QStringLiteral("Ann+B\u00FF"));
     feed({"CMD_sendlogininfo+5"});
     EXPECT_TRUE(table->mirror().state().loggedIn);
     EXPECT_EQ(table->mirror().state().ownSeat, 5);
     ASSERT_TRUE(host.waitForMessage(""));
-    EXPECT_EQ(host.received, QByteArray("CMD_logininfo+5+1.0.4+Ann+B?\xFF\xFF"));
+    EXPECT_EQ(host.received, QByteArray("CMD_logininfo+5+1.0.4+Ann+B\xC3\xBF\xFF\xFF"));
 
     // The host going away ends the table.
     host.connection->close();
