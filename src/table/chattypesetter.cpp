@@ -251,6 +251,9 @@ void ChatTypesetter::reorderRightToLeft(const Line& line, Layout& layout)
 {
     // Right-to-left words in a line that reads left to right: each run of them, with the blanks
     // and smileys between them, is shown in reverse order in the place it takes.
+    // No right-to-left letter comes before the Hebrew block: most lines stop here.
+    if (std::none_of(line.text.begin(), line.text.end(), [](QChar c) { return c.unicode() >= 0x0590; }))
+        return;
     std::vector<Fragment>& fragments = layout.fragments;
     std::vector<Direction> directions;
     directions.reserve(fragments.size());
