@@ -50,17 +50,19 @@ int inked(const QImage& picture, const QRect& area)
     return ink;
 }
 
-// Pixels of a warm, saturated colour (the yellow and orange of emoji faces and party poppers).
-int warmPixels(const QImage& picture, const QRect& area)
+// Pixels of a part of the picture whose colour passes a test.
+template <typename Test>
+int pixelsWhere(const QImage& picture, const QRect& area, Test test)
 {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor c = picture.pixelColor(x, y);
-            count += c.hsvSaturation() > 120 && c.value() > 150 && c.hsvHue() >= 20 && c.hsvHue() <= 60;
-        }
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += test(picture.pixelColor(x, y));
     return count;
 }
+
+// A warm, saturated colour: the yellow and orange of emoji faces and party poppers.
+bool warm(const QColor& c) { return c.hsvSaturation() > 120 && c.value() > 150 && c.hsvHue() >= 20 && c.hsvHue() <= 60; }
 
 const std::array<QString, 6> kNames = {QStringLiteral("Михаил"), QStringLiteral("李小龙"), QStringLiteral("Ann"),
                                        QStringLiteral("דוד"), QStringLiteral("Ελένη"), QStringLiteral("محمد")};
@@ -141,7 +143,7 @@ TEST_F(TableTest, ScreenshotsOfChatAndSeatsInManyScriptsShowEveryCharacter)
     }
     // The emoji are drawn in colour, not in the navy of the line's text.
     const QRect emojiLine = view->lineRect(first + 5).translated(chatArea.topLeft());
-    EXPECT_GT(warmPixels(shot, emojiLine), 30);
+    EXPECT_GT(pixelsWhere(shot, emojiLine, warm), 30);
 }
 
 TEST_F(TableTest, ANameThatLooksLikeMarkupIsShownAsItsLetters)
@@ -151,13 +153,8 @@ TEST_F(TableTest, ANameThatLooksLikeMarkupIsShownAsItsLetters)
     auto* label = find<QLabel>(QStringLiteral("label_playername1"));
     EXPECT_EQ(label->text(), QStringLiteral("<font color=red>Red</font>"));
     const QImage picture = label->grab().toImage();
-    int red = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) {
-            const QColor c = picture.pixelColor(x, y);
-            red += c.red() > 180 && c.green() < 80 && c.blue() < 80;
-        }
-    EXPECT_EQ(red, 0) << "the name was read as markup";
+    const auto red = [](const QColor& c) { return c.red() > 180 && c.green() < 80 && c.blue() < 80; };
+    EXPECT_EQ(pixelsWhere(picture, picture.rect(), red), 0) << "the name was read as markup";
     EXPECT_GT(inked(picture, picture.rect()), 30);
 }
 
