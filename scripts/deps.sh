@@ -11,6 +11,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev liblz4-dev
   desktop-file-utils appstream dpkg-dev file
+  # Names and chat come in any script: DejaVu covers Latin, Greek, Cyrillic, Arabic and Hebrew,
+  # Noto adds CJK and colour emoji. Qt falls back to them through fontconfig.
+  fonts-dejavu-core fonts-noto-cjk fonts-noto-color-emoji
 )
 # Extra tools, asked for by name: "fuzz" for the libFuzzer build.
 for extra in "$@"; do

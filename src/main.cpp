@@ -8,10 +8,13 @@
 #include "platform/opener.h"
 #include "platform/singleinstance.h"
 #include "platform/sound.h"
+#include "table/chatinput.h"
+#include "table/chatpanel.h"
 #include "table/shell.h"
 
 #include <QAction>
 #include <QIcon>
+#include <QLineEdit>
 #include <QSocketNotifier>
 #include <QStringList>
 
@@ -57,7 +60,8 @@ SeedSetting seedFromEnvironment(std::uint32_t& seed)
 }
 
 // Test aid: with TILVARO_TEST_COMMANDS set, lines on standard input act for the table's player:
-// "start <rounds>" starts a game as the game start dialog would, "watch" clicks Just Watch.
+// "start <rounds>" starts a game as the game start dialog would, "watch" clicks Just Watch,
+// "say <text>" types the text (UTF-8) into the chat input and presses Enter.
 void followTestCommands(Program& program, QObject* owner)
 {
     auto* input = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, owner);
@@ -77,6 +81,10 @@ void followTestCommands(Program& program, QObject* owner)
                 program.chat.shell().startGame({program.chat.shell().playerName(), line.mid(6), QStringLiteral("1"), QString()});
             else if (line == QStringLiteral("watch"))
                 program.chat.findChild<QAction*>(QStringLiteral("JustWatch1"))->trigger();
+            else if (line.startsWith(QStringLiteral("say "))) {
+                program.chat.chatPanel().input()->setText(line.mid(4));
+                program.chat.chatPanel().chatInput().sendit();
+            }
         }
     });
 }

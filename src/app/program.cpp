@@ -4,6 +4,7 @@
 #include "platform/messagebox.h"
 #include "table/artwork.h"
 #include "table/chatpanel.h"
+#include "table/chatview.h"
 #include "table/menus.h"
 #include "table/shell.h"
 #include <QStringListModel>
@@ -154,13 +155,16 @@ void Program::reportSaveFailure(bool saved)
 void Program::reportSeatsTo(std::FILE* out)
 {
     chat.hooks.onMessageHandled = [this, out] {
+        const ChatView* view = chat.chatPanel().view();
+        for (; reportedChatLines_ < view->lineCount(); ++reportedChatLines_)
+            std::fprintf(out, "chat\t%s\n", view->lineText(reportedChatLines_).toUtf8().constData());
         QString seats = QStringLiteral("seats");
         for (int seat = 1; seat <= mirror::kSeatCount; ++seat)
             seats += QLatin1Char('\t') + chat.seatCaption(seat);
-        if (seats == lastSeats_)
-            return;
-        lastSeats_ = seats;
-        std::fprintf(out, "%s\n", seats.toUtf8().constData());
+        if (seats != lastSeats_) {
+            lastSeats_ = seats;
+            std::fprintf(out, "%s\n", seats.toUtf8().constData());
+        }
         std::fflush(out);
     };
 }

@@ -64,7 +64,8 @@ public:
     TableSettings settings;
 
     // A test aid: writes the six seat captions, tab-separated after "seats", as one line to
-    // `out` whenever they change, so a test can watch a running copy from outside.
+    // `out` whenever they change, and each new chat line after "chat" and a tab, in UTF-8, so a
+    // test can watch a running copy from outside.
     void reportSeatsTo(std::FILE* out);
 
 private:
@@ -80,4 +81,5 @@ private:
     Opener& opener_;
     SaveFailureReporter settingsSaveFailure_{boxes_};
     QString lastSeats_;
+    int reportedChatLines_ = 0;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
@@ -38,7 +39,17 @@ ChatInput::ChatInput(QWidget& panel, const QRect& geometry) : QObject(&panel)
 
 bool ChatInput::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != mychat || event->type() != QEvent::KeyPress)
+    if (watched != mychat)
+        return QObject::eventFilter(watched, event);
+    // An input method (IBus, Fcitx) composes text without key presses: its first preedit or
+    // commit must not land behind the prompt.
+    if (event->type() == QEvent::InputMethod) {
+        const auto* composed = static_cast<QInputMethodEvent*>(event);
+        if (mychat->text() == kPrompt && !(composed->commitString().isEmpty() && composed->preeditString().isEmpty()))
+            mychat->clear();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     // Paste appends, as the menu's entry does, and keeps the prompt.

@@ -48,6 +48,7 @@ public:
         qreal x;
         qreal width;
         int row;
+        bool rightToLeft = false; // shown right to left, among the right-to-left words beside it
     };
     struct Row {
         qreal top;
@@ -87,9 +88,13 @@ private:
     const QFont& font(int style) const { return fonts_[static_cast<std::size_t>(style)]; }
     const QFontMetricsF& metrics(int style) const { return metrics_[static_cast<std::size_t>(style)]; }
     void updateFonts();
-    // A text's width in a style. Chat travels as Latin-1 and the fonts do not kern, so a width is
-    // the sum of its characters' advances, each measured once; other text is measured whole.
+    // A text's width in a style. Latin-1 text is the sum of its characters' advances, each
+    // measured once (the fonts do not kern); other text is measured whole, its emoji in the
+    // colour emoji font.
     qreal advance(int style, const QString& text) const;
+    static void reorderRightToLeft(const Line& line, Layout& layout);
+    // Draws a text at a baseline, its emoji in the colour emoji font.
+    void drawText(QPainter& painter, int style, const QPointF& baseline, const QString& text, bool rightToLeft) const;
     int textWidth() const;
     const QPixmap& smiley(int picture) const;
 
@@ -97,6 +102,9 @@ private:
     std::array<Style, chat::kStyleCount> styles_{};
     std::array<QFont, chat::kStyleCount> fonts_{};
     std::vector<QFontMetricsF> metrics_;
+    // The text fonts of some systems carry black-and-white emoji, which fallback would pick first.
+    std::array<QFont, chat::kStyleCount> emojiFonts_{};
+    std::vector<QFontMetricsF> emojiMetrics_;
     mutable std::array<std::array<qreal, 256>, chat::kStyleCount> latinWidths_{};
     mutable std::array<QPixmap, 18> smileys_{};
     mutable qreal smileyRatio_ = 0;

@@ -242,6 +242,13 @@ std::optional<QRect> ChatView::linkRect(int link) const
     return box->translated(0, static_cast<qreal>(tops_[index] - scrollTop())).toAlignedRect().adjusted(1, 1, -1, -1);
 }
 
+QRect ChatView::lineRect(int line) const
+{
+    if (line < 0 || line >= lineCount())
+        return {};
+    return QRect(0, static_cast<int>(tops_[line] - scrollTop()), viewport()->width(), lines_[line].height);
+}
+
 void ChatView::selectAll()
 {
     if (lines_.empty())

@@ -56,6 +56,7 @@ public:
 
     // Where a link, or a character, sits on screen (viewport coordinates), for clicks in tests.
     std::optional<QRect> linkRect(int link) const;
+    QRect lineRect(int line) const;
 
     std::function<void(int link)> onLinkClicked;
 

@@ -56,6 +56,10 @@ void SeatRows::buildRow(int seat, const Artwork& artwork, QWidget* panel)
     label_bones[seat] = new QLabel(panel);
     label_bones[seat]->setGeometry(x + 4, y + 6, 18, 14);
     label_playername[seat] = new QLabel(QStringLiteral("<Waiting>"), panel);
+    // A name is the player's own text, never markup; and a right-to-left one starts where the
+    // column does, as every other name.
+    label_playername[seat]->setTextFormat(Qt::PlainText);
+    label_playername[seat]->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
     label_playername[seat]->setGeometry(x + 24, y + 5, 105, 16);
     QFont bold = label_playername[seat]->font();
     bold.setBold(true);

@@ -464,3 +464,69 @@ TEST(RealProgram, ASeedThatIsNotANumberFromZeroTo4294967295StopsTheProgramBefore
         EXPECT_TRUE(error.contains(bad)) << error.toStdString();
     }
 }
+
+namespace {
+
+// Whether a copy has shown a chat line that holds all these texts, waiting (generously).
+bool showsChat(Copy& copy, const QStringList& parts)
+{
+    return QTest::qWaitFor(
+        [&] {
+            for (const QByteArray& printed : copy.printed.split('\n')) {
+                if (!printed.startsWith("chat\t"))
+                    continue;
+                const QString line = QString::fromUtf8(printed.mid(5));
+                if (std::all_of(parts.begin(), parts.end(), [&](const QString& part) { return line.contains(part); }))
+                    return true;
+            }
+            return false;
+        },
+        20000);
+}
+
+QByteArray utf8(const char* text) { return QByteArray(text); }
+
+} // namespace
+
+TEST(RealProgram, PlayersNamedInCyrillicAndChineseChatWithEmojiAndTheWireCarriesUtf8)
+{
+    const Ports ports;
+    Copy host(ports, {"Михаил", "-", "true"}, {}, {}, {}, {"TILVARO_TEST_COMMANDS=1"});
+    ASSERT_TRUE(host.showsSeats(seats({"Михаил"})));
+    Copy guest(ports, {"李小龙", "127.0.0.1", "false"}, {}, {}, {}, {"TILVARO_TEST_COMMANDS=1"});
+    EXPECT_TRUE(guest.showsSeats(seats({"Михаил", "李小龙"})));
+    EXPECT_TRUE(host.showsSeats(seats({"Михаил", "李小龙"})));
+    RawTable listener(ports.game, "Lis");
+    ASSERT_EQ(listener.login(), 3);
+    EXPECT_TRUE(listener.waitFor("CMD_existingplayers+1+" + utf8("Михаил") + "+0+2+" + utf8("李小龙") + "+0"));
+
+    host.process.write("say Привет 😀\n");
+    guest.process.write("say 你好 🎉👍\n");
+    EXPECT_TRUE(showsChat(guest, {"Михаил chats:", "Привет 😀"}));
+    EXPECT_TRUE(showsChat(host, {"李小龙 chats:", "你好 🎉👍"}));
+    EXPECT_TRUE(showsChat(host, {"Михаил chats:", "Привет 😀"}));
+    EXPECT_TRUE(listener.waitFor("CMD_chat+1+" + utf8("Михаил chats: Привет 😀")));
+    EXPECT_TRUE(listener.waitFor("CMD_chat+2+" + utf8("李小龙 chats: 你好 🎉👍")));
+    EXPECT_FALSE(listener.received.contains('?')) << listener.received.toStdString();
+}
+
+TEST(RealProgram, ALatin1PeerIsShownRightAndGetsLatin1TextByteForByte)
+{
+    const Ports ports;
+    Copy host(ports, {"Михаил", "-", "true"}, {}, {}, {}, {"TILVARO_TEST_COMMANDS=1"});
+    ASSERT_TRUE(host.showsSeats(seats({"Михаил"})));
+    RawTable zoe(ports.game, "Zo\xEB");
+    ASSERT_EQ(zoe.login(), 2);
+    EXPECT_TRUE(host.showsSeats(seats({"Михаил", "Zoë"})));
+
+    zoe.send("CMD_chat+2+Gr\xFC\xDF" "e aus K\xF6ln");
+    EXPECT_TRUE(showsChat(host, {"Zoë chats:", "Grüße aus Köln"}));
+    EXPECT_TRUE(zoe.waitFor("CMD_chat+2+Zo\xEB chats: Gr\xFC\xDF" "e aus K\xF6ln"));
+
+    // What fits Latin-1 goes out one byte a letter, as it always did; only the rest is UTF-8.
+    host.process.write("say Café für alle\n");
+    EXPECT_TRUE(zoe.waitFor("CMD_chat+1+" + utf8("Михаил") + " chats: Caf\xE9 f\xFCr alle"));
+    host.process.write("say ½ 😀\n");
+    EXPECT_TRUE(zoe.waitFor("CMD_chat+1+" + utf8("Михаил chats: ½ 😀")));
+    EXPECT_FALSE(zoe.received.contains(utf8("Café"))) << zoe.received.toStdString();
+}
