@@ -1,6 +1,7 @@
 #include "game/text.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace game {
 
@@ -100,23 +101,19 @@ std::string_view cutText(std::string_view utf8, std::size_t limit)
 {
     if (encodeText(utf8).size() <= limit)
         return utf8;
-    // Whole characters up to the limit in UTF-8, which is never shorter than the Latin-1 form;
-    // then as many more as the one-byte form allows, and back while the encoding is too long.
-    std::size_t end = 0;
-    std::size_t characters = 0;
-    while (end < utf8.size()) {
-        const std::size_t length = std::max<std::size_t>(sequenceLength(utf8, end), 1);
-        if (characters + 1 > limit)
-            break;
-        end += length;
-        ++characters;
+    // Every character takes at least one byte, so no start of more than `limit` characters fits.
+    // Where they end is kept, so that backing off steps over a bad byte alone and not over the
+    // character before it.
+    std::vector<std::size_t> ends;
+    for (std::size_t end = 0; end < utf8.size() && ends.size() < limit;) {
+        end += std::max<std::size_t>(sequenceLength(utf8, end), 1);
+        ends.push_back(end);
     }
-    while (end > 0 && encodeText(utf8.substr(0, end)).size() > limit) {
-        do
-            --end;
-        while (end > 0 && continuation(static_cast<unsigned char>(utf8[end])));
-    }
-    return utf8.substr(0, end);
+    // The encoded length need not grow with the start ("Ã©" takes four bytes, "Ã©é" three), so
+    // back off one character at a time; a start no longer in bytes than the limit always fits.
+    while (!ends.empty() && ends.back() > limit && encodeText(utf8.substr(0, ends.back())).size() > limit)
+        ends.pop_back();
+    return utf8.substr(0, ends.empty() ? 0 : ends.back());
 }
 
 bool isUtf8Text(std::string_view bytes)

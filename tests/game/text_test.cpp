@@ -211,4 +211,7 @@ TEST(TextCut, BadBytesCountAsTheOneByteEachTheyGoOutAs)
     EXPECT_EQ(cutText("a\x80\x80", 2), "a\x80");
     EXPECT_EQ(cutText("a\x80\x80", 3), "a\x80\x80");
     EXPECT_EQ(cutText("\xE2\x82" "b\xF0\x9F\x98\x80", 3), "\xE2\x82" "b");
+    // Backing off from a start that is too long steps over the bad byte alone.
+    EXPECT_EQ(cutText("€\x80", 3), "€");
+    EXPECT_EQ(cutText("€\x80\x80x", 4), "€\x80");
 }
