@@ -8,42 +8,68 @@ namespace {
 
 bool continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
+// What a byte starts: the length of its sequence (1 for ASCII, 0 for a byte that starts none) and
+// the bounds of the second byte, which rule out overlong forms, surrogates and values past U+10FFFF.
+struct Lead {
+    std::size_t length;
+    unsigned char low = 0x80, high = 0xBF;
+};
+
+Lead leadOf(unsigned char byte)
+{
+    if (byte < 0x80)
+        return {1};
+    if (byte >= 0xC2 && byte <= 0xDF)
+        return {2};
+    if (byte >= 0xE0 && byte <= 0xEF)
+        return {3, static_cast<unsigned char>(byte == 0xE0 ? 0xA0 : 0x80), static_cast<unsigned char>(byte == 0xED ? 0x9F : 0xBF)};
+    if (byte >= 0xF0 && byte <= 0xF4)
+        return {4, static_cast<unsigned char>(byte == 0xF0 ? 0x90 : 0x80), static_cast<unsigned char>(byte == 0xF4 ? 0x8F : 0xBF)};
+    return {0};
+}
+
 // The length of the valid UTF-8 sequence at `at`, or 0.
 std::size_t sequenceLength(std::string_view bytes, std::size_t at)
 {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length;
-    // The bounds of the second byte rule out overlong forms, surrogates and values past U+10FFFF.
-    unsigned char low = 0x80, high = 0xBF;
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        else if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        else if (lead == 0xF4)
-            high = 0x8F;
-    } else {
+    const Lead lead = leadOf(byte(at));
+    if (lead.length <= 1)
+        return lead.length;
+    if (bytes.size() - at < lead.length)
         return 0;
-    }
-    if (bytes.size() - at < length)
+    if (byte(at + 1) < lead.low || byte(at + 1) > lead.high)
         return 0;
-    if (byte(at + 1) < low || byte(at + 1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
+    for (std::size_t i = 2; i < lead.length; ++i)
         if (!continuation(byte(at + i)))
             return 0;
-    return length;
+    return lead.length;
 }
+
+// isUtf8Text a byte at a time: whether the bytes so far are valid UTF-8 with a multi-byte sequence.
+class Utf8SoFar {
+public:
+    void add(unsigned char byte)
+    {
+        if (broken_)
+            return;
+        if (missing_ > 0) {
+            broken_ = byte < low_ || byte > high_;
+            low_ = 0x80, high_ = 0xBF, --missing_;
+            return;
+        }
+        const Lead lead = leadOf(byte);
+        broken_ = lead.length == 0;
+        multiByte_ = multiByte_ || lead.length > 1;
+        missing_ = lead.length > 0 ? lead.length - 1 : 0;
+        low_ = lead.low, high_ = lead.high;
+    }
+    bool isUtf8Text() const { return !broken_ && missing_ == 0 && multiByte_; }
+
+private:
+    bool broken_ = false, multiByte_ = false;
+    std::size_t missing_ = 0;
+    unsigned char low_ = 0x80, high_ = 0xBF;
+};
 
 // The code point of the valid sequence of `length` bytes at `at`.
 char32_t codePoint(std::string_view bytes, std::size_t at, std::size_t length)
@@ -98,25 +124,32 @@ std::string encodeText(std::string_view utf8)
 
 std::string_view cutText(std::string_view utf8, std::size_t limit)
 {
-    if (encodeText(utf8).size() <= limit)
-        return utf8;
-    // Whole characters up to the limit in UTF-8, which is never shorter than the Latin-1 form;
-    // then as many more as the one-byte form allows, and back while the encoding is too long.
-    std::size_t end = 0;
+    // Every start of whole characters, with the length encodeText gives it: one byte a character
+    // while every character fits Latin-1 and those bytes do not read as UTF-8, its own length in
+    // bytes otherwise (a bad byte goes as one "?"). That length need not grow with the start ("Ã©"
+    // takes four bytes, "Ã©é" three), so the search goes on until no longer start can fit:
+    // every character takes at least one byte.
+    std::size_t best = 0;
     std::size_t characters = 0;
-    while (end < utf8.size()) {
-        const std::size_t length = std::max<std::size_t>(sequenceLength(utf8, end), 1);
-        if (characters + 1 > limit)
-            break;
-        end += length;
+    bool fitsLatin1 = true;
+    Utf8SoFar latin1;
+    for (std::size_t end = 0; end < utf8.size() && characters < limit;) {
+        const std::size_t length = sequenceLength(utf8, end);
+        unsigned char oneByte = '?';
+        if (length > 0) {
+            const char32_t value = codePoint(utf8, end, length);
+            fitsLatin1 = fitsLatin1 && value < 0xFF;
+            oneByte = static_cast<unsigned char>(value);
+        }
+        end += std::max<std::size_t>(length, 1);
         ++characters;
+        if (fitsLatin1)
+            latin1.add(oneByte);
+        const std::size_t encoded = fitsLatin1 && !latin1.isUtf8Text() ? characters : end;
+        if (encoded <= limit)
+            best = end;
     }
-    while (end > 0 && encodeText(utf8.substr(0, end)).size() > limit) {
-        do
-            --end;
-        while (end > 0 && continuation(static_cast<unsigned char>(utf8[end])));
-    }
-    return utf8.substr(0, end);
+    return utf8.substr(0, best);
 }
 
 bool isUtf8Text(std::string_view bytes)

@@ -2,6 +2,8 @@
 
 #include "host/engine.h"
 
+#include "game/text.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -34,11 +36,14 @@ int ConnectionRecord::bonesLeft() const
 
 std::string cleanPlayerName(std::string_view name)
 {
+    // A name in UTF-8 is cut after whole characters; in Latin-1 every byte is a character, "©"
+    // and "µ" too, although their bytes would continue a UTF-8 character.
+    const bool utf8 = game::isUtf8Text(name);
     std::string clean;
     std::size_t characters = 0;
     for (char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        const bool continuation = (byte & 0xC0) == 0x80;  // inside a UTF-8 character
+        const bool continuation = utf8 && (byte & 0xC0) == 0x80;
         if (!continuation && characters++ == kMaxNameLength)
             break;
         clean += (c == '+' || byte < 0x20 || byte == 0x7F) ? '_' : c;

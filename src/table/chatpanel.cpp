@@ -133,7 +133,23 @@ void ChatPanel::showLine(const chat::Line& line, const QColor& colour)
     a11y::setTexts(mainchat, QStringLiteral("Chat"), spoken.simplified());
 }
 
-void ChatPanel::chatrecieved(std::string_view payload)
+namespace {
+
+// The host puts the sender's name, in the bytes that player's table sent, before the text, in
+// the bytes the table sent with the line: a Latin-1 "Zoë" and an emoji are read each by itself,
+// or one of them would show as the wrong letters.
+QString relayedText(std::string_view line, std::string_view sender)
+{
+    const auto plus = line.find('+');
+    if (sender.empty() || plus == std::string_view::npos || line.substr(plus + 1, sender.size()) != sender)
+        return fromWire(line);
+    const std::size_t text = plus + 1 + sender.size();
+    return fromWire(line.substr(0, plus + 1)) + fromWire(sender) + fromWire(line.substr(text));
+}
+
+} // namespace
+
+void ChatPanel::chatrecieved(std::string_view payload, std::string_view sender)
 {
     // "<seat>+<name> chats: <text>|<colour>"; a missing or unreadable colour shows red.
     QColor colour(255, 0, 0);
@@ -144,7 +160,7 @@ void ChatPanel::chatrecieved(std::string_view payload)
         if (const auto value = readColourText(payload.substr(bar + 1)))
             colour = colourFromValue(*value);
     }
-    addlinetochat(fromWire(line), colour);
+    addlinetochat(relayedText(line, sender), colour);
 }
 
 void ChatPanel::mainchatJump(int link)

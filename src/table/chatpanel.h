@@ -60,8 +60,9 @@ public:
     void addlinetochat(const QString& line, const QColor& colour);
     // A notice of the table shown whole, with no name part cut off at a colon.
     void addNotice(const QString& text, const QColor& colour);
-    // A relayed "CMD_chat" or "CMD_action": "<seat>+<text>|<colour text>".
-    void chatrecieved(std::string_view payload);
+    // A relayed "CMD_chat" or "CMD_action": "<seat>+<text>|<colour text>". `sender` is the
+    // sender's name as the host sent it to this table, when known.
+    void chatrecieved(std::string_view payload, std::string_view sender = {});
     // A click on link n of the view (document order from 0).
     void mainchatJump(int link);
     void SelectAll1Click();

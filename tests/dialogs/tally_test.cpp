@@ -562,3 +562,38 @@ TEST(TallyReport, AReadFailureWaitsUntilTheWindowIsOnScreen)
     QCoreApplication::processEvents();
     EXPECT_EQ(boxes.shown.size(), 1);
 }
+
+TEST_F(Tally, NamesInAnyScriptAreTalliedAsUtf8AndLatin1NamesStayOneByteEach)
+{
+    // A file as earlier copies write it: Latin-1 and plain ASCII names.
+    QByteArray older = "9\r\n3\r\n0\r\nZo\xEB\r\nAnn\r\n";
+    for (const char* cell : {"12", "7", "3", "5", "2", "1", "0", "3", "1", "0", "2", "1"})
+        older += QByteArray(cell) + "\r\n";
+    older += gridText(zeros(12));
+    writeFile([&] {
+        const auto packed = lzrw1::compressBuffer(std::span(reinterpret_cast<const std::uint8_t*>(older.data()), older.size()));
+        return QByteArray(reinterpret_cast<const char*>(packed.data()), static_cast<qsizetype>(packed.size()));
+    }());
+    const QString cyrillic = QString::fromUtf8("Михаил"), cjk = QString::fromUtf8("李小龙"),
+                  emoji = QString::fromUtf8("Zed 😀"), latin = QString::fromUtf8("Zoë");
+    open({latin, cyrillic, cjk, emoji});
+    EXPECT_EQ(window->record().opponents(), (QStringList{latin, "Ann"}));
+    ASSERT_TRUE(window->writeTallyFile());
+    EXPECT_EQ(fileText(), older) << "read and written unchanged, byte for byte";
+
+    window->loadchecklist();
+    for (int i = 1; i < 4; ++i)
+        list("checklist")->item(i)->setCheckState(Qt::Checked);
+    window->addgame(cjk, false);
+    const QByteArray written = fileText();
+    EXPECT_TRUE(written.startsWith("9\r\n6\r\n0\r\nZo\xEB\r\nAnn\r\n\xD0\x9C\xD0\xB8\xD1\x85\xD0\xB0\xD0\xB8\xD0\xBB\r\n"
+                                   "\xE6\x9D\x8E\xE5\xB0\x8F\xE9\xBE\x99\r\nZed \xF0\x9F\x98\x80\r\n"))
+        << written.left(80).toStdString();
+
+    // A new run reads every name back, and the counts stay with their names.
+    open({cjk});
+    EXPECT_EQ(window->record().opponents(), (QStringList{latin, "Ann", cyrillic, cjk, emoji}));
+    EXPECT_EQ(row(4), (QStringList{cjk, "1", "1", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(row(3), (QStringList{cyrillic, "1", "0", "0", "1", "0", "0", "0", "0"}));
+    EXPECT_EQ(row(2), (QStringList{"Ann", "3", "1", "1", "1", "0", "0", "0", "0"}));
+}

@@ -3,6 +3,8 @@
 
 #include "host_fixture.h"
 
+#include "game/message.h"
+
 #include <algorithm>
 
 using namespace hosttest;
@@ -22,6 +24,9 @@ TEST_F(HostTest, LoginDuringAGameSendsTheGameAndOffersASeat)
                              Transcript{"3 CMD_existingplayers+1+P1+0+2+P2+0",
                                         "3 CMD_gamestats+1+1+3+9+f+7+0+0+0+0+0+2+1+40+t"}));
     EXPECT_EQ(host::cleanPlayerName("\xC3\xA9" + std::string(40, 'e')), "\xC3\xA9" + std::string(31, 'e'));
+    // In Latin-1 every byte is a letter, those that would continue a UTF-8 character too.
+    EXPECT_EQ(host::cleanPlayerName(std::string(40, '\xB5')), std::string(32, '\xB5'));
+    EXPECT_EQ(host::cleanPlayerName("Zo\xEB" + std::string(40, '\xA9')), "Zo\xEB" + std::string(29, '\xA9'));
 
     // Option 2: offered the seat from the next round. Seat 2 comes back to its hand.
     state().gameOption = 2;
@@ -278,4 +283,38 @@ TEST_F(HostTest, APlayerWhoComesBackGetsTheirOwnSeatWhateverTheNumbering)
     const auto log = io.take();
     EXPECT_EQ(log.front(), "5 CMD_sendlogininfo+5");
     EXPECT_EQ(std::count_if(log.begin(), log.end(), [](const std::string& l) { return l.rfind("renumber", 0) == 0; }), 0);
+}
+
+TEST_F(HostTest, AChatLineOfTheInputsFullLengthInEmojiIsRelayedWholeUnderTheLongestName)
+{
+    // 250 emoji are the chat input's 1,000 bytes; a name of 32 emoji is the longest in bytes.
+    std::string emoji;
+    for (int i = 0; i < 250; ++i)
+        emoji += "\xF0\x9F\x98\x80";
+    std::string name;
+    for (int i = 0; i < 40; ++i)
+        name += "\xE6\x9D\x8E\xF0\x9F\x91\x8D";  // a CJK letter and an emoji
+    connect();
+    feed(1, "CMD_logininfo+1+1.0.4+P1");
+    connect();
+    feed(2, "CMD_logininfo+2+1.0.4+Zo\xEB");
+    connect();
+    feed(3, "CMD_logininfo+3+1.0.4+" + name);
+    const std::string kept = name.substr(0, 16 * 7);  // 32 characters, none of them cut
+    EXPECT_EQ(state().records[3].name, kept);
+    io.take();
+
+    const std::string line = emoji + "|$00FFFFFF";
+    // Split across reads inside a character, as a socket may deliver it.
+    engine.Sock1Read(3, "CMD_chat+3+" + line.substr(0, 501));
+    engine.Sock1Read(3, line.substr(501) + "\xFF");
+    feed(2, "CMD_chat+2+" + line);
+    EXPECT_EQ(io.take(), toAll("CMD_chat+3+" + kept + " chats: " + line, 3) + toAll("CMD_chat+2+Zo\xEB chats: " + line, 3));
+
+    // Every table reads the relay back as one message, byte for byte.
+    game::Framer tableReads;
+    std::vector<std::string> read;
+    const std::string relayed = "CMD_chat+3+" + kept + " chats: " + line;
+    ASSERT_TRUE(tableReads.feed(relayed + "\xFF", read));
+    EXPECT_EQ(read, std::vector<std::string>{relayed});
 }

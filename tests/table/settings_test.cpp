@@ -323,3 +323,35 @@ TEST_F(SettingsTest, ComputerSkillIsStoredOnceStrongIsChosenAndOnlyOneReadsAsStr
     ASSERT_TRUE(early.save(SettingsOption::ComputerSkill));
     EXPECT_EQ(stored(), "[Chickenfoot]\nBotspeed=500\nComputerskill=0\n");
 }
+
+TEST_F(SettingsTest, OlderFilesReadTheSameAndPhrasesInAnyScriptComeBackAsSaved)
+{
+    // As earlier copies and the lobby write it: Latin-1 bytes and plain ASCII.
+    const QByteArray older = "[Lobby]\nNick=Zo\xEB\n[Chickenfoot]\nPhrase1=Zo\xEB est l\xE0\nPhrase2=Good game\n"
+                             "Phrase3=\xFF\xE9\n";
+    store(older);
+    TableSettings settings(path(), table);
+    settings.load();
+    EXPECT_EQ(table.phrases.at(1), QStringLiteral("Zo\u00EB est l\u00E0"));
+    EXPECT_EQ(table.phrases.at(2), QStringLiteral("Good game"));
+    EXPECT_EQ(table.phrases.at(3), QStringLiteral("\u00FF\u00E9"));
+    ASSERT_TRUE(settings.savePhrases());
+    EXPECT_TRUE(stored().startsWith(older)) << "phrases read and written unchanged keep their bytes";
+
+    const QString cyrillic = QString::fromUtf8("Привет, Михаил"), cjk = QString::fromUtf8("李小龙 加油"),
+                  emoji = QString::fromUtf8("GG 😀👍🏽"), mixed = QString::fromUtf8("Zoë ça va? Ω");
+    table.phrases[4] = cyrillic;
+    table.phrases[5] = cjk;
+    table.phrases[6] = emoji;
+    table.phrases[7] = mixed;
+    ASSERT_TRUE(settings.savePhrases());
+    EXPECT_TRUE(stored().contains("\nPhrase6=GG \xF0\x9F\x98\x80\xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD\n")) << stored().toStdString();
+    FakeTable next;
+    TableSettings(path(), next).load();
+    EXPECT_EQ(next.phrases.at(1), QStringLiteral("Zo\u00EB est l\u00E0"));
+    EXPECT_EQ(next.phrases.at(4), cyrillic);
+    EXPECT_EQ(next.phrases.at(5), cjk);
+    EXPECT_EQ(next.phrases.at(6), emoji);
+    EXPECT_EQ(next.phrases.at(7), mixed);
+    EXPECT_TRUE(stored().startsWith("[Lobby]\nNick=Zo\xEB\n")) << "the lobby's section is not ours to change";
+}
