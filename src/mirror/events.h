@@ -13,9 +13,12 @@ namespace mirror {
 struct LoggedIn {
     int seat;
 };
-// A relayed chat or action line, for the chat to show.
+// A relayed chat or action line, for the chat to show, with the name this table holds for the
+// connection it names (empty when none): the host puts that name before the text in the bytes
+// the sender's table logged in with, which may be another encoding than the text's.
 struct ChatLine {
     std::string payload;
+    std::string sender;
 };
 // Someone took a seat or joined the spectators (connection numbers above 6), this table included.
 struct Connected {

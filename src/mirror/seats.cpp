@@ -39,7 +39,18 @@ void TableMirror::sendloginfo(std::string_view payload)
     events_.push_back(LoggedIn{*number});
 }
 
-void TableMirror::chatrecieved(std::string_view payload) { events_.push_back(ChatLine{std::string(payload)}); }
+void TableMirror::chatrecieved(std::string_view payload)
+{
+    std::string sender;
+    if (const auto number = game::FieldReader(payload).nextInt(); number && isSeat(*number)) {
+        sender = state_.seats[*number].name;
+    } else if (number) {
+        for (const Spectator& spectator : state_.spectators)
+            if (spectator.number == *number)
+                sender = spectator.name;
+    }
+    events_.push_back(ChatLine{std::string(payload), std::move(sender)});
+}
 
 void TableMirror::newplayerinfo(std::string_view payload)
 {

@@ -27,24 +27,6 @@ namespace {
 
 const QColor kSystemLineColour(0, 0, 255);
 
-
-// The name this table holds for the connection a relayed line names, as the host sent it.
-std::string senderName(const mirror::TableState& state, std::string_view payload)
-{
-    int number = 0;
-    std::size_t at = 0;
-    for (; at < payload.size() && at < 2 && payload[at] >= '0' && payload[at] <= '9'; ++at)
-        number = number * 10 + (payload[at] - '0');
-    if (at == 0 || at >= payload.size() || payload[at] != '+')
-        return {};
-    if (mirror::isSeat(number))
-        return state.seats[static_cast<std::size_t>(number)].name;
-    for (const mirror::Spectator& spectator : state.spectators)
-        if (spectator.number == number)
-            return spectator.name;
-    return {};
-}
-
 } // namespace
 
 Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, QWidget* parent)
@@ -226,7 +208,7 @@ void Tchat::react(const mirror::Event& event)
             if constexpr (std::is_same_v<E, mirror::LoggedIn>) {
                 shell_->sendLogin(happened.seat);
             } else if constexpr (std::is_same_v<E, mirror::ChatLine>) {
-                chatPanel_->chatrecieved(happened.payload, senderName(mirror_.state(), happened.payload));
+                chatPanel_->chatrecieved(happened.payload, happened.sender);
             } else if constexpr (std::is_same_v<E, mirror::GameStarted>) {
                 // Its colon names no one, so it is shown whole rather than as a name and a text.
                 if (const auto seed = shell_->gameSeedNotice())
