@@ -2,6 +2,7 @@
 // the table window closes.
 
 #include "app/application.h"
+#include "app/language.h"
 #include "app/program.h"
 #include "game/version.h"
 #include "platform/messagebox.h"
@@ -135,6 +136,7 @@ int main(int argc, char** argv)
     char* qtArgv[] = {argv[0], nullptr};
 
     TilvaroApplication app(qtArgc, qtArgv);
+    installDesktopTranslations(app);
     // The desktop entry's name, so Wayland and X11 docks match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tilvaro.Tilvaro"));
     // The title bar, task bar and window switcher use the small sizes; the menu and larger views
