@@ -17,7 +17,7 @@ bool TilvaroApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         showError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        showError(QStringLiteral("An unknown error occurred."));
+        showError(QCoreApplication::translate("TilvaroApplication", "An unknown error occurred."));
     }
     return false;
 }

@@ -12,6 +12,7 @@
 
 #include <chrono>
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -105,7 +106,8 @@ QString listOfNames(const std::vector<std::string>& names)
     QString list;
     for (std::size_t k = 0; k < names.size(); ++k) {
         if (k > 0)
-            list += k + 1 == names.size() ? QStringLiteral(" and ") : QStringLiteral(", ");
+            //: Between the last two names of a list: "ANN, BOB and CY"
+            list += k + 1 == names.size() ? QCoreApplication::translate("Program", " and ") : QStringLiteral(", ");
         list += fromWire(names[k]);
     }
     return list;
@@ -129,11 +131,11 @@ void Program::takeUpJournal()
     const auto game = host::readJournal(*text, &why);
     if (!game) {
         const auto aside = journal.setAside("damaged");
-        boxes_.inform(&chat, QStringLiteral("The unfinished game could not be read (%1); it was set aside as %2.")
+        boxes_.inform(&chat, QCoreApplication::translate("Program", "The unfinished game could not be read (%1); it was set aside as %2.")
                                  .arg(QString::fromStdString(why), QString::fromStdString(aside.filename().string())));
         return;
     }
-    const QString question = QStringLiteral("Resume the unfinished game with %1 from round %2?")
+    const QString question = QCoreApplication::translate("Program", "Resume the unfinished game with %1 from round %2?")
                                  .arg(listOfNames(host::journalPlayers(game->state)))
                                  .arg(game->state.round);
     // The real-program tests answer through the environment; nothing else sets it.
@@ -149,7 +151,7 @@ void Program::saveSettings(SettingsOption option) { reportSaveFailure(settings.s
 void Program::reportSaveFailure(bool saved)
 {
     if (!saved)
-        settingsSaveFailure_.report(&chat, QStringLiteral("The settings could not be saved. %1").arg(settings.errorString()));
+        settingsSaveFailure_.report(&chat, QCoreApplication::translate("Program", "The settings could not be saved. %1").arg(settings.errorString()));
 }
 
 void Program::reportSeatsTo(std::FILE* out)

@@ -28,7 +28,7 @@ Tabout::Tabout(QWidget* parent, const QPixmap& background, YearClock year)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), URL1(desktopOpener())
 {
     setObjectName(QStringLiteral("Tabout"));
-    setWindowTitle(QStringLiteral("Tilvaro - About"));
+    setWindowTitle(tr("Tilvaro - About"));
     setTiledBackground(this, background);
     URL1.URL = QLatin1String(maker::kWebSite);
     URL1.URLType = TURLType::utHttp;
@@ -61,7 +61,7 @@ QLayout* Tabout::buildHead()
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.8);
     name->setFont(nameFont);
     name->setStyleSheet(QStringLiteral("color: #164625"));
-    auto* kind = new QLabel(QStringLiteral("Chicken Foot dominoes"), this);
+    auto* kind = new QLabel(tr("Chicken Foot dominoes"), this);
     auto* titles = new QVBoxLayout;
     titles->setSpacing(0);
     titles->addStretch();
@@ -84,7 +84,7 @@ QLayout* Tabout::buildVersionLine()
     version = new QLabel(QString::fromLatin1(game::version()), this);
     version->setObjectName(QStringLiteral("version"));
     auto* line = centredLine();
-    line->addWidget(new QLabel(QStringLiteral("Version "), this));
+    line->addWidget(new QLabel(tr("Version "), this));
     line->addWidget(version);
     line->addWidget(new QLabel(QStringLiteral(".2"), this));
     line->addStretch();
@@ -96,12 +96,12 @@ void Tabout::addMaker(QVBoxLayout* layout, const YearClock& year)
     label_year = new QLabel(QString::number(year()), this);
     label_year->setObjectName(QStringLiteral("label_year"));
     auto* copyrightLine = centredLine();
-    copyrightLine->addWidget(new QLabel(QStringLiteral("Copyright \u00a9 %1 - ").arg(maker::kFirstYear), this));
+    copyrightLine->addWidget(new QLabel(tr("Copyright \u00a9 %1 - ").arg(maker::kFirstYear), this));
     copyrightLine->addWidget(label_year);
     copyrightLine->addStretch();
     auto* company = new QLabel(QLatin1String(maker::kCompany), this);
     company->setAlignment(Qt::AlignCenter);
-    auto* programmer = new QLabel(QStringLiteral("Programmed by: %1").arg(QLatin1String(maker::kCompany)), this);
+    auto* programmer = new QLabel(tr("Programmed by: %1").arg(QLatin1String(maker::kCompany)), this);
     programmer->setAlignment(Qt::AlignCenter);
 
     Label7 = new QLabel(QLatin1String(maker::kWebSite), this);
@@ -120,7 +120,7 @@ void Tabout::addMaker(QVBoxLayout* layout, const YearClock& year)
 
 QLayout* Tabout::buildDoneLine()
 {
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(tr("Done"), this);
     done->setObjectName(QStringLiteral("Button1"));
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &Tabout::Button1Click);

@@ -39,7 +39,7 @@ Tdownload::Tdownload(QWidget* parent, const QPixmap& background, const QString& 
       startLobby_(startLobbyProgram), address_(configuredAddress())
 {
     setObjectName(QStringLiteral("Tdownload"));
-    setWindowTitle(QStringLiteral("Download The Brisko Lobby"));
+    setWindowTitle(tr("Download The Brisko Lobby"));
     setTiledBackground(this, background);
 
     buildAdvert();
@@ -62,7 +62,7 @@ void Tdownload::buildAdvert()
 
 QLabel* Tdownload::buildOffer()
 {
-    auto* offer = wrappedLabel(QStringLiteral("Download The Brisko Lobby Now to play this  and other exciting games "
+    auto* offer = wrappedLabel(tr("Download The Brisko Lobby Now to play this  and other exciting games "
                                               "online with other players! "),
                                this);
     offer->setObjectName(QStringLiteral("label_offer"));
@@ -71,10 +71,10 @@ QLabel* Tdownload::buildOffer()
     heading.setPointSizeF(heading.pointSizeF() * 1.15);
     offer->setFont(heading);
 
-    getbutton = new QPushButton(QStringLiteral("Download And Install The Brisko Lobby Now"), this);
+    getbutton = new QPushButton(tr("Download And Install The Brisko Lobby Now"), this);
     getbutton->setObjectName(QStringLiteral("getbutton"));
     connect(getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
-    abortbutton = new QPushButton(QStringLiteral("Stop Download"), this);
+    abortbutton = new QPushButton(tr("Stop Download"), this);
     abortbutton->setObjectName(QStringLiteral("abortbutton"));
     abortbutton->setEnabled(false);
     connect(abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
@@ -108,23 +108,23 @@ Tdownload::WaysOn Tdownload::buildWaysOn()
 {
     WaysOn ways;
     ways.solo = wrappedLabel(
-        QStringLiteral("To proceed to the game without the ability to play against others click the button below."), this);
-    Button1 = new QPushButton(QStringLiteral("Play Solo Game"), this);
+        tr("To proceed to the game without the ability to play against others click the button below."), this);
+    Button1 = new QPushButton(tr("Play Solo Game"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &Tdownload::Button1Click);
 
-    ways.firewall = wrappedLabel(QStringLiteral("Note: Even if you are playing offline, you will need to configure your "
+    ways.firewall = wrappedLabel(tr("Note: Even if you are playing offline, you will need to configure your "
                                                 "FIREWALL to allow the game to access the internet components."),
                                  this);
     QFont small = ways.firewall->font();
     small.setItalic(true);
     small.setPointSizeF(small.pointSizeF() * 0.9);
     ways.firewall->setFont(small);
-    ways.others = wrappedLabel(QStringLiteral("If you already have The Brisko Lobby and you wish to play with others "
+    ways.others = wrappedLabel(tr("If you already have The Brisko Lobby and you wish to play with others "
                                               "then click the button below to close this game and open The Brisko Lobby."),
                                this);
-    Button2 = new QPushButton(QStringLiteral("Play with Others"), this);
+    Button2 = new QPushButton(tr("Play with Others"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
     return ways;
@@ -194,7 +194,7 @@ void Tdownload::getbuttonClick()
 
     getbutton->setEnabled(false);
     abortbutton->setEnabled(true);
-    infolabel->setText(QStringLiteral("Loading"));
+    infolabel->setText(tr("Loading"));
 
     file_ = std::make_unique<QSaveFile>(savedFile());
     if (!url.isValid() || url.scheme().isEmpty() || !file_->open(QIODevice::WriteOnly)) {
@@ -243,7 +243,7 @@ void Tdownload::headersArrived()
         QTimer::singleShot(0, reply_, [reply = reply_] { reply->abort(); });
         return;
     }
-    infolabel3->setText(QStringLiteral("Downloading: ") + infolabel2->text());
+    infolabel3->setText(tr("Downloading: %1").arg(infolabel2->text()));
 }
 
 void Tdownload::bodyArrived()
@@ -259,7 +259,7 @@ void Tdownload::bodyArrived()
         reply_->abort();
         return;
     }
-    infolabel->setText(QString::number(received_) + QStringLiteral(" bytes"));
+    infolabel->setText(tr("%1 bytes").arg(received_));
 }
 
 void Tdownload::requestEnded()
@@ -280,10 +280,9 @@ void Tdownload::requestEnded()
         reply->deleteLater();
     }
     if (!failed_ && state() != Stopped && file_ && file_->commit()) {
-        infolabel->setText(QStringLiteral("Received ") + QString::number(QFileInfo(savedFile()).size()) +
-                           QStringLiteral(" bytes"));
+        infolabel->setText(tr("Received %1 bytes").arg(QFileInfo(savedFile()).size()));
     } else {
-        infolabel->setText(QStringLiteral("Download Aborted"));
+        infolabel->setText(tr("Download Aborted"));
         setState(Stopped);
         if (file_)
             file_->cancelWriting();
@@ -303,17 +302,17 @@ void Tdownload::handOver()
     // started, not whether anything took the file, so the game stays open and the window says
     // where the file is, for the player to run it by hand if nothing else does.
     const QString saved = QDir::toNativeSeparators(savedFile());
-    infolabel3->setText(QStringLiteral("Saved as ") + saved);
+    infolabel3->setText(tr("Saved as %1").arg(saved));
     infolabel3->setToolTip(saved);
     if (!opener_->open(savedFile()))
-        boxes_.inform(this, QStringLiteral("An Error has Occurred."));
+        boxes_.inform(this, tr("An Error has Occurred."));
 }
 
 void Tdownload::abortbuttonClick()
 {
-    infolabel->setText(QStringLiteral("Download has been aborted."));
+    infolabel->setText(tr("Download has been aborted."));
     setState(Stopped);
-    infolabel3->setText(QStringLiteral("Download Aborted"));
+    infolabel3->setText(tr("Download Aborted"));
     if (reply_)
         reply_->abort(); // ends the transfer through requestEnded()
 }
@@ -327,7 +326,7 @@ void Tdownload::Button2Click()
             exitGame_();
         return;
     }
-    boxes_.inform(this, QStringLiteral("Please close the game and open the Brisko Lobby using the icon on your "
+    boxes_.inform(this, tr("Please close the game and open the Brisko Lobby using the icon on your "
                                        "desktop or using the your Window's start-up menu."));
 }
 

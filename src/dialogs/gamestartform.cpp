@@ -2,6 +2,7 @@
 
 #include "dialogs/background.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -52,7 +53,7 @@ QPixmap drawStartPicture()
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Start Game"));
+    painter.drawText(picture.rect(), Qt::AlignCenter, QCoreApplication::translate("Tgamestart", "Start Game"));
     return picture;
 }
 
@@ -76,18 +77,18 @@ Tgamestart::Tgamestart(QWidget* table, const QPixmap& background)
     : QDialog(table, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), table_(table)
 {
     setObjectName(QStringLiteral("Tgamestart"));
-    setWindowTitle(QStringLiteral("Tilvaro - Game Start"));
+    setWindowTitle(tr("Tilvaro - Game Start"));
     setFixedSize(kClientSize);
     setTiledBackground(this, background);
     imagelist_checks = {drawCheckBox(false), drawCheckBox(true)};
 
-    QLabel* heading = makeLabel(this, QStringLiteral("Game Option"), QRect(0, 12, 257, 26),
+    QLabel* heading = makeLabel(this, tr("Game Option"), QRect(0, 12, 257, 26),
                                 Qt::AlignCenter, true);
     QFont large = heading->font();
     large.setPointSizeF(large.pointSizeF() * 1.4);
     heading->setFont(large);
 
-    makeLabel(this, QStringLiteral("Rounds to Play:"), QRect(28, 52, 110, 24),
+    makeLabel(this, tr("Rounds to Play:"), QRect(28, 52, 110, 24),
               Qt::AlignRight | Qt::AlignVCenter);
     UpDown1 = new QSpinBox(this);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
@@ -101,13 +102,13 @@ Tgamestart::Tgamestart(QWidget* table, const QPixmap& background)
     edit_playtoscore->setObjectName(QStringLiteral("edit_playtoscore"));
     edit_playtoscore->setReadOnly(true);
 
-    label_newcomers = makeLabel(this, QStringLiteral("NEWCOMERS"), QRect(0, 92, 257, 20),
+    label_newcomers = makeLabel(this, tr("NEWCOMERS"), QRect(0, 92, 257, 20),
                                 Qt::AlignCenter, true);
     label_newcomers->setObjectName(QStringLiteral("label_newcomers"));
     label_newcomers->setProperty("tag", int(CannotPlay));
 
-    const QString optionTexts[] = {QStringLiteral("Cannot Play"), QStringLiteral("Starts with Highest"),
-                                   QStringLiteral("Starts with Average")};
+    const QString optionTexts[] = {tr("Cannot Play"), tr("Starts with Highest"),
+                                   tr("Starts with Average")};
     for (int i = 0; i < 3; ++i) {
         const int top = 118 + i * 32;
         auto* picture = new QLabel(this);
@@ -128,7 +129,7 @@ Tgamestart::Tgamestart(QWidget* table, const QPixmap& background)
     button_start->setIcon(drawStartPicture());
     button_start->setIconSize(kStartSize);
     button_start->setFlat(true);
-    button_start->setAccessibleName(QStringLiteral("Start Game"));
+    button_start->setAccessibleName(tr("Start Game"));
     button_start->setDefault(true);
     connect(button_start, &QPushButton::clicked, this, &Tgamestart::button_startClick);
 }

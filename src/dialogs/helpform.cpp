@@ -20,10 +20,13 @@ struct Page {
 };
 
 const Page kPages[] = {
-    {"Overview", 1, helppages::overview},       {"Connecting", 2, helppages::connecting},
-    {"Game Play", 3, helppages::gamePlay},      {"Scoring", 4, helppages::scoring},
-    {"Documentation", 5, helppages::documentation}, {"License", 6, helppages::license},
-    {"The Lobby", 11, helppages::lobby},
+    {QT_TRANSLATE_NOOP("Thelp", "Overview"), 1, helppages::overview},
+    {QT_TRANSLATE_NOOP("Thelp", "Connecting"), 2, helppages::connecting},
+    {QT_TRANSLATE_NOOP("Thelp", "Game Play"), 3, helppages::gamePlay},
+    {QT_TRANSLATE_NOOP("Thelp", "Scoring"), 4, helppages::scoring},
+    {QT_TRANSLATE_NOOP("Thelp", "Documentation"), 5, helppages::documentation},
+    {QT_TRANSLATE_NOOP("Thelp", "License"), 6, helppages::license},
+    {QT_TRANSLATE_NOOP("Thelp", "The Lobby"), 11, helppages::lobby},
 };
 
 } // namespace
@@ -32,7 +35,7 @@ Thelp::Thelp(QWidget* parent, const QPixmap& background, YearClock year)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("Thelp"));
-    setWindowTitle(QStringLiteral("Tilvaro - Help File"));
+    setWindowTitle(tr("Tilvaro - Help File"));
     setTiledBackground(this, background);
     if (!year)
         year = systemYear;
@@ -59,7 +62,7 @@ Thelp::Thelp(QWidget* parent, const QPixmap& background, YearClock year)
         pages_->addWidget(memo);
         memos_[page.tag] = memo;
 
-        auto* button = new QPushButton(QString::fromLatin1(page.caption), this);
+        auto* button = new QPushButton(tr(page.caption), this);
         button->setObjectName(QStringLiteral("SelButton%1").arg(page.tag));
         button->setProperty("tag", page.tag);
         button->setMinimumWidth(130);
@@ -67,10 +70,10 @@ Thelp::Thelp(QWidget* parent, const QPixmap& background, YearClock year)
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    auto* about = new QPushButton(QStringLiteral("About"), this);
+    auto* about = new QPushButton(tr("About"), this);
     about->setObjectName(QStringLiteral("button_about"));
     connect(about, &QPushButton::clicked, this, &Thelp::button_aboutClick);
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(tr("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &QWidget::hide);
@@ -82,8 +85,8 @@ Thelp::Thelp(QWidget* parent, const QPixmap& background, YearClock year)
     pageColumn->addWidget(label_caption);
     pageColumn->addWidget(pages_, 1);
 
-    auto* created = new QLabel(QStringLiteral("Created by: <b>%1</b>").arg(QLatin1String(maker::kCompany)), this);
-    auto* copyright = new QLabel(QStringLiteral("Copyright \u00a9 %1 - ").arg(maker::kFirstYear), this);
+    auto* created = new QLabel(tr("Created by: <b>%1</b>").arg(QLatin1String(maker::kCompany)), this);
+    auto* copyright = new QLabel(tr("Copyright \u00a9 %1 - ").arg(maker::kFirstYear), this);
     label_year = new QLabel(QString::number(year()), this);
     label_year->setObjectName(QStringLiteral("label_year"));
     auto* footer = new QHBoxLayout;

@@ -1,10 +1,13 @@
 #include "dialogs/helppages.h"
 
+#include <QCoreApplication>
+
 namespace helppages {
 
 QString overview()
 {
-    return QStringLiteral(
+    //: A help page in HTML: translate the text, keep the tags
+    return QCoreApplication::translate("HelpPages",
         "<h2>Welcome to Tilvaro</h2>"
         "<p>Tilvaro is Chicken Foot, the dominoes game of the double-nine set, for up to six players "
         "at one table, with up to three more following the game as spectators.</p>"
@@ -21,7 +24,8 @@ QString overview()
 
 QString connecting()
 {
-    return QStringLiteral(
+    //: A help page in HTML: translate the text, keep the tags
+    return QCoreApplication::translate("HelpPages",
         "<h2>Connecting</h2>"
         "<h3>Solo games</h3>"
         "<p>Start Tilvaro without the lobby and it sets up a table on your own computer, with you in "
@@ -46,7 +50,8 @@ QString connecting()
 
 QString gamePlay()
 {
-    return QStringLiteral(
+    //: A help page in HTML: translate the text, keep the tags
+    return QCoreApplication::translate("HelpPages",
         "<h2>Game Play</h2>"
         "<h3>The deal</h3>"
         "<p>A game lasts from 3 to 10 rounds, as the host chooses when starting it. Each round the "
@@ -109,7 +114,8 @@ QString gamePlay()
 
 QString scoring()
 {
-    return QStringLiteral(
+    //: A help page in HTML: translate the text, keep the tags
+    return QCoreApplication::translate("HelpPages",
         "<h2>Scoring</h2>"
         "<p>Points in Chicken Foot are penalty points: the lower your total, the better.</p>"
         "<p>At the end of each round, the pips on the bones left in your hand are added to your "
@@ -130,7 +136,8 @@ QString scoring()
 
 QString documentation()
 {
-    return QStringLiteral(
+    //: A help page in HTML: translate the text, keep the tags
+    return QCoreApplication::translate("HelpPages",
         "<h2>History</h2>"
         "<h3>1.0.4 &mdash; 8 December 2026</h3>"
         "<ul><li>Packaged for Linux desktops: a menu entry, an icon and a manual page.</li>"
@@ -158,7 +165,8 @@ QString documentation()
 
 QString license()
 {
-    return QStringLiteral(
+    //: A help page in HTML: translate the text, keep the tags
+    return QCoreApplication::translate("HelpPages",
         "<h2>License</h2>"
         "<p>Tilvaro &mdash; Chicken Foot dominoes for up to six players.<br>"
         "Copyright &copy; 2025-2026 The Tilvaro Team.</p>"
@@ -178,7 +186,8 @@ QString license()
 
 QString lobby()
 {
-    return QStringLiteral(
+    //: A help page in HTML: translate the text, keep the tags
+    return QCoreApplication::translate("HelpPages",
         "<h2>The Lobby</h2>"
         "<p>The Brisko Lobby is where players meet. It lists the people online and the tables that "
         "are open, lets you chat before a game, and starts Tilvaro for you when you host a table or "

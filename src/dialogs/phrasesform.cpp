@@ -15,7 +15,7 @@ Tphrases::Tphrases(QWidget* table, const QPixmap& background)
 {
     setObjectName(QStringLiteral("Tphrases"));
     // The blank at the end belongs to the caption.
-    setWindowTitle(QStringLiteral("Tilvaro - Phrase Buttons "));
+    setWindowTitle(tr("Tilvaro - Phrase Buttons "));
     setFixedSize(kClientSize);
     setBackground(background);
     // The table's small type, so the labels and the note fit their places.
@@ -25,7 +25,7 @@ Tphrases::Tphrases(QWidget* table, const QPixmap& background)
 
     for (int n = 1; n <= kPhraseCount; ++n) {
         const int top = 12 + (n - 1) * 24;
-        auto* label = new QLabel(QStringLiteral("Phrase Button %1:").arg(n), this);
+        auto* label = new QLabel(tr("Phrase Button %1:").arg(n), this);
         label->setObjectName(QStringLiteral("label%1").arg(n));
         label->setGeometry(8, top, 116, 21);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -39,12 +39,12 @@ Tphrases::Tphrases(QWidget* table, const QPixmap& background)
         phrase_[static_cast<std::size_t>(n - 1)] = field;
     }
 
-    auto* note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    auto* note = new QLabel(tr("Buttons can only be used once every 2 seconds"), this);
     note->setObjectName(QStringLiteral("label_note"));
     note->setGeometry(8, 232, 272, 21);
     note->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0);"));
 
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = new QPushButton(tr("Done"), this);
     button_done->setObjectName(QStringLiteral("button_done"));
     button_done->setGeometry(286, 230, 70, 25);
     button_done->setAutoDefault(false);

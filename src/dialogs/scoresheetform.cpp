@@ -36,7 +36,7 @@ QString fromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 
 QString columnName(const game::SheetGame& game, int seat)
 {
-    return game.names[seat].empty() ? QStringLiteral("Seat %1").arg(seat) : fromUtf8(game.names[seat]);
+    return game.names[seat].empty() ? QCoreApplication::translate("Tscoresheet", "Seat %1").arg(seat) : fromUtf8(game.names[seat]);
 }
 
 // A round score with its sign, as the seat rows show it: "+12", "-20", "0".
@@ -91,12 +91,12 @@ Tscoresheet::Tscoresheet(game::ScoreSheet& sheet, MessageBoxes& boxes, const QPi
     : QDialog(parent), sheet_(sheet), boxes_(boxes), bonePicture_(std::move(bonePicture))
 {
     setObjectName(QStringLiteral("Tscoresheet"));
-    setWindowTitle(QStringLiteral("Tilvaro - Score Sheet"));
+    setWindowTitle(tr("Tilvaro - Score Sheet"));
     setModal(false);
     resize(720, 330);
     setTiledBackground(this, background);
 
-    auto* heading = new QLabel(QStringLiteral("Score Sheet"), this);
+    auto* heading = new QLabel(tr("Score Sheet"), this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -104,7 +104,7 @@ Tscoresheet::Tscoresheet(game::ScoreSheet& sheet, MessageBoxes& boxes, const QPi
     label_game->setObjectName(QStringLiteral("label_game"));
     combo_game = new QComboBox(this);
     combo_game->setObjectName(QStringLiteral("combo_game"));
-    combo_game->addItems({QStringLiteral("This Game"), QStringLiteral("Previous Game")});
+    combo_game->addItems({tr("This Game"), tr("Previous Game")});
     connect(combo_game, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
 
     grid_sheet = new QTableWidget(this);
@@ -118,13 +118,13 @@ Tscoresheet::Tscoresheet(game::ScoreSheet& sheet, MessageBoxes& boxes, const QPi
     grid_sheet->setItemDelegate(new SeatCellDelegate(grid_sheet));
     grid_sheet->horizontalHeader()->setHighlightSections(false);
 
-    button_copy = new QPushButton(QStringLiteral("Copy"), this);
+    button_copy = new QPushButton(tr("Copy"), this);
     button_copy->setObjectName(QStringLiteral("button_copy"));
     connect(button_copy, &QPushButton::clicked, this, &Tscoresheet::button_copyClick);
-    button_save = new QPushButton(QStringLiteral("Save As..."), this);
+    button_save = new QPushButton(tr("Save As..."), this);
     button_save->setObjectName(QStringLiteral("button_save"));
     connect(button_save, &QPushButton::clicked, this, &Tscoresheet::button_saveClick);
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(tr("Done"), this);
     connect(done, &QPushButton::clicked, this, &QWidget::hide);
 
     auto* top = new QHBoxLayout;
@@ -143,8 +143,8 @@ Tscoresheet::Tscoresheet(game::ScoreSheet& sheet, MessageBoxes& boxes, const QPi
     layout->addLayout(buttons);
 
     chooseFile = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Save Score Sheet"), QStringLiteral("scoresheet.csv"),
-                                            QStringLiteral("CSV files (*.csv);;All files (*)"));
+        return QFileDialog::getSaveFileName(this, tr("Save Score Sheet"), QStringLiteral("scoresheet.csv"),
+                                            tr("CSV files (*.csv);;All files (*)"));
     };
     sheet_.onChanged = [this] {
         if (isVisible())
@@ -181,7 +181,7 @@ void Tscoresheet::refresh()
     button_copy->setEnabled(game != nullptr);
     button_save->setEnabled(game != nullptr);
     if (!game) {
-        label_game->setText(QStringLiteral("No game has been played at this table yet."));
+        label_game->setText(tr("No game has been played at this table yet."));
         grid_sheet->clear();
         grid_sheet->setRowCount(0);
         grid_sheet->setColumnCount(0);
@@ -189,11 +189,11 @@ void Tscoresheet::refresh()
     }
     QString state;
     if (game->over())
-        state = fromUtf8(game->winner) + QStringLiteral(" has Won the Game!");
+        state = tr("%1 has Won the Game!").arg(fromUtf8(game->winner));
     else if (!game->rows.empty())
-        state = QStringLiteral("Round %1 of %2").arg(game->rows.back().round).arg(fromUtf8(game->rounds));
+        state = tr("Round %1 of %2").arg(game->rows.back().round).arg(fromUtf8(game->rounds));
     if (game->joinedLate)
-        state += QStringLiteral(" (joined during the game)");
+        state += tr(" (joined during the game)");
     label_game->setText(state);
     fillGrid(*game);
 }
@@ -210,7 +210,7 @@ void Tscoresheet::fillGrid(const game::SheetGame& game)
     grid_sheet->setColumnCount(columns);
     grid_sheet->setRowCount(static_cast<int>(game.rows.size()) + (game.over() ? 1 : 0));
 
-    QStringList heading{QStringLiteral("Round"), QStringLiteral("Spinner"), QStringLiteral("End")};
+    QStringList heading{tr("Round"), tr("Spinner"), tr("End")};
     for (const int seat : seats)
         heading.append(columnName(game, seat));
     grid_sheet->setHorizontalHeaderLabels(heading);
@@ -233,7 +233,7 @@ void Tscoresheet::fillGrid(const game::SheetGame& game)
         else if (row.seen && row.out == 0)
             tint = kBlocked;
 
-        QTableWidgetItem* round = cell(row.replay ? QStringLiteral("%1 (tie replay)").arg(row.round) : QString::number(row.round));
+        QTableWidgetItem* round = cell(row.replay ? tr("%1 (tie replay)").arg(row.round) : QString::number(row.round));
         round->setTextAlignment(Qt::AlignCenter);
         grid_sheet->setItem(r, 0, round);
 
@@ -245,39 +245,39 @@ void Tscoresheet::fillGrid(const game::SheetGame& game)
             for (const int bone : row.newSpinners)
                 doubles.append(fromUtf8(game::boneText(bone)));
             spinner->setText(spinner->text() + QStringLiteral(" \u2192 ") + doubles.join(QStringLiteral(" \u2192 ")));
-            spinner->setToolTip(QStringLiteral("New spinners: ") + doubles.join(QStringLiteral(", ")));
+            spinner->setToolTip(tr("New spinners: %1").arg(doubles.join(QStringLiteral(", "))));
         }
         grid_sheet->setItem(r, 1, spinner);
 
         QString end;
         if (!row.seen)
-            end = QStringLiteral("not seen");
+            end = tr("not seen");
         else if (!row.finished())
-            end = QStringLiteral("in play");
+            end = tr("in play");
         else if (row.out == 0)
-            end = QStringLiteral("blocked");
+            end = tr("blocked");
         else
-            end = columnName(game, row.out) + QStringLiteral(" went out");
+            end = tr("%1 went out").arg(columnName(game, row.out));
         grid_sheet->setItem(r, 2, cell(end));
 
         for (int i = 0; i < static_cast<int>(seats.size()); ++i) {
             const int seat = seats[static_cast<std::size_t>(i)];
             QTableWidgetItem* item = cell(QString());
             if (!row.seen) {
-                item->setText(QStringLiteral("not seen"));
+                item->setText(tr("not seen"));
                 QFont italic = item->font();
                 italic.setItalic(true);
                 item->setFont(italic);
             } else if (row.score[seat]) {
                 item->setText(signedScore(*row.score[seat]));
                 if (!row.dealt[seat])
-                    item->setToolTip(QStringLiteral("Credited on joining the game"));
+                    item->setToolTip(tr("Credited on joining the game"));
             }
             if (row.total[seat])
                 item->setData(kTotalRole, QString::number(*row.total[seat]));
             if (row.seen && row.out == seat) {
                 item->setBackground(kWentOut);
-                item->setToolTip(QStringLiteral("Went out"));
+                item->setToolTip(tr("Went out"));
             } else if (game.over() && last && seat == game.winnerSeat) {
                 item->setBackground(kWinner);
             } else if (tint.isValid()) {
@@ -292,7 +292,7 @@ void Tscoresheet::fillGrid(const game::SheetGame& game)
 
     if (game.over()) {
         const int r = grid_sheet->rowCount() - 1;
-        QTableWidgetItem* title = cell(QStringLiteral("Winner"));
+        QTableWidgetItem* title = cell(tr("Winner"));
         title->setTextAlignment(Qt::AlignCenter);
         QTableWidgetItem* name = cell(fromUtf8(game.winner));
         QFont bold = name->font();
@@ -333,7 +333,7 @@ bool Tscoresheet::saveTo(const QString& path)
 {
     const game::SheetGame* game = shownGame();
     if (!game) {
-        error_ = QStringLiteral("There is no score sheet to save.");
+        error_ = tr("There is no score sheet to save.");
         return false;
     }
     const std::string text = game::toCsv(game::sheetCells(*game));
@@ -364,5 +364,5 @@ void Tscoresheet::button_saveClick()
     if (path.isEmpty())
         return;
     if (!saveTo(path))
-        boxes_.error(this, QStringLiteral("The score sheet could not be saved. %1").arg(error_));
+        boxes_.error(this, tr("The score sheet could not be saved. %1").arg(error_));
 }

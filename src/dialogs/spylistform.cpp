@@ -15,11 +15,11 @@ Tspylist::Tspylist(QAbstractItemModel* spys, const QPixmap& background, QWidget*
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Tspylist"));
-    setWindowTitle(QStringLiteral("Tilvaro - Spys"));
+    setWindowTitle(tr("Tilvaro - Spys"));
     resize(200, 260);
     setTiledBackground(this, background);
 
-    auto* heading = new QLabel(QStringLiteral("Spy List"), this);
+    auto* heading = new QLabel(tr("Spy List"), this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -37,12 +37,12 @@ Tspylist::Tspylist(QAbstractItemModel* spys, const QPixmap& background, QWidget*
 
     popup_kick = new QMenu(this);
     popup_kick->setObjectName(QStringLiteral("popup_kick"));
-    popup_kickhim = popup_kick->addAction(QStringLiteral("Remove From Game"));
+    popup_kickhim = popup_kick->addAction(tr("Remove From Game"));
     popup_kickhim->setObjectName(QStringLiteral("popup_kickhim"));
     popup_kickhim->setEnabled(false);
     connect(popup_kickhim, &QAction::triggered, this, &Tspylist::popup_kickhimClick);
 
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(tr("Done"), this);
     connect(done, &QPushButton::clicked, this, &QWidget::hide);
 
     auto* buttons = new QHBoxLayout;

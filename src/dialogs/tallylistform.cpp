@@ -50,8 +50,7 @@ private:
 
 namespace {
 
-const QString kPanelStyle = QStringLiteral(
-    "QFrame#%1 { background: rgb(250, 244, 214); border: 1px solid rgb(90, 70, 30); }");
+const QString kPanelStyle = QStringLiteral("QFrame#%1 { background: rgb(250, 244, 214); border: 1px solid rgb(90, 70, 30); }");
 const QString kWaiting = QStringLiteral("<Waiting>");
 const QString kNobody = QStringLiteral("XX");
 
@@ -125,7 +124,7 @@ Ttallylist::Ttallylist(MessageBoxes& boxes, const QPixmap& background, QWidget* 
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), boxes_(boxes)
 {
     setObjectName(QStringLiteral("Ttallylist"));
-    setWindowTitle(QStringLiteral("Tilvaro - Tally List"));
+    setWindowTitle(tr("Tilvaro - Tally List"));
     setFixedSize(488, 300);
     setTiledBackground(this, background);
     QFont small = font();
@@ -145,12 +144,12 @@ Ttallylist::Ttallylist(MessageBoxes& boxes, const QPixmap& background, QWidget* 
     buildPanels();
     buildLists();
 
-    button_reset = new QPushButton(QStringLiteral("Reset Tally"), this);
+    button_reset = new QPushButton(tr("Reset Tally"), this);
     button_reset->setObjectName(QStringLiteral("button_reset"));
     button_reset->setGeometry(8, 266, 96, 25);
     button_reset->setAutoDefault(false);
     connect(button_reset, &QPushButton::clicked, this, [this] { button_resetClick(); });
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = new QPushButton(tr("Done"), this);
     button_done->setObjectName(QStringLiteral("button_done"));
     button_done->setGeometry(404, 266, 76, 25);
     button_done->setAutoDefault(false);
@@ -160,9 +159,9 @@ Ttallylist::Ttallylist(MessageBoxes& boxes, const QPixmap& background, QWidget* 
 void Ttallylist::buildPanels()
 {
     QFrame* own = panel(QStringLiteral("panel_mine"), QRect(8, 8, 236, 76), this);
-    label(QStringLiteral("Your Total Tally"), QRect(8, 4, 220, 18), own, true);
-    label(QStringLiteral("Total Games:"), QRect(8, 26, 110, 18), own);
-    label(QStringLiteral("Your Wins"), QRect(8, 48, 110, 18), own);
+    label(tr("Your Total Tally"), QRect(8, 4, 220, 18), own, true);
+    label(tr("Total Games:"), QRect(8, 26, 110, 18), own);
+    label(tr("Your Wins"), QRect(8, 48, 110, 18), own);
     mylabel_[1] = counter(QStringLiteral("mylabel_1"), QRect(120, 26, 104, 18), own);
     mylabel_[2] = counter(QStringLiteral("mylabel_2"), QRect(120, 48, 104, 18), own);
     // Room kept for two more counters the record carries but does not use.
@@ -176,10 +175,10 @@ void Ttallylist::buildPanels()
     QFrame* his = panel(QStringLiteral("panel_his"), QRect(8, 92, 236, 164), this);
     label_hisnametop = label(QString(), QRect(8, 4, 220, 18), his, true);
     label_hisnametop->setObjectName(QStringLiteral("label_hisnametop"));
-    label(QStringLiteral("Total"), QRect(118, 30, 46, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
-    label(QStringLiteral("Session"), QRect(166, 30, 60, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
-    const QString rows[] = {QStringLiteral("Number of Games"), QString(), QStringLiteral("Your Wins:"),
-                            QStringLiteral("Neither Won:")};
+    label(tr("Total"), QRect(118, 30, 46, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
+    label(tr("Session"), QRect(166, 30, 60, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
+    const QString rows[] = {tr("Number of Games"), QString(), tr("Your Wins:"),
+                            tr("Neither Won:")};
     for (int line = 0; line < 4; ++line) {
         const int top = 56 + line * 24;
         QLabel* caption = label(rows[line], QRect(8, top, 112, 18), his);
@@ -195,13 +194,13 @@ void Ttallylist::buildPanels()
 
 void Ttallylist::buildLists()
 {
-    label(QStringLiteral("Players In Current Game"), QRect(254, 8, 226, 18), this, true);
+    label(tr("Players In Current Game"), QRect(254, 8, 226, 18), this, true);
     checklist = new QListWidget(this);
     checklist->setObjectName(QStringLiteral("checklist"));
     checklist->setGeometry(254, 28, 226, 104);
     connect(checklist, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) { checklistClickCheck(item); });
 
-    label(QStringLiteral("Players Being Tallied"), QRect(254, 138, 226, 18), this, true);
+    label(tr("Players Being Tallied"), QRect(254, 138, 226, 18), this, true);
     listbox_tally = new QListWidget(this);
     listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
     listbox_tally->setGeometry(254, 158, 226, 98);
@@ -258,7 +257,7 @@ void Ttallylist::keepAside(const QString& reason)
         leaveAlone(reason);
         return;
     }
-    readFailure_ = QStringLiteral("The tally file could not be read:\n%1\n\nIt has been kept as %2, and a new tally starts.")
+    readFailure_ = tr("The tally file could not be read:\n%1\n\nIt has been kept as %2, and a new tally starts.")
                        .arg(reason, aside);
 }
 
@@ -266,7 +265,7 @@ void Ttallylist::leaveAlone(const QString& reason)
 {
     record_ = TallyRecord();
     mayWrite_ = false;
-    readFailure_ = QStringLiteral("The tally file could not be read:\n%1\n\nIt is left as it is at %2 and the games "
+    readFailure_ = tr("The tally file could not be read:\n%1\n\nIt is left as it is at %2 and the games "
                                   "of this run are not kept.")
                        .arg(reason, tallyFile_);
 }
@@ -313,7 +312,7 @@ bool Ttallylist::writeTallyFile(QString* error)
         doit.Compress(bytesOf(content));
     } catch (const std::exception& failure) {
         if (error)
-            *error = QStringLiteral("The tally could not be saved. %1").arg(QString::fromLocal8Bit(failure.what()));
+            *error = tr("The tally could not be saved. %1").arg(QString::fromLocal8Bit(failure.what()));
         return false;
     }
     return true;
@@ -412,8 +411,8 @@ void Ttallylist::listbox_tallyClick()
     for (int column = 1; column <= 8; ++column)
         label_[static_cast<std::size_t>(column)]->setText(record_.cell(column, row));
     const QString name = record_.cell(0, row);
-    label_hisname->setText(name + QStringLiteral(" Wins:"));
-    label_hisnametop->setText(name + QStringLiteral("'s Tally"));
+    label_hisname->setText(tr("%1 Wins:").arg(name));
+    label_hisnametop->setText(tr("%1's Tally").arg(name));
 }
 
 void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
@@ -421,8 +420,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
     if (!item || item->checkState() == Qt::Checked)
         return;
     const QString name = item->text();
-    if (!boxes_.confirm(this, QStringLiteral("This will delete ") + name +
-                                  QStringLiteral("'s Tally, Are you want to delete it?"))) {
+    if (!boxes_.confirm(this, tr("This will delete %1's Tally, Are you want to delete it?").arg(name))) {
         setChecked(item, true);
         return;
     }
@@ -446,7 +444,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
 
 void Ttallylist::button_resetClick()
 {
-    if (!boxes_.confirm(this, QStringLiteral("Are you sure you want to reset the Tally?")))
+    if (!boxes_.confirm(this, tr("Are you sure you want to reset the Tally?")))
         return;
     record_.reset();
     showOwnCounters();
@@ -469,8 +467,8 @@ void Ttallylist::clearOpponentPanel()
 {
     for (int column = 1; column <= 8; ++column)
         label_[static_cast<std::size_t>(column)]->setText(QStringLiteral("0"));
-    label_hisname->setText(kNobody + QStringLiteral(" Wins:"));
-    label_hisnametop->setText(kNobody + QStringLiteral("'s Tally"));
+    label_hisname->setText(tr("%1 Wins:").arg(kNobody));
+    label_hisnametop->setText(tr("%1's Tally").arg(kNobody));
 }
 
 void Ttallylist::recordChanged() { grid_->changed(); }

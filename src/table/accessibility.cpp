@@ -3,6 +3,7 @@
 #include "game/bones.h"
 #include "table/tablewidgets.h"
 
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QWidget>
@@ -11,9 +12,14 @@ namespace a11y {
 
 QString pipWord(int pip)
 {
-    static const char* const words[] = {"Blank", "One", "Two",   "Three", "Four",
-                                        "Five",  "Six", "Seven", "Eight", "Nine"};
-    return pip >= 0 && pip <= game::kHighestPip ? QString::fromLatin1(words[pip]) : QString();
+    //: The number of pips on one half of a bone, read out by a screen reader
+    static const char* const words[] = {
+        QT_TRANSLATE_NOOP("Describe", "Blank"), QT_TRANSLATE_NOOP("Describe", "One"),
+        QT_TRANSLATE_NOOP("Describe", "Two"),   QT_TRANSLATE_NOOP("Describe", "Three"),
+        QT_TRANSLATE_NOOP("Describe", "Four"),  QT_TRANSLATE_NOOP("Describe", "Five"),
+        QT_TRANSLATE_NOOP("Describe", "Six"),   QT_TRANSLATE_NOOP("Describe", "Seven"),
+        QT_TRANSLATE_NOOP("Describe", "Eight"), QT_TRANSLATE_NOOP("Describe", "Nine")};
+    return pip >= 0 && pip <= game::kHighestPip ? QCoreApplication::translate("Describe", words[pip]) : QString();
 }
 
 namespace {
@@ -21,8 +27,10 @@ namespace {
 QString pair(int first, int second)
 {
     if (first == second)
-        return QStringLiteral("Double ") + pipWord(first).toLower();
-    return pipWord(first) + QStringLiteral(" and ") + pipWord(second).toLower();
+        //: A bone with the same number on both halves, e.g. "Double six"
+        return QCoreApplication::translate("Describe", "Double %1").arg(pipWord(first).toLower());
+    //: A bone, e.g. "Six and four"
+    return QCoreApplication::translate("Describe", "%1 and %2").arg(pipWord(first), pipWord(second).toLower());
 }
 
 } // namespace

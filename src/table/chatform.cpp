@@ -218,7 +218,7 @@ void Tchat::react(const mirror::Event& event)
                 if (mirror::isSeat(mirror_.state().ownSeat) && hooks.onAddGame)
                     hooks.onAddGame(shown(happened.name), happened.ownWin);
             } else if constexpr (std::is_same_v<E, mirror::GameFull>) {
-                boxes_.inform(this, QStringLiteral("Game is full"));
+                boxes_.inform(this, tr("Game is full"));
                 close();
             }
         },

@@ -2,6 +2,7 @@
 
 #include "table/wiretext.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -24,7 +25,7 @@ public:
 
 } // namespace
 
-const QString ChatInput::kPrompt = QStringLiteral("<Enter Chat Here>");
+QString ChatInput::prompt() { return QCoreApplication::translate("ChatInput", "<Enter Chat Here>"); }
 
 ChatInput::ChatInput(QWidget& panel, const QRect& geometry) : QObject(&panel)
 {
@@ -33,7 +34,7 @@ ChatInput::ChatInput(QWidget& panel, const QRect& geometry) : QObject(&panel)
     mychat->setGeometry(geometry);
     mychat->setMaxLength(kMaxInput);
     mychat->setValidator(new WireLength(mychat));
-    mychat->setText(kPrompt);
+    mychat->setText(prompt());
     mychat->installEventFilter(this);
 }
 
@@ -45,7 +46,7 @@ bool ChatInput::eventFilter(QObject* watched, QEvent* event)
     // commit must not land behind the prompt.
     if (event->type() == QEvent::InputMethod) {
         const auto* composed = static_cast<QInputMethodEvent*>(event);
-        if (mychat->text() == kPrompt && !(composed->commitString().isEmpty() && composed->preeditString().isEmpty()))
+        if (mychat->text() == prompt() && !(composed->commitString().isEmpty() && composed->preeditString().isEmpty()))
             mychat->clear();
         return false;
     }
@@ -57,7 +58,7 @@ bool ChatInput::eventFilter(QObject* watched, QEvent* event)
         Paste1Click();
         return true;
     }
-    if (mychat->text() == kPrompt)
+    if (mychat->text() == prompt())
         mychat->clear();
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         sendit();
@@ -85,7 +86,7 @@ void ChatInput::N271Click(int number)
 {
     if (number < 10 || number > 27)
         return;
-    if (mychat->text() == kPrompt)
+    if (mychat->text() == prompt())
         mychat->clear();
     const QString code = QStringLiteral(":)#%1").arg(number);
     if (toWire(mychat->text() + code).size() <= static_cast<std::size_t>(kMaxInput))

@@ -16,7 +16,8 @@ public:
     // The host relays a line only while the whole message (name and colour included) fits what
     // a table reads at once, 4096 bytes; 1,000 bytes of text always do, in any script.
     static constexpr int kMaxInput = 1000;
-    static const QString kPrompt;
+    // Read each time: it is in the player's language, loaded after static texts are made.
+    static QString prompt();
 
     // The line goes on `panel` at `geometry`.
     ChatInput(QWidget& panel, const QRect& geometry);

@@ -4,6 +4,7 @@
 #include "table/chatpanel.h"
 #include "table/smileys.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,23 +33,23 @@ ChatMenus::ChatMenus(ChatPanel& panel) : QObject(&panel), panel_(panel)
 
     popup_mainchat = new QMenu(&panel);
     popup_mainchat->setObjectName(QStringLiteral("popup_mainchat"));
-    connect(entry(popup_mainchat, "SelectAll1", QStringLiteral("Select All")), &QAction::triggered, this,
+    connect(entry(popup_mainchat, "SelectAll1", QCoreApplication::translate("ChatMenus", "Select All")), &QAction::triggered, this,
             [&panel] { panel.SelectAll1Click(); });
-    QAction* copy = entry(popup_mainchat, "Copy1", QStringLiteral("Copy"));
+    QAction* copy = entry(popup_mainchat, "Copy1", QCoreApplication::translate("ChatMenus", "Copy"));
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     mainchat->addAction(copy); // Ctrl+C in the view copies, too
     connect(copy, &QAction::triggered, this, [&panel] { panel.Copy1Click(); });
-    ClearMainChat2 = entry(popup_mainchat, "ClearMainChat2", QStringLiteral("Clear Main Chat"));
+    ClearMainChat2 = entry(popup_mainchat, "ClearMainChat2", QCoreApplication::translate("ChatMenus", "Clear Main Chat"));
     popup_mainchat->addSeparator();
-    ScrollChatOff2 = entry(popup_mainchat, "ScrollChatOff2", QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff2 = entry(popup_mainchat, "ScrollChatOff2", QCoreApplication::translate("ChatMenus", "Scroll Chat Off"));
     mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(mainchat, &QWidget::customContextMenuRequested, this,
             [this, mainchat](const QPoint& at) { popup_mainchat->popup(mainchat->mapToGlobal(at)); });
 
     popup_mychat = new QMenu(&panel);
     popup_mychat->setObjectName(QStringLiteral("popup_mychat"));
-    QAction* paste = entry(popup_mychat, "Paste1", QStringLiteral("Paste"));
+    QAction* paste = entry(popup_mychat, "Paste1", QCoreApplication::translate("ChatMenus", "Paste"));
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
     paste->setShortcutContext(Qt::WidgetShortcut); // the input's own key handling pastes
     connect(paste, &QAction::triggered, this, [&panel] { panel.chatInput().Paste1Click(); });
@@ -57,7 +58,7 @@ ChatMenus::ChatMenus(ChatPanel& panel) : QObject(&panel), panel_(panel)
             [this, mychat](const QPoint& at) { popup_mychat->popup(mychat->mapToGlobal(at)); });
 
     // The Options menu's entries; the table puts them in its menu.
-    TextColor1 = entry(nullptr, "TextColor1", QStringLiteral("Text Color"));
+    TextColor1 = entry(nullptr, "TextColor1", QCoreApplication::translate("ChatMenus", "Text Color"));
     connect(TextColor1, &QAction::triggered, this, [&panel] { panel.TextColor1Click(); });
     for (int i = 0; i < 4; ++i) {
         QAction* size = entry(nullptr, ("N" + std::to_string(kTextSizes[i])).c_str(), QString::number(kTextSizes[i]));
@@ -65,8 +66,8 @@ ChatMenus::ChatMenus(ChatPanel& panel) : QObject(&panel), panel_(panel)
         connect(size, &QAction::triggered, this, [this, i] { textSizeChosen(i); });
         textSizeEntries_[static_cast<std::size_t>(i)] = size;
     }
-    ScrollChatOff1 = entry(nullptr, "ScrollChatOff1", QStringLiteral("Scroll Chat Off"));
-    ClearMainChat1 = entry(nullptr, "ClearMainChat1", QStringLiteral("Clear Main Chat"));
+    ScrollChatOff1 = entry(nullptr, "ScrollChatOff1", QCoreApplication::translate("ChatMenus", "Scroll Chat Off"));
+    ClearMainChat1 = entry(nullptr, "ClearMainChat1", QCoreApplication::translate("ChatMenus", "Clear Main Chat"));
 
     for (QAction* scroll : {ScrollChatOff1, ScrollChatOff2}) {
         scroll->setCheckable(true);

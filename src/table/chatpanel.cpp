@@ -57,7 +57,7 @@ void ChatPanel::buildControls(const QPixmap& phraseButton)
     frame->setLineWidth(1);
     mainchat = new ChatView(frame);
     mainchat->setObjectName(QStringLiteral("mainchat"));
-    mainchat->setAccessibleName(QStringLiteral("Chat"));
+    mainchat->setAccessibleName(tr("Chat"));
     mainchat->setGeometry(1, 1, 345, 131);
     mainchat->setFrameShape(QFrame::NoFrame);
     mainchat->onLinkClicked = [this](int link) { mainchatJump(link); };
@@ -73,9 +73,9 @@ void ChatPanel::buildControls(const QPixmap& phraseButton)
     button_smilies->setIcon(smileyIcon(0));
     button_smilies->setIconSize(QSize(kSmileyWidth, kSmileyHeight));
     button_smilies->setAutoRaise(true);
-    button_smilies->setToolTip(QStringLiteral("See ya!"));
+    button_smilies->setToolTip(tr("See ya!"));
     // A picture alone: without a name a screen reader says only "button".
-    button_smilies->setAccessibleName(QStringLiteral("Smileys"));
+    button_smilies->setAccessibleName(tr("Smileys"));
     button_smilies->setFocusPolicy(Qt::NoFocus);
     connect(button_smilies, &QToolButton::clicked, this,
             [this] { menus_->smileys()->popup(button_smilies->mapToGlobal(button_smilies->rect().bottomRight())); });
@@ -130,7 +130,7 @@ void ChatPanel::showLine(const chat::Line& line, const QColor& colour)
     QString spoken;
     for (const chat::Piece& piece : line.pieces)
         spoken += piece.kind == chat::Piece::Smiley ? QStringLiteral("(%1) ").arg(smileyName(piece.picture)) : piece.text;
-    a11y::setTexts(mainchat, QStringLiteral("Chat"), spoken.simplified());
+    a11y::setTexts(mainchat, tr("Chat"), spoken.simplified());
 }
 
 namespace {
@@ -172,7 +172,7 @@ void ChatPanel::mainchatJump(int link)
     while (!address.isEmpty() && address.back().isSpace())
         address.chop(1);
     if (address.isEmpty() || !web::isWebAddress(address) || !opener_->open(address))
-        boxes_.inform(window(), QStringLiteral("Cannot open Webpage"));
+        boxes_.inform(window(), tr("Cannot open Webpage"));
 }
 
 // ---- The view's commands ------------------------------------------------------------------------

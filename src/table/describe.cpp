@@ -9,6 +9,7 @@
 #include "table/statusline.h"
 #include "table/tablewidgets.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include <type_traits>
@@ -18,8 +19,8 @@ Describer::Describer(const mirror::TableMirror& mirror, const SeatRows& seats, c
     : QObject(panel), mirror_(mirror), seats_(seats), hand_(hand), board_(board), status_(status)
 {
     a11y::installInterfaces();
-    a11y::setTexts(status_.passButton(), QStringLiteral("Pass"), {});
-    a11y::setTexts(status_.startButton(), QStringLiteral("Start Game"), {});
+    a11y::setTexts(status_.passButton(), QCoreApplication::translate("Describe", "Pass"), {});
+    a11y::setTexts(status_.startButton(), QCoreApplication::translate("Describe", "Start Game"), {});
     // Screen readers on Linux speak a notification as it appears, wherever the focus is. This one
     // is a single transparent pixel in the corner: it is there for them alone.
     announcer_ = new QLabel(panel);
@@ -32,22 +33,23 @@ Describer::Describer(const mirror::TableMirror& mirror, const SeatRows& seats, c
 
 void Describer::nameControls(QWidget* banner, QWidget* chatInput)
 {
-    a11y::setTexts(banner, QStringLiteral("Tilvaro web site"), {});
-    a11y::setTexts(status_.roundCounter(), {}, QStringLiteral("Round counter"));
-    a11y::setTexts(chatInput, QStringLiteral("Chat input"), QStringLiteral("Enter sends the text"));
+    a11y::setTexts(banner, QCoreApplication::translate("Describe", "Tilvaro web site"), {});
+    a11y::setTexts(status_.roundCounter(), {}, QCoreApplication::translate("Describe", "Round counter"));
+    a11y::setTexts(chatInput, QCoreApplication::translate("Describe", "Chat input"), QCoreApplication::translate("Describe", "Enter sends the text"));
     describeTable();
 }
 
 QString Describer::seatSpoken(int seat) const
 {
-    return seat == mirror_.state().ownSeat ? QStringLiteral("You") : shown(mirror_.seat(seat).name);
+    //: The player, as a screen reader names them
+    return seat == mirror_.state().ownSeat ? QCoreApplication::translate("Describe", "You") : shown(mirror_.seat(seat).name);
 }
 
 QString Describer::playSpoken(const mirror::Played& play) const
 {
     const QString where =
-        play.position == 0 ? QStringLiteral("as the spinner") : QStringLiteral("on toe %1").arg(play.toe);
-    return QStringLiteral("%1 played %2 %3.").arg(seatSpoken(play.seat), a11y::inSentence(a11y::boneName(play.bone)), where);
+        play.position == 0 ? QCoreApplication::translate("Describe", "as the spinner") : QCoreApplication::translate("Describe", "on toe %1").arg(play.toe);
+    return QCoreApplication::translate("Describe", "%1 played %2 %3.").arg(seatSpoken(play.seat), a11y::inSentence(a11y::boneName(play.bone)), where);
 }
 
 void Describer::react(const mirror::Event& event)
@@ -57,10 +59,9 @@ void Describer::react(const mirror::Event& event)
         [&](const auto& happened) {
             using E = std::decay_t<decltype(happened)>;
             if constexpr (std::is_same_v<E, mirror::RoundStarted>) {
-                announce(status_.roundText() +
-                         QStringLiteral(". Spinner: %1.").arg(a11y::inSentence(a11y::boneName(spinner))));
+                announce(QCoreApplication::translate("Describe", "%1. Spinner: %2.").arg(status_.roundText(), a11y::inSentence(a11y::boneName(spinner))));
             } else if constexpr (std::is_same_v<E, mirror::SpinnerReloaded>) {
-                announce(QStringLiteral("New Spinner Loaded! %1.").arg(a11y::boneName(spinner)));
+                announce(QCoreApplication::translate("Describe", "New Spinner Loaded! %1.").arg(a11y::boneName(spinner)));
             } else if constexpr (std::is_same_v<E, mirror::TurnChanged> || std::is_same_v<E, mirror::Passed> ||
                                  std::is_same_v<E, mirror::Refused>) {
                 announce(status_.text());
@@ -68,13 +69,13 @@ void Describer::react(const mirror::Event& event)
                 if (happened.ownTurn)
                     announce(status_.text());
             } else if constexpr (std::is_same_v<E, mirror::Played>) {
-                announce(playSpoken(happened) + (happened.isDouble ? QStringLiteral(" New Spinner Loaded!") : QString()));
+                announce(playSpoken(happened) + (happened.isDouble ? QCoreApplication::translate("Describe", " New Spinner Loaded!", "Follows a sentence: mind the space") : QString()));
             } else if constexpr (std::is_same_v<E, mirror::RoundEnded>) {
                 QString spoken = happened.out != 0 && mirror::isSeat(happened.out)
-                                     ? QStringLiteral("Round over: %1 went out.").arg(seatSpoken(happened.out))
-                                     : QStringLiteral("Round over: everyone passed.");
+                                     ? QCoreApplication::translate("Describe", "Round over: %1 went out.").arg(seatSpoken(happened.out))
+                                     : QCoreApplication::translate("Describe", "Round over: everyone passed.");
                 for (const mirror::SeatScore& score : happened.scores)
-                    spoken += QStringLiteral(" %1 %2, total %3.")
+                    spoken += QCoreApplication::translate("Describe", " %1 %2, total %3.")
                                   .arg(seatSpoken(score.seat), signedScore(score.score))
                                   .arg(score.total);
                 announce(spoken);
@@ -98,16 +99,18 @@ void Describer::describeHand()
     const mirror::Hand& hand = mirror_.state().hand;
     const int count = hand.count();
     const bool ringShown = hand_.ringShown();
-    a11y::setTexts(hand_.area(), QStringLiteral("Your hand"),
-                   (count == 1 ? QStringLiteral("1 bone.\n") : QStringLiteral("%1 bones.\n").arg(count)) +
-                       HandView::kHandKeys);
+    a11y::setTexts(hand_.area(), QCoreApplication::translate("Describe", "Your hand"),
+                   (count == 1 ? QCoreApplication::translate("Describe", "1 bone.\n") : QCoreApplication::translate("Describe", "%1 bones.\n").arg(count)) +
+                       HandView::handKeys());
     for (int place = 1; place <= count; ++place) {
         BoneImage* bone = hand_.boneImage(hand.place(place).slot);
         if (!bone)
             continue;
         const bool raised = hand.place(place).raised;
         a11y::setTexts(bone, a11y::boneName(bone->hint),
-                       QStringLiteral("Place %1 of %2%3").arg(place).arg(count).arg(raised ? QStringLiteral(", raised") : QString()));
+                       (raised ? QCoreApplication::translate("Describe", "Place %1 of %2, raised") : QCoreApplication::translate("Describe", "Place %1 of %2"))
+                           .arg(place)
+                           .arg(count));
         // Screen readers hear of a bone going up or down, and of the ring arriving on it.
         if (bone->property("spokenraised").toBool() != raised) {
             bone->setProperty("spokenraised", raised);
@@ -128,11 +131,11 @@ void Describer::describeHand()
 void Describer::describeMarkers()
 {
     for (int toe = 1; toe <= mirror::kToes; ++toe) {
-        QString name = QStringLiteral("Toe %1, place %2").arg(toe).arg(mirror_.state().markers[toe].position);
+        QString name = QCoreApplication::translate("Describe", "Toe %1, place %2").arg(toe).arg(mirror_.state().markers[toe].position);
         const int pip = mirror_.markerPip(toe);
         if (pip >= 0)
-            name += QStringLiteral(", fits a %1").arg(pip);
-        a11y::setTexts(board_.marker(toe), name, QStringLiteral("Key %1 plays the raised bone here").arg(toe));
+            name += QCoreApplication::translate("Describe", ", fits a %1", "A toe's open end takes a bone with this many pips").arg(pip);
+        a11y::setTexts(board_.marker(toe), name, QCoreApplication::translate("Describe", "Key %1 plays the raised bone here").arg(toe));
     }
 }
 
@@ -140,8 +143,8 @@ void Describer::describeBoard()
 {
     const mirror::TableState& state = mirror_.state();
     QString text = game::isValidBone(state.spinnerBone)
-                       ? QStringLiteral("Spinner: %1.").arg(a11y::inSentence(a11y::boneName(state.spinnerBone)))
-                       : QStringLiteral("No spinner.");
+                       ? QCoreApplication::translate("Describe", "Spinner: %1.").arg(a11y::inSentence(a11y::boneName(state.spinnerBone)))
+                       : QCoreApplication::translate("Describe", "No spinner.");
     for (int toe = 1; toe <= mirror::kToes; ++toe) {
         QStringList bones;
         int open = -1;
@@ -151,11 +154,11 @@ void Describer::describeBoard()
             open = game::outwardPip(cell);
         }
         if (bones.isEmpty())
-            text += QStringLiteral("\nToe %1: empty.").arg(toe);
+            text += QCoreApplication::translate("Describe", "\nToe %1: empty.").arg(toe);
         else
-            text += QStringLiteral("\nToe %1: %2; open end %3.").arg(toe).arg(bones.join(QStringLiteral(", "))).arg(open);
+            text += QCoreApplication::translate("Describe", "\nToe %1: %2; open end %3.").arg(toe).arg(bones.join(QStringLiteral(", "))).arg(open);
     }
-    a11y::setTexts(board_.surface(), QStringLiteral("Board"), text);
+    a11y::setTexts(board_.surface(), QCoreApplication::translate("Describe", "Board"), text);
 }
 
 void Describer::describeSeats()
@@ -164,20 +167,21 @@ void Describer::describeSeats()
     for (int seat = 1; seat <= mirror::kSeatCount; ++seat) {
         const mirror::SeatState& state = mirror_.seat(seat);
         const QString caption = shown(state.name);
-        QString name = QStringLiteral("Seat %1: %2").arg(seat).arg(caption);
-        if (seat == own && caption != QStringLiteral("You"))
-            name += QStringLiteral(" (you)");
+        QString name = QCoreApplication::translate("Describe", "Seat %1: %2").arg(seat).arg(caption);
+        if (seat == own && caption != QLatin1String("You"))
+            //: After the player's own seat name for a screen reader
+            name += QCoreApplication::translate("Describe", " (you)");
         QStringList facts;
         if (state.bonesLeft)
-            facts.append(*state.bonesLeft == 1 ? QStringLiteral("1 bone left")
-                                               : QString::number(*state.bonesLeft) + QStringLiteral(" bones left"));
-        facts.append(QStringLiteral("total ") + QString::number(state.total));
+            facts.append(*state.bonesLeft == 1 ? QCoreApplication::translate("Describe", "1 bone left")
+                                               : QCoreApplication::translate("Describe", "%1 bones left").arg(*state.bonesLeft));
+        facts.append(QCoreApplication::translate("Describe", "total %1").arg(state.total));
         if (state.roundScore)
-            facts.append(QStringLiteral("this round ") + signedScore(*state.roundScore));
+            facts.append(QCoreApplication::translate("Describe", "this round %1").arg(signedScore(*state.roundScore)));
         if (state.turn)
-            facts.append(seat == own ? QStringLiteral("your turn") : QStringLiteral("their turn"));
+            facts.append(seat == own ? QCoreApplication::translate("Describe", "your turn") : QCoreApplication::translate("Describe", "their turn"));
         if (state.watching)
-            facts.append(QStringLiteral("just watching"));
+            facts.append(QCoreApplication::translate("Describe", "just watching"));
         a11y::setTexts(seats_.nameLabel(seat), name, facts.join(QStringLiteral(", ")));
     }
 }

@@ -6,6 +6,7 @@
 #include "table/statusline.h"
 #include "table/tablewidgets.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -42,7 +43,9 @@ bool isF6(const QKeyEvent& key) { return key.key() == Qt::Key_F6 && (key.modifie
 
 } // namespace
 
-const QString HandView::kHandKeys = QStringLiteral(
+QString HandView::handKeys()
+{
+    return QCoreApplication::translate("HandView",
     "Keys in your hand (F6 moves between the chat and the hand, Esc in the chat comes here):\n"
     "Left, Right, Home, End: move along the hand\n"
     "Space: raise or lower the bone (raising a second bone swaps the two)\n"
@@ -50,6 +53,7 @@ const QString HandView::kHandKeys = QStringLiteral(
     "Enter: play it on the only toe it fits\n"
     "P: pass\n"
     "S: sort the hand");
+}
 
 HandView::HandView(const mirror::TableMirror& mirror, const Artwork& artwork, QWidget* panel)
     : QObject(panel), mirror_(mirror), artwork_(artwork)
@@ -66,7 +70,7 @@ HandView::HandView(const mirror::TableMirror& mirror, const Artwork& artwork, QW
     Image3->setPixmap(artwork_.handBackground);
     Image3->setScaledContents(true);
     hand->addFiller(Image3);
-    label_notplaying = makeLabel(hand, "label_notplaying", QStringLiteral("The game has already started."),
+    label_notplaying = makeLabel(hand, "label_notplaying", QCoreApplication::translate("HandView", "The game has already started."),
                                  {2, 24, 770, 33}, true);
     label_notplaying->setAlignment(Qt::AlignCenter);
     QFont font = label_notplaying->font();
@@ -135,8 +139,8 @@ void HandView::sync()
     } else if (panel_bones->rangeWidth() != right) {
         panel_bones->setRangeWidth(right);
     }
-    const QString notice = state.waitingForRound ? QStringLiteral("Round already in progress..")
-                                                 : QStringLiteral("The game has already started.");
+    const QString notice = state.waitingForRound ? QCoreApplication::translate("HandView", "Round already in progress..")
+                                                 : QCoreApplication::translate("HandView", "The game has already started.");
     if (label_notplaying->text() != notice)
         label_notplaying->setText(notice);
     label_notplaying->setVisible(state.sittingOut);
@@ -152,7 +156,7 @@ void HandView::attachKeys(QWidget* window, QWidget* chatInput, QWidget* chatView
     // Only the keyboard puts the focus in the hand: a click on a bone leaves it where it was, so
     // typing after a click still goes to the chat.
     panel_bones->setFocusPolicy(Qt::NoFocus);
-    panel_bones->setToolTip(kHandKeys);
+    panel_bones->setToolTip(handKeys());
     panel_bones->installEventFilter(this);
     chatInput_->installEventFilter(this);
     chatView_->installEventFilter(this);

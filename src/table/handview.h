@@ -23,7 +23,7 @@ struct Artwork;
 class HandView : public QObject {
 public:
     // The keys of the hand, as its tooltip lists them.
-    static const QString kHandKeys;
+    static QString handKeys();
 
     HandView(const mirror::TableMirror& mirror, const Artwork& artwork, QWidget* panel);
     // The keys: F6 anywhere in the window, Escape in the chat input, the hand's own keys.

@@ -1,5 +1,6 @@
 #include "table/link.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QtGlobal>
 
@@ -94,7 +95,7 @@ void TableLink::sockInfo(TSock*, TSocketInfo info, const std::string& message)
 void TableLink::connectTimerTimer()
 {
     if (!connectingTo_.isEmpty() && !sock.Connected())
-        connectionFailed(QStringLiteral("no answer within %1 seconds").arg(kConnectTimeoutMs / 1000));
+        connectionFailed(QCoreApplication::translate("TableShell", "no answer within %1 seconds").arg(kConnectTimeoutMs / 1000));
 }
 
 void TableLink::connectionFailed(const QString& reason)
@@ -107,7 +108,7 @@ void TableLink::connectionFailed(const QString& reason)
     sock.Close();
     quietClose_ = false;
     if (onConnectFailed)
-        onConnectFailed(QStringLiteral("Could not connect to %1: %2").arg(host, reason));
+        onConnectFailed(QCoreApplication::translate("TableShell", "Could not connect to %1: %2").arg(host, reason));
 }
 
 void TableLink::handleEverythingReceived()

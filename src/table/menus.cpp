@@ -5,6 +5,7 @@
 #include "table/link.h"
 #include "table/sounds.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QMainWindow>
@@ -44,27 +45,27 @@ void TableMenus::build(ChatPanel& chat, TableSounds& sounds)
     };
 
     // Each menu opens with Alt and its first letter.
-    QMenu* file = menu("File1", QStringLiteral("&File"));
-    StartGame1 = item(file, "StartGame1", QStringLiteral("Start Game"));
+    QMenu* file = menu("File1", QCoreApplication::translate("TableMenus", "&File"));
+    StartGame1 = item(file, "StartGame1", QCoreApplication::translate("TableMenus", "Start Game"));
     StartGame1->setEnabled(false);
     connect(StartGame1, &QAction::triggered, this, [this] { button_startClick(); });
     file->addSeparator();
-    connect(item(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, window_, &QWidget::close);
+    connect(item(file, "Exit1", QCoreApplication::translate("TableMenus", "Exit")), &QAction::triggered, window_, &QWidget::close);
 
-    buildOptions(menu("Options1", QStringLiteral("&Options")), chat, sounds);
+    buildOptions(menu("Options1", QCoreApplication::translate("TableMenus", "&Options")), chat, sounds);
 
-    QMenu* view = menu("View1", QStringLiteral("&View"));
-    hook(item(view, "ViewTally1", QStringLiteral("View Tally")), &TableHooks::onShowTally);
-    hook(item(view, "SpyList1", QStringLiteral("Spy List")), &TableHooks::onShowSpyList);
-    hook(item(view, "PrhaseList1", QStringLiteral("Phrase List")), &TableHooks::onShowPhrases);
-    hook(item(view, "ScoreSheet1", QStringLiteral("S&core Sheet")), &TableHooks::onShowScoreSheet);
+    QMenu* view = menu("View1", QCoreApplication::translate("TableMenus", "&View"));
+    hook(item(view, "ViewTally1", QCoreApplication::translate("TableMenus", "View Tally")), &TableHooks::onShowTally);
+    hook(item(view, "SpyList1", QCoreApplication::translate("TableMenus", "Spy List")), &TableHooks::onShowSpyList);
+    hook(item(view, "PrhaseList1", QCoreApplication::translate("TableMenus", "Phrase List")), &TableHooks::onShowPhrases);
+    hook(item(view, "ScoreSheet1", QCoreApplication::translate("TableMenus", "S&core Sheet")), &TableHooks::onShowScoreSheet);
 
-    QMenu* help = menu("Help1", QStringLiteral("&Help"));
-    QAction* content = item(help, "Help2", QStringLiteral("Content"));
+    QMenu* help = menu("Help1", QCoreApplication::translate("TableMenus", "&Help"));
+    QAction* content = item(help, "Help2", QCoreApplication::translate("TableMenus", "Content"));
     content->setShortcut(QKeySequence(Qt::Key_F1));
     hook(content, &TableHooks::onShowHelp);
     help->addSeparator();
-    hook(item(help, "About1", QStringLiteral("About")), &TableHooks::onShowAbout);
+    hook(item(help, "About1", QCoreApplication::translate("TableMenus", "About")), &TableHooks::onShowAbout);
 
     buildSeatPopup();
 }
@@ -73,14 +74,15 @@ void TableMenus::buildOptions(QMenu* options, ChatPanel& chat, TableSounds& soun
 {
     sounds.buildSoundMenus(options, window_);
 
-    QMenu* speed = options->addMenu(QStringLiteral("Bot Speed"));
+    QMenu* speed = options->addMenu(QCoreApplication::translate("TableMenus", "Bot Speed"));
     speed->setObjectName(QStringLiteral("BotSpeed1"));
     auto* speedGroup = new QActionGroup(window_);
     const char* speedNames[3] = {"Slow1", "Normal1", "Fast1"};
-    const char* speedTexts[3] = {"Slow", "Normal", "Fast"};
+    const char* speedTexts[3] = {QT_TRANSLATE_NOOP("TableMenus", "Slow"), QT_TRANSLATE_NOOP("TableMenus", "Normal"),
+                                 QT_TRANSLATE_NOOP("TableMenus", "Fast")};
     const int speedValues[3] = {2000, 1000, 500};
     for (int i = 0; i < 3; ++i) {
-        QAction* entry = item(speed, speedNames[i], QString::fromLatin1(speedTexts[i]));
+        QAction* entry = item(speed, speedNames[i], QCoreApplication::translate("TableMenus", speedTexts[i]));
         entry->setCheckable(true);
         entry->setActionGroup(speedGroup);
         entry->setProperty("tag", speedValues[i]);
@@ -91,26 +93,27 @@ void TableMenus::buildOptions(QMenu* options, ChatPanel& chat, TableSounds& soun
 
     options->addSeparator();
     options->addAction(chat.textColourEntry());
-    QMenu* textSize = options->addMenu(QStringLiteral("Text Size"));
+    QMenu* textSize = options->addMenu(QCoreApplication::translate("TableMenus", "Text Size"));
     textSize->setObjectName(QStringLiteral("TextSize1"));
     for (QAction* size : chat.textSizeEntries())
         textSize->addAction(size);
     options->addAction(chat.scrollChatOffEntry());
     options->addAction(chat.clearMainChatEntry());
-    connect(item(options, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")), &QAction::triggered,
+    connect(item(options, "ResetScreenLocation1", QCoreApplication::translate("TableMenus", "Reset Screen Location")), &QAction::triggered,
             this, [this] {
                 if (onResetScreenLocation)
                     onResetScreenLocation();
             });
     options->addSeparator();
-    ComputerSkill1 = options->addMenu(QStringLiteral("Computer Skill"));
+    ComputerSkill1 = options->addMenu(QCoreApplication::translate("TableMenus", "Computer Skill"));
     ComputerSkill1->setObjectName(QStringLiteral("ComputerSkill1"));
     ComputerSkill1->setEnabled(mirror_.state().hosting);
     auto* skillGroup = new QActionGroup(window_);
     const char* skillNames[2] = {"Standard1", "Strong1"};
-    const char* skillTexts[2] = {"Standard", "Strong"};
+    //: The computer players' skill
+    const char* skillTexts[2] = {QT_TRANSLATE_NOOP("TableMenus", "Standard"), QT_TRANSLATE_NOOP("TableMenus", "Strong")};
     for (int i = 0; i < 2; ++i) {
-        QAction* entry = item(ComputerSkill1, skillNames[i], QString::fromLatin1(skillTexts[i]));
+        QAction* entry = item(ComputerSkill1, skillNames[i], QCoreApplication::translate("TableMenus", skillTexts[i]));
         entry->setCheckable(true);
         entry->setActionGroup(skillGroup);
         entry->setProperty("tag", i);
@@ -118,7 +121,7 @@ void TableMenus::buildOptions(QMenu* options, ChatPanel& chat, TableSounds& soun
         computerSkillItems_[i] = entry;
     }
     computerSkillItems_[0]->setChecked(true);
-    JustWatch1 = item(options, "JustWatch1", QStringLiteral("Just Watch"));
+    JustWatch1 = item(options, "JustWatch1", QCoreApplication::translate("TableMenus", "Just Watch"));
     JustWatch1->setCheckable(true);
     connect(JustWatch1, &QAction::triggered, this, [this] { JustWatch1Click(); });
 }
@@ -134,7 +137,7 @@ void TableMenus::enableStartGame(bool enabled) { StartGame1->setEnabled(enabled)
 void TableMenus::button_startClick()
 {
     if (!mirror_.state().loggedIn) {
-        boxes_.inform(window_, QStringLiteral("You are not connected"));
+        boxes_.inform(window_, QCoreApplication::translate("TableMenus", "You are not connected"));
         return;
     }
     TableHooks::call(hooks_.onShowGameStart);
@@ -199,10 +202,10 @@ void TableMenus::buildSeatPopup()
         connect(action, &QAction::triggered, this, std::move(handler));
         return action;
     };
-    RemoveFromGame1 = entry("RemoveFromGame1", QStringLiteral("Remove From Game"), [this] { kicking(popupSeat_); });
-    SettoJustWatch1 = entry("SettoJustWatch1", QStringLiteral("Set to Just Watch"),
+    RemoveFromGame1 = entry("RemoveFromGame1", QCoreApplication::translate("TableMenus", "Remove From Game"), [this] { kicking(popupSeat_); });
+    SettoJustWatch1 = entry("SettoJustWatch1", QCoreApplication::translate("TableMenus", "Set to Just Watch"),
                             [this] { link_.send(mirror_.justWatch(popupSeat_, true)); });
-    UnsetJustWatch1 = entry("UnsetJustWatch1", QStringLiteral("Unset Just Watch"),
+    UnsetJustWatch1 = entry("UnsetJustWatch1", QCoreApplication::translate("TableMenus", "Unset Just Watch"),
                             [this] { link_.send(mirror_.justWatch(popupSeat_, false)); });
 }
 

@@ -1,5 +1,7 @@
 #include "table/notices.h"
 
+#include <QCoreApplication>
+
 #include "table/seatrows.h"
 #include "table/statusline.h"
 
@@ -13,26 +15,27 @@ QStringList chatNotices(const mirror::Event& event, const mirror::TableMirror& m
             using E = std::decay_t<decltype(happened)>;
             if constexpr (std::is_same_v<E, mirror::Connected>) {
                 const QString name = shown(happened.name);
-                QStringList said{happened.own ? QStringLiteral("You are Connected.") : name + QStringLiteral(" is Connected.")};
+                QStringList said{happened.own ? QCoreApplication::translate("Notices", "You are Connected.") : QCoreApplication::translate("Notices", "%1 is Connected.").arg(name)};
                 if (!mirror::isSeat(happened.number))
-                    said.append(happened.own ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
+                    said.append(happened.own ? QCoreApplication::translate("Notices", "You are spying.") : QCoreApplication::translate("Notices", "%1 is spying.").arg(name));
                 return said;
             } else if constexpr (std::is_same_v<E, mirror::SeatLeft>) {
                 if (happened.shownBefore == "<Waiting>" || happened.shownBefore == mirror::computerName(happened.seat))
                     return {};
-                return {shown(happened.shownBefore) + QStringLiteral(" disconnected.")};
+                return {QCoreApplication::translate("Notices", "%1 disconnected.").arg(shown(happened.shownBefore))};
             } else if constexpr (std::is_same_v<E, mirror::SpectatorLeft>) {
-                return {shown(happened.name) + QStringLiteral(" has left.")};
+                return {QCoreApplication::translate("Notices", "%1 has left.").arg(shown(happened.name))};
             } else if constexpr (std::is_same_v<E, mirror::WatchChanged>) {
-                return {caption(happened.seat) +
-                        (happened.watching ? QStringLiteral(" is just watching") : QStringLiteral(" is now playing again"))};
+                return {(happened.watching ? QCoreApplication::translate("Notices", "%1 is just watching")
+                                           : QCoreApplication::translate("Notices", "%1 is now playing again"))
+                            .arg(caption(happened.seat))};
             } else if constexpr (std::is_same_v<E, mirror::OtherVersion>) {
-                return {shown(happened.name) + QStringLiteral(" has a different version of the game then you.")};
+                return {QCoreApplication::translate("Notices", "%1 has a different version of the game then you.").arg(shown(happened.name))};
             } else if constexpr (std::is_same_v<E, mirror::WrongVersion>) {
-                return {QStringLiteral("You have a differnt version of the game then the host.")};
+                return {QCoreApplication::translate("Notices", "You have a differnt version of the game then the host.")};
             } else if constexpr (std::is_same_v<E, mirror::GameStarted>) {
-                return {happened.ownStart ? QStringLiteral("You have started a game.")
-                                          : shown(happened.starter) + QStringLiteral(" has started a game.")};
+                return {happened.ownStart ? QCoreApplication::translate("Notices", "You have started a game.")
+                                          : QCoreApplication::translate("Notices", "%1 has started a game.").arg(shown(happened.starter))};
             } else if constexpr (std::is_same_v<E, mirror::GameWon>) {
                 return {winnerBanner(happened)};
             } else {

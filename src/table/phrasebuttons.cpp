@@ -3,13 +3,18 @@
 #include "table/tablewidgets.h"
 #include "table/wiretext.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
 const std::array<const char*, PhraseButtons::kCount> PhraseButtons::kDefaults{
-    "Way To Go!", "Good One!", "Nice Try!",         "Excellent!",          "Brilliant!",
-    "Wow, WTG!",  "Thanks!",   "Way To Go Teamie!", "Good Game Everyone!",
+    // The player's own words once sent, so the defaults come in the player's language.
+    QT_TRANSLATE_NOOP("PhraseButtons", "Way To Go!"),        QT_TRANSLATE_NOOP("PhraseButtons", "Good One!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Nice Try!"),         QT_TRANSLATE_NOOP("PhraseButtons", "Excellent!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Brilliant!"),        QT_TRANSLATE_NOOP("PhraseButtons", "Wow, WTG!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Thanks!"),           QT_TRANSLATE_NOOP("PhraseButtons", "Way To Go Teamie!"),
+    QT_TRANSLATE_NOOP("PhraseButtons", "Good Game Everyone!"),
 };
 
 PhraseButtons::PhraseButtons(QWidget& panel, const QPixmap& picture, QPoint origin, int longest)
@@ -22,7 +27,7 @@ PhraseButtons::PhraseButtons(QWidget& panel, const QPixmap& picture, QPoint orig
         button->setObjectName(QStringLiteral("b_phrase%1").arg(n));
         button->setPixmap(picture);
         button->setGeometry(QRect(QPoint(columns[(n - 1) % 5], n <= 5 ? 488 : 508) - origin, QSize(25, 19)));
-        button->setToolTip(QString::fromLatin1(kDefaults[static_cast<std::size_t>(n - 1)]));
+        button->setToolTip(QCoreApplication::translate("PhraseButtons", kDefaults[static_cast<std::size_t>(n - 1)]));
         button->tag = n;
         connect(button, &ClickImage::clicked, this, [this, n] { b_phrase1Click(n); });
         buttons_[static_cast<std::size_t>(n)] = button;

@@ -8,6 +8,7 @@
 #include "table/link.h"
 #include "table/wiretext.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <QTimer>
 #include <QWidget>
@@ -72,7 +73,7 @@ void TableShell::processparams(const QStringList& parameters)
     };
     try {
         if (parameters.isEmpty()) {
-            notice(QStringLiteral("Loading Solo Game..Please wait."));
+            notice(QCoreApplication::translate("TableShell", "Loading Solo Game..Please wait."));
             hostAddress_ = QStringLiteral("127.0.0.1");
             playerName_ = QStringLiteral("You");
             // The offer comes over the table once the table is up, not before it, and only after
@@ -84,7 +85,7 @@ void TableShell::processparams(const QStringList& parameters)
             hostpress();
             return;
         }
-        notice(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+        notice(QCoreApplication::translate("TableShell", "Loading Multi-player Game.. Please Wait."));
         // The lobby passes exactly three; with fewer the table only waits, and more change nothing.
         if (parameters.size() < 3)
             return;
@@ -122,7 +123,7 @@ void TableShell::joinpress()
         link_.connectToHost(hostAddress_, gamePort_);
     } catch (const ESockException&) {
         if (onNotice)
-            onNotice(QStringLiteral("Could not connect to %1: the host name was not found").arg(hostAddress_));
+            onNotice(QCoreApplication::translate("TableShell", "Could not connect to %1: the host name was not found").arg(hostAddress_));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "table/seatrows.h"
 #include "table/tablewidgets.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -14,9 +15,17 @@
 namespace {
 
 constexpr const char* kChatterCaptions[21] = {
-    "<Cancel>",  "Doh",     "Cough",    "Hello", "Thank You", "Where have you been?", "Snoring",
-    "Sneezing",  "Sorry",   "Welcome",  "Yeehaa", "Yippee",   "Oh No",                "Applause",
-    "Honk",      "Oooh",    "Razzberry", "Cheer", "Woman Laughing", "Man Laughing",     "Crying",
+    QT_TRANSLATE_NOOP("TableSounds", "<Cancel>"),       QT_TRANSLATE_NOOP("TableSounds", "Doh"),
+    QT_TRANSLATE_NOOP("TableSounds", "Cough"),          QT_TRANSLATE_NOOP("TableSounds", "Hello"),
+    QT_TRANSLATE_NOOP("TableSounds", "Thank You"),      QT_TRANSLATE_NOOP("TableSounds", "Where have you been?"),
+    QT_TRANSLATE_NOOP("TableSounds", "Snoring"),        QT_TRANSLATE_NOOP("TableSounds", "Sneezing"),
+    QT_TRANSLATE_NOOP("TableSounds", "Sorry"),          QT_TRANSLATE_NOOP("TableSounds", "Welcome"),
+    QT_TRANSLATE_NOOP("TableSounds", "Yeehaa"),         QT_TRANSLATE_NOOP("TableSounds", "Yippee"),
+    QT_TRANSLATE_NOOP("TableSounds", "Oh No"),          QT_TRANSLATE_NOOP("TableSounds", "Applause"),
+    QT_TRANSLATE_NOOP("TableSounds", "Honk"),           QT_TRANSLATE_NOOP("TableSounds", "Oooh"),
+    QT_TRANSLATE_NOOP("TableSounds", "Razzberry"),      QT_TRANSLATE_NOOP("TableSounds", "Cheer"),
+    QT_TRANSLATE_NOOP("TableSounds", "Woman Laughing"), QT_TRANSLATE_NOOP("TableSounds", "Man Laughing"),
+    QT_TRANSLATE_NOOP("TableSounds", "Crying"),
 };
 
 } // namespace
@@ -29,18 +38,18 @@ TableSounds::TableSounds(SoundPlayer& player, const mirror::TableMirror& mirror,
     b_phrase10->setObjectName(QStringLiteral("b_phrase10"));
     b_phrase10->setPixmap(artwork.phraseButton);
     b_phrase10->setGeometry(396, 508, 25, 19);
-    b_phrase10->setToolTip(QStringLiteral("Chatter Sounds"));
+    b_phrase10->setToolTip(QCoreApplication::translate("TableSounds", "Chatter Sounds"));
     connect(b_phrase10, &ClickImage::clicked, this,
             [this] { popup_sounds->popup(b_phrase10->mapToGlobal(b_phrase10->rect().bottomRight())); });
 }
 
 void TableSounds::buildSoundMenus(QMenu* options, QWidget* window)
 {
-    PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
+    PlaySounds1 = options->addAction(QCoreApplication::translate("TableSounds", "Play Sounds"));
     PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
     PlaySounds1->setCheckable(true);
     PlaySounds1->setChecked(true);
-    PlayChatterSounds1 = options->addAction(QStringLiteral("Play Chatter Sounds"));
+    PlayChatterSounds1 = options->addAction(QCoreApplication::translate("TableSounds", "Play Chatter Sounds"));
     PlayChatterSounds1->setObjectName(QStringLiteral("PlayChatterSounds1"));
     PlayChatterSounds1->setCheckable(true);
     for (QAction* toggle : {PlaySounds1, PlayChatterSounds1}) {
@@ -52,12 +61,12 @@ void TableSounds::buildSoundMenus(QMenu* options, QWidget* window)
         });
     }
 
-    QMenu* turn = options->addMenu(QStringLiteral("Turn Sound"));
+    QMenu* turn = options->addMenu(QCoreApplication::translate("TableSounds", "Turn Sound"));
     turn->setObjectName(QStringLiteral("TurnSound1"));
     auto* group = new QActionGroup(window);
-    Classic1 = turn->addAction(QStringLiteral("Classic"));
+    Classic1 = turn->addAction(QCoreApplication::translate("TableSounds", "Classic"));
     Classic1->setObjectName(QStringLiteral("Classic1"));
-    New1 = turn->addAction(QStringLiteral("New"));
+    New1 = turn->addAction(QCoreApplication::translate("TableSounds", "New"));
     New1->setObjectName(QStringLiteral("New1"));
     for (QAction* choice : {Classic1, New1}) {
         choice->setCheckable(true);
@@ -73,7 +82,7 @@ void TableSounds::buildSoundMenus(QMenu* options, QWidget* window)
     popup_sounds = new QMenu(window);
     popup_sounds->setObjectName(QStringLiteral("popup_sounds"));
     for (int n = 0; n <= 20; ++n) {
-        QAction* entry = popup_sounds->addAction(QString::fromLatin1(kChatterCaptions[n]));
+        QAction* entry = popup_sounds->addAction(QCoreApplication::translate("TableSounds", kChatterCaptions[n]));
         entry->setObjectName(n == 0 ? QStringLiteral("Cancel1") : QStringLiteral("wave%1").arg(n));
         connect(entry, &QAction::triggered, this, [this, n] {
             if (onChatterSound)
@@ -142,8 +151,9 @@ void TableSounds::playasound(const mirror::ChatterSound& chatter)
     for (int n = 1; n <= 20; ++n)
         if (sound.compare(QStringLiteral("wave%1").arg(n), Qt::CaseInsensitive) == 0) {
             if (onNotice)
-                onNotice(shown(mirror_.seat(chatter.seat).name) + QStringLiteral(": <Chatter Sound> ") +
-                         QString::fromLatin1(kChatterCaptions[n]));
+                onNotice(QCoreApplication::translate("TableSounds", "%1: <Chatter Sound> %2")
+                             .arg(shown(mirror_.seat(chatter.seat).name),
+                                  QCoreApplication::translate("TableSounds", kChatterCaptions[n])));
             return;
         }
 }

@@ -5,6 +5,7 @@
 #include "table/seatrows.h"
 #include "table/tablewidgets.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 
@@ -26,7 +27,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 StatusLine::StatusLine(const mirror::TableMirror& mirror, const Artwork& artwork, QWidget* board)
     : QObject(board), mirror_(mirror), artwork_(artwork)
 {
-    label_round = makeLabel(board, "label_round", QStringLiteral("Round: 0 of 10"), {5, 4, 120, 16}, true);
+    label_round = makeLabel(board, "label_round", QCoreApplication::translate("StatusLine", "Round: 0 of 10"), {5, 4, 120, 16}, true);
     button_start = new ClickImage(board);
     button_start->setObjectName(QStringLiteral("button_start"));
     button_start->setPixmap(artwork_.startButton);
@@ -42,8 +43,8 @@ StatusLine::StatusLine(const mirror::TableMirror& mirror, const Artwork& artwork
     panel_winner->setGeometry(144, 11, 585, 41);
     panel_winner->setFrameShape(QFrame::Box);
     panel_winner->setStyleSheet(QStringLiteral("QFrame#panel_winner { background: rgb(250, 244, 214); border: 1px solid rgb(90, 70, 30); }"));
-    label_winner2 = makeLabel(panel_winner, "label_winner2", QStringLiteral("Winner!"), {2, 11, 580, 19}, true);
-    label_winner1 = makeLabel(panel_winner, "label_winner1", QStringLiteral("Winner!"), {1, 12, 580, 19}, true);
+    label_winner2 = makeLabel(panel_winner, "label_winner2", QCoreApplication::translate("StatusLine", "Winner!"), {2, 11, 580, 19}, true);
+    label_winner1 = makeLabel(panel_winner, "label_winner1", QCoreApplication::translate("StatusLine", "Winner!"), {1, 12, 580, 19}, true);
     for (QLabel* text : {label_winner1, label_winner2}) {
         text->setAlignment(Qt::AlignCenter);
         QFont font = text->font();
@@ -57,7 +58,7 @@ StatusLine::StatusLine(const mirror::TableMirror& mirror, const Artwork& artwork
 
 void StatusLine::buildStatus(QWidget* panel)
 {
-    label_status = makeLabel(panel, "label_status", QStringLiteral("Welcome to Tilvaro"), {5, 376, 356, 17}, true);
+    label_status = makeLabel(panel, "label_status", QCoreApplication::translate("StatusLine", "Welcome to Tilvaro"), {5, 376, 356, 17}, true);
     label_status->setAlignment(Qt::AlignCenter);
     button_pass = new ClickImage(panel);
     button_pass->setObjectName(QStringLiteral("button_pass"));
@@ -74,7 +75,7 @@ QString StatusLine::text() const { return label_status->text(); }
 
 QString StatusLine::roundText() const
 {
-    return QStringLiteral("Round: %1 of %2").arg(mirror_.state().round).arg(shown(mirror_.state().rounds));
+    return QCoreApplication::translate("StatusLine", "Round: %1 of %2").arg(mirror_.state().round).arg(shown(mirror_.state().rounds));
 }
 
 void StatusLine::setStatus(const QString& text)
@@ -102,28 +103,28 @@ void StatusLine::react(const mirror::Event& event, bool hosting)
                 label_round->setText(roundText());
                 if constexpr (std::is_same_v<E, mirror::GameInProgress>)
                     if (happened.ownTurn)
-                        setStatus(QStringLiteral("Your Turn"));
+                        setStatus(QCoreApplication::translate("StatusLine", "Your Turn"));
             } else if constexpr (std::is_same_v<E, mirror::SpinnerReloaded>) {
-                setStatus(QStringLiteral("New Spinner Loaded!"));
+                setStatus(QCoreApplication::translate("StatusLine", "New Spinner Loaded!"));
                 label_round->update();
             } else if constexpr (std::is_same_v<E, mirror::TurnChanged>) {
-                setStatus(happened.seat == own ? QStringLiteral("Your Turn.")
-                                               : shown(mirror_.seat(happened.seat).name) + QStringLiteral("'s turn."));
+                setStatus(happened.seat == own ? QCoreApplication::translate("StatusLine", "Your Turn.")
+                                               : QCoreApplication::translate("StatusLine", "%1's turn.").arg(shown(mirror_.seat(happened.seat).name)));
             } else if constexpr (std::is_same_v<E, mirror::Played>) {
                 if (happened.isDouble)
-                    setStatus(QStringLiteral("New Spinner Loaded!"));
+                    setStatus(QCoreApplication::translate("StatusLine", "New Spinner Loaded!"));
             } else if constexpr (std::is_same_v<E, mirror::Passed>) {
-                setStatus(happened.seat == own ? QStringLiteral("You passed.")
-                                               : shown(mirror_.seat(happened.seat).name) + QStringLiteral(" passed."));
+                setStatus(happened.seat == own ? QCoreApplication::translate("StatusLine", "You passed.")
+                                               : QCoreApplication::translate("StatusLine", "%1 passed.").arg(shown(mirror_.seat(happened.seat).name)));
             } else if constexpr (std::is_same_v<E, mirror::Refused>) {
-                setStatus(QStringLiteral("That is not a valid play"));
+                setStatus(QCoreApplication::translate("StatusLine", "That is not a valid play"));
             } else if constexpr (std::is_same_v<E, mirror::RoundEnded>) {
-                setStatus(QStringLiteral("Posting Scores, Please Wait.."));
+                setStatus(QCoreApplication::translate("StatusLine", "Posting Scores, Please Wait.."));
             } else if constexpr (std::is_same_v<E, mirror::GameWon>) {
                 const QString banner = winnerBanner(happened);
                 label_winner1->setText(banner);
                 label_winner2->setText(banner);
-                setStatus(QStringLiteral("Game Over!"));
+                setStatus(QCoreApplication::translate("StatusLine", "Game Over!"));
                 label_round->raise();
                 panel_winner->show();
                 panel_winner->raise();
@@ -136,5 +137,5 @@ void StatusLine::react(const mirror::Event& event, bool hosting)
 
 QString winnerBanner(const mirror::GameWon& won)
 {
-    return won.ownWin ? QStringLiteral("You have Won the Game!") : shown(won.name) + QStringLiteral(" has Won the Game!");
+    return won.ownWin ? QCoreApplication::translate("StatusLine", "You have Won the Game!") : QCoreApplication::translate("StatusLine", "%1 has Won the Game!").arg(shown(won.name));
 }

@@ -146,7 +146,7 @@ TEST_F(ChatPanelTest, ThePromptGoesOnKeysAndSmileysButNotOnPaste)
     QTest::keyClick(input(), Qt::Key_H);
     EXPECT_EQ(input()->text(), "h");
 
-    input()->setText(ChatInput::kPrompt);
+    input()->setText(ChatInput::prompt());
     panel->menus().smileys()->findChild<QAction*>("smiley12")->trigger();
     EXPECT_EQ(input()->text(), ":)#12");
     panel->chatInput().N271Click(27);
@@ -154,7 +154,7 @@ TEST_F(ChatPanelTest, ThePromptGoesOnKeysAndSmileysButNotOnPaste)
     EXPECT_EQ(input()->cursorPosition(), 10);
 
     QApplication::clipboard()->setText("pasted");
-    input()->setText(ChatInput::kPrompt);
+    input()->setText(ChatInput::prompt());
     panel->chatInput().Paste1Click();
     EXPECT_EQ(input()->text(), "<Enter Chat Here>pasted");
     // From the keyboard, Ctrl is a key of its own: it takes the prompt, then V appends.
@@ -162,7 +162,7 @@ TEST_F(ChatPanelTest, ThePromptGoesOnKeysAndSmileysButNotOnPaste)
     input()->setCursorPosition(0);
     QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(input()->text(), "xpasted") << "Ctrl+V appends, as the menu's Paste does";
-    input()->setText(ChatInput::kPrompt);
+    input()->setText(ChatInput::prompt());
     QTest::keyClick(input(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(input()->text(), "pasted");
     EXPECT_FALSE(input()->hasSelectedText());

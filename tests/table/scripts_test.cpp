@@ -224,7 +224,7 @@ TEST_F(TableTest, AnInputMethodsTextLandsInTheChatInputAndEnterSendsItAsUtf8)
     login(3);
     auto* input = find<QLineEdit>(QStringLiteral("mychat"));
     input->setFocus();
-    ASSERT_EQ(input->text(), ChatInput::kPrompt);
+    ASSERT_EQ(input->text(), ChatInput::prompt());
 
     // Composing shows the text being typed without the prompt; the commit replaces it.
     QInputMethodEvent composing(QStringLiteral("Прив"), {});
