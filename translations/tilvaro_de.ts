@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>place bone</source>
+        <extracomment>Two short lines on a small green marker on the board</extracomment>
+        <translation>Stein</translation>
+    </message>
+    <message>
+        <source>here</source>
+        <translation>hier anlegen</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <extracomment>A small button, 65 pixels wide</extracomment>
+        <translation>passen</translation>
+    </message>
+    <message>
+        <source>start game</source>
+        <extracomment>A button, 102 pixels wide</extracomment>
+        <translation>Spiel starten</translation>
+    </message>
+</context>
+<context>
     <name>ChatInput</name>
     <message>
         <source>&lt;Enter Chat Here&gt;</source>
@@ -329,7 +351,7 @@ S: Hand sortieren</translation>
     <message>
         <source>&lt;h2&gt;License&lt;/h2&gt;&lt;p&gt;Tilvaro &amp;mdash; Chicken Foot dominoes for up to six players.&lt;br&gt;Copyright &amp;copy; 2025-2026 The Tilvaro Team.&lt;/p&gt;&lt;p&gt;Tilvaro is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License as published by the Free Software Foundation, either version 3 of the License, or (at your option) any later version.&lt;/p&gt;&lt;p&gt;Tilvaro is distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the GNU General Public License for more details.&lt;/p&gt;&lt;p&gt;You should have received a copy of the GNU General Public License along with Tilvaro. If not, see https://www.gnu.org/licenses/.&lt;/p&gt;&lt;p&gt;In short: you may use Tilvaro for anything, share it with anyone and change it as you like. If you pass it on, changed or not, pass on its source code under the same licence, so the people you give it to have the same freedoms you had.&lt;/p&gt;&lt;p&gt;The Brisko Lobby is a separate program with its own terms.&lt;/p&gt;</source>
         <extracomment>A help page in HTML: translate the text, keep the tags</extracomment>
-        <translation>&lt;h2&gt;Lizenz&lt;/h2&gt;&lt;p&gt;Tilvaro &amp;mdash; Hühnerfuß-Domino für bis zu sechs Spieler.&lt;br&gt;Copyright &amp;copy; 2025-2026 The Tilvaro Team.&lt;/p&gt;&lt;p&gt;Tilvaro ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder verändern, entweder gemäß Version 3 der Lizenz oder (nach Ihrer Wahl) jeder späteren Version.&lt;/p&gt;&lt;p&gt;Tilvaro wird in der Hoffnung verbreitet, dass es nützlich sein wird, aber OHNE JEDE GEWÄHRLEISTUNG; sogar ohne die implizite Gewährleistung der MARKTFÄHIGKEIT oder EIGNUNG FÜR EINEN BESTIMMTEN ZWECK. Details finden Sie in der GNU General Public License.&lt;/p&gt;&lt;p&gt;Sie sollten eine Kopie der GNU General Public License zusammen mit Tilvaro erhalten haben. Falls nicht, siehe https://www.gnu.org/licenses/.&lt;/p&gt;&lt;p&gt;Kurz gesagt: Du darfst Tilvaro für alles verwenden, es mit allen teilen und nach Belieben ändern. Gibst du es weiter, verändert oder nicht, dann gib seinen Quelltext unter derselben Lizenz mit, damit die Menschen, denen du es gibst, dieselben Freiheiten haben wie du.&lt;/p&gt;&lt;p&gt;Die Brisko Lobby ist ein eigenes Programm mit eigenen Bedingungen.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Lizenz&lt;/h2&gt;&lt;p&gt;Tilvaro &amp;mdash; Hühnerfuß-Domino für bis zu sechs Spieler.&lt;br&gt;Copyright &amp;copy; 2025-2026 The Tilvaro Team.&lt;/p&gt;&lt;p&gt;Tilvaro ist freie Software: Du kannst es unter den Bedingungen der GNU General Public License, wie von der Free Software Foundation veröffentlicht, weitergeben und/oder verändern, entweder gemäß Version 3 der Lizenz oder (nach deiner Wahl) jeder späteren Version.&lt;/p&gt;&lt;p&gt;Tilvaro wird in der Hoffnung verbreitet, dass es nützlich sein wird, aber OHNE JEDE GEWÄHRLEISTUNG; sogar ohne die implizite Gewährleistung der MARKTFÄHIGKEIT oder EIGNUNG FÜR EINEN BESTIMMTEN ZWECK. Details findest du in der GNU General Public License.&lt;/p&gt;&lt;p&gt;Du solltest eine Kopie der GNU General Public License zusammen mit Tilvaro erhalten haben. Falls nicht, siehe https://www.gnu.org/licenses/.&lt;/p&gt;&lt;p&gt;Kurz gesagt: Du darfst Tilvaro für alles verwenden, es mit allen teilen und nach Belieben ändern. Gibst du es weiter, verändert oder nicht, dann gib seinen Quelltext unter derselben Lizenz mit, damit die Menschen, denen du es gibst, dieselben Freiheiten haben wie du.&lt;/p&gt;&lt;p&gt;Die Brisko Lobby ist ein eigenes Programm mit eigenen Bedingungen.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;The Lobby&lt;/h2&gt;&lt;p&gt;The Brisko Lobby is where players meet. It lists the people online and the tables that are open, lets you chat before a game, and starts Tilvaro for you when you host a table or sit down at someone else&apos;s, with your name and the host&apos;s address already filled in.&lt;/p&gt;&lt;p&gt;The lobby is a program of its own. To get it, start Tilvaro without the lobby: the download window appears with a button to download and install it. You can also download it from our web site, www.tilvaro.org, where you will find news of the game as well.&lt;/p&gt;&lt;p&gt;Once the lobby is installed, the download window&apos;s &lt;b&gt;Play with Others&lt;/b&gt; button closes the game and opens the lobby.&lt;/p&gt;</source>
@@ -640,6 +662,10 @@ S: Hand sortieren</translation>
         <source>Could not connect to %1: the host name was not found</source>
         <translation>Keine Verbindung zu %1: der Rechnername wurde nicht gefunden</translation>
     </message>
+    <message>
+        <source>Game seed: %1</source>
+        <translation>Startwert des Spiels: %1</translation>
+    </message>
 </context>
 <context>
     <name>TableSounds</name>
@@ -893,11 +919,11 @@ S: Hand sortieren</translation>
     </message>
     <message>
         <source>Starts with Highest</source>
-        <translation>Starten mit Höchststand</translation>
+        <translation>Beginnen mit Höchststand</translation>
     </message>
     <message>
         <source>Starts with Average</source>
-        <translation>Starten mit Durchschnitt</translation>
+        <translation>Beginnen mit Durchschnitt</translation>
     </message>
 </context>
 <context>

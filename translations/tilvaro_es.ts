@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>place bone</source>
+        <extracomment>Two short lines on a small green marker on the board</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <extracomment>A small button, 65 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start game</source>
+        <extracomment>A button, 102 pixels wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChatInput</name>
     <message>
         <source>&lt;Enter Chat Here&gt;</source>
@@ -628,6 +650,10 @@ S: sort the hand</source>
     </message>
     <message>
         <source>Could not connect to %1: the host name was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game seed: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -47,6 +47,9 @@ Tphrases::Tphrases(QWidget* table, const QPixmap& background)
     button_done = new QPushButton(tr("Done"), this);
     button_done->setObjectName(QStringLiteral("button_done"));
     button_done->setGeometry(286, 230, 70, 25);
+    // A longer word in another language grows the button to the left, into the note's spare room.
+    if (const int more = button_done->fontMetrics().horizontalAdvance(button_done->text()) + 16 - button_done->width(); more > 0)
+        button_done->setGeometry(button_done->geometry().adjusted(-more, 0, 0, 0));
     button_done->setAutoDefault(false);
     connect(button_done, &QPushButton::clicked, this, [this] { button_doneClick(); });
 }

@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 #include <span>
@@ -52,6 +53,18 @@ namespace {
 
 const QString kPanelStyle = QStringLiteral("QFrame#%1 { background: rgb(250, 244, 214); border: 1px solid rgb(90, 70, 30); }");
 const QString kWaiting = QStringLiteral("<Waiting>");
+
+// The window has a fixed size; a caption longer in another language takes the room it needs
+// towards the side where nothing else stands.
+int lacking(QWidget* widget)
+{
+    // A button's own text and frame, not the style's least width for any button.
+    const auto* button = qobject_cast<QAbstractButton*>(widget);
+    const int needed = button ? button->fontMetrics().horizontalAdvance(button->text()) + 16 : widget->sizeHint().width();
+    return std::max(0, needed - widget->width());
+}
+void growLeft(QWidget* widget) { widget->setGeometry(widget->geometry().adjusted(-lacking(widget), 0, 0, 0)); }
+void growRight(QWidget* widget) { widget->setGeometry(widget->geometry().adjusted(0, 0, lacking(widget), 0)); }
 const QString kNobody = QStringLiteral("XX");
 
 std::span<const std::uint8_t> bytesOf(const QByteArray& bytes)
@@ -147,11 +160,13 @@ Ttallylist::Ttallylist(MessageBoxes& boxes, const QPixmap& background, QWidget* 
     button_reset = new QPushButton(tr("Reset Tally"), this);
     button_reset->setObjectName(QStringLiteral("button_reset"));
     button_reset->setGeometry(8, 266, 96, 25);
+    growRight(button_reset);
     button_reset->setAutoDefault(false);
     connect(button_reset, &QPushButton::clicked, this, [this] { button_resetClick(); });
     button_done = new QPushButton(tr("Done"), this);
     button_done->setObjectName(QStringLiteral("button_done"));
     button_done->setGeometry(404, 266, 76, 25);
+    growLeft(button_done);
     button_done->setAutoDefault(false);
     connect(button_done, &QPushButton::clicked, this, [this] { button_doneClick(); });
 }
@@ -175,8 +190,8 @@ void Ttallylist::buildPanels()
     QFrame* his = panel(QStringLiteral("panel_his"), QRect(8, 92, 236, 164), this);
     label_hisnametop = label(QString(), QRect(8, 4, 220, 18), his, true);
     label_hisnametop->setObjectName(QStringLiteral("label_hisnametop"));
-    label(tr("Total"), QRect(118, 30, 46, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
-    label(tr("Session"), QRect(166, 30, 60, 18), his, true, Qt::AlignRight | Qt::AlignVCenter);
+    growLeft(label(tr("Total"), QRect(118, 30, 46, 18), his, true, Qt::AlignRight | Qt::AlignVCenter));
+    growLeft(label(tr("Session"), QRect(166, 30, 60, 18), his, true, Qt::AlignRight | Qt::AlignVCenter));
     const QString rows[] = {tr("Number of Games"), QString(), tr("Your Wins:"),
                             tr("Neither Won:")};
     for (int line = 0; line < 4; ++line) {

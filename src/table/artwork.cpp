@@ -3,6 +3,7 @@
 #include "game/bones.h"
 #include "table/artworkpaint.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -205,6 +206,15 @@ QImage drawButton(int w, int h, const QColor& body, const QStringList& lines, in
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(1.5, 1.5, w - 3, h - 3), 4, 4);
 
+    // A caption wider than the face (a longer language) is set smaller rather than cut off.
+    const auto widest = [&lines](const QFont& font) {
+        int width = 0;
+        for (const QString& line : lines)
+            width = std::max(width, QFontMetrics(font).horizontalAdvance(line));
+        return width;
+    };
+    while (pixelSize > 7 && widest(uiFont(pixelSize, true)) > w)
+        --pixelSize;
     p.setFont(uiFont(pixelSize, true));
     const QFontMetrics metrics(p.font());
     const int lineHeight = metrics.height();
@@ -336,11 +346,16 @@ Artwork::Artwork()
     boardBackground = QPixmap::fromImage(embeddedTexture(kBoardTexture));
     handBackground = QPixmap::fromImage(embeddedTexture(kHandTexture));
     toeMarker = QPixmap::fromImage(drawButton(66, 34, QColor(0x2a, 0xa8, 0x45),
-                                              {QStringLiteral("place bone"), QStringLiteral("here")}, 10));
+                                              //: Two short lines on a small green marker on the board
+                                              {QCoreApplication::translate("Artwork", "place bone"),
+                                               QCoreApplication::translate("Artwork", "here")},
+                                              10));
     passButton = QPixmap::fromImage(drawButton(65, 28, QColor(0x9a, 0x22, 0x22),
-                                               {QStringLiteral("pass")}, 13));
+                                               //: A small button, 65 pixels wide
+                                               {QCoreApplication::translate("Artwork", "pass")}, 13));
     startButton = QPixmap::fromImage(drawButton(102, 28, QColor(0x1d, 0x5e, 0xa8),
-                                                {QStringLiteral("start game")}, 13));
+                                                //: A button, 102 pixels wide
+                                                {QCoreApplication::translate("Artwork", "start game")}, 13));
     turnIndicator = QPixmap::fromImage(drawTurnIndicator());
     watchingMark = QPixmap::fromImage(drawWatchingMark());
     tableBackground = QPixmap::fromImage(embeddedTexture(kLinenTexture));

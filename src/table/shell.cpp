@@ -160,7 +160,7 @@ std::optional<QString> TableShell::gameSeedNotice() const
     // odd game quotes this number, and TILVARO_SEED set to it deals the game again.
     if (!mirror_.state().hosting || !server_)
         return std::nullopt;
-    return QStringLiteral("Game seed: %1").arg(server_->engine().gameSeed());
+    return QCoreApplication::translate("TableShell", "Game seed: %1").arg(server_->engine().gameSeed());
 }
 
 // ---- The window's place ------------------------------------------------------------------------------

@@ -385,9 +385,11 @@ private:
 // A hosting copy with the seed given, Bob and Cy on seats 2 and 3, and the host's own seat
 // played by the computer ("Just Watch"), quickly.
 struct SeededGame {
-    explicit SeededGame(const QString& seed)
+    // `language` is the desktop's LANG; the other language settings are cleared.
+    explicit SeededGame(const QString& seed, const QString& language = QStringLiteral("C.UTF-8"))
         : copy(ports, {"Ann", "-", "true"}, {}, "[Chickenfoot]\r\nBotspeed=500\r\n",
-               {}, {"TILVARO_SEED=" + seed, "TILVARO_TEST_COMMANDS=1"})
+               {}, {"TILVARO_SEED=" + seed, "TILVARO_TEST_COMMANDS=1", "LANG=" + language, "LANGUAGE=", "LC_ALL=",
+                    "LC_MESSAGES="})
     {
     }
     // Both players log in; then the host's player starts a three-round game and just watches.
@@ -449,6 +451,29 @@ TEST(RealProgram, AHostWithTheSameSeedDealsAndPlaysTheSameGameAgain)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !other.firstDeal(2).isEmpty(); }, 20000));
     EXPECT_FALSE(first.firstDeal(2).isEmpty());
     EXPECT_NE(first.firstDeal(2), other.firstDeal(2));
+}
+
+TEST(RealProgram, AHostInGermanSendsTheOtherTablesTheSameBytesAsInEnglish)
+{
+    // Whatever the host's table shows in its own language, everything that travels stays as it is:
+    // the two seeded games side by side reach the other players byte for byte alike.
+    SeededGame english(QStringLiteral("12345")), german(QStringLiteral("12345"), QStringLiteral("de_DE.UTF-8"));
+    ASSERT_TRUE(english.start());
+    ASSERT_TRUE(german.start());
+    english.copy.process.write("say Hallo\n");
+    german.copy.process.write("say Hallo\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return english.step() & german.step(); }, 240000));
+    // Each table showed its own language (the notices it makes itself).
+    EXPECT_TRUE(english.copy.printed.contains("You are Connected.")) << english.copy.printed.toStdString();
+    EXPECT_TRUE(german.copy.printed.contains("Du bist verbunden.")) << german.copy.printed.toStdString();
+    for (int player = 0; player < 2; ++player) {
+        const QByteArray& heard = english.players[player]->table.received;
+        EXPECT_TRUE(heard.contains("CMD_winner+")) << player;
+        EXPECT_TRUE(heard.contains("Hallo")) << player;
+        EXPECT_TRUE(heard == german.players[player]->table.received)
+            << "seat " << player + 2 << ":\n" << heard.toStdString() << "\n---\n"
+            << german.players[player]->table.received.toStdString();
+    }
 }
 
 TEST(RealProgram, ASeedThatIsNotANumberFromZeroTo4294967295StopsTheProgramBeforeAnyWindow)
