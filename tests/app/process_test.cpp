@@ -392,8 +392,9 @@ struct SeededGame {
                     "LC_MESSAGES="})
     {
     }
-    // Both players log in; then the host's player starts a three-round game and just watches.
-    bool start()
+    // Both players log in; then the host's player says `said`, if anything, and once the others
+    // have it starts a three-round game and just watches.
+    bool start(const QByteArray& said = {})
     {
         if (!copy.showsSeats(seats({"Ann"})))
             return false;
@@ -407,6 +408,12 @@ struct SeededGame {
         }
         if (players[0]->seat != 2 || players[1]->seat != 3 || !copy.showsSeats(seats({"Ann", "Bob", "Cy"})))
             return false;
+        if (!said.isEmpty()) {
+            copy.process.write("say " + said + '\n');
+            for (auto& player : players)
+                if (!player->table.waitFor(said))
+                    return false;
+        }
         copy.process.write("start 3\nwatch\n");
         return true;
     }
@@ -458,10 +465,8 @@ TEST(RealProgram, AHostInGermanSendsTheOtherTablesTheSameBytesAsInEnglish)
     // Whatever the host's table shows in its own language, everything that travels stays as it is:
     // the two seeded games side by side reach the other players byte for byte alike.
     SeededGame english(QStringLiteral("12345")), german(QStringLiteral("12345"), QStringLiteral("de_DE.UTF-8"));
-    ASSERT_TRUE(english.start());
-    ASSERT_TRUE(german.start());
-    english.copy.process.write("say Hallo\n");
-    german.copy.process.write("say Hallo\n");
+    ASSERT_TRUE(english.start("Hallo"));
+    ASSERT_TRUE(german.start("Hallo"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return english.step() & german.step(); }, 240000));
     // Each table showed its own language (the notices it makes itself).
     EXPECT_TRUE(english.copy.printed.contains("You are Connected.")) << english.copy.printed.toStdString();

@@ -100,6 +100,10 @@ TEST(Screenshots, EveryLanguageFitsItsWindowsAndIsPicturedPlayingASoloGame)
                 window->show();
                 cut += cutShort(*window);
             }
+            saveShot(program.tallylist, language, "tally.png");
+            saveShot(program.about, language, "about.png");
+            saveShot(program.download, language, "download.png");
+            saveShot(program.phrases, language, "phrases.png");
             for (QWidget* window : std::initializer_list<QWidget*>{&program.gamestart, &program.help, &program.about,
                                                                    &program.tallylist, &program.phrases, &program.download})
                 window->hide();
