@@ -131,6 +131,7 @@
     </message>
     <message>
         <source>Pass</source>
+        <extracomment>A button&apos;s name as a screen reader speaks it: pass the turn</extracomment>
         <translation>Passen</translation>
     </message>
     <message>
@@ -536,6 +537,7 @@ S: Hand sortieren</translation>
     <name>TableMenus</name>
     <message>
         <source>&amp;File</source>
+        <extracomment>Menu titles: &amp; marks the letter that opens the menu with Alt; keep the four letters apart</extracomment>
         <translation>&amp;Datei</translation>
     </message>
     <message>
@@ -576,6 +578,7 @@ S: Hand sortieren</translation>
     </message>
     <message>
         <source>Content</source>
+        <extracomment>Opens the help pages</extracomment>
         <translation>Inhalt</translation>
     </message>
     <message>
@@ -588,6 +591,7 @@ S: Hand sortieren</translation>
     </message>
     <message>
         <source>Slow</source>
+        <extracomment>How quickly the computer players move</extracomment>
         <translation>Langsam</translation>
     </message>
     <message>
@@ -771,6 +775,7 @@ S: Hand sortieren</translation>
     </message>
     <message>
         <source>Classic</source>
+        <extracomment>The sound played when it is the player&apos;s turn: the classic one or the new one</extracomment>
         <translation>Klassisch</translation>
     </message>
     <message>
@@ -1063,6 +1068,7 @@ S: Hand sortieren</translation>
     </message>
     <message>
         <source>Round</source>
+        <extracomment>Column heads: the round, its spinner (the double in the middle), and how the round ended</extracomment>
         <translation>Runde</translation>
     </message>
     <message>
@@ -1165,6 +1171,7 @@ S: Hand sortieren</translation>
     </message>
     <message>
         <source>Total</source>
+        <extracomment>Column heads of the tally: all games so far, and the games of this run</extracomment>
         <translation>Gesamt</translation>
     </message>
     <message>

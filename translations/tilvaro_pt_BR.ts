@@ -131,6 +131,7 @@
     </message>
     <message>
         <source>Pass</source>
+        <extracomment>A button&apos;s name as a screen reader speaks it: pass the turn</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -526,6 +527,7 @@ S: sort the hand</source>
     <name>TableMenus</name>
     <message>
         <source>&amp;File</source>
+        <extracomment>Menu titles: &amp; marks the letter that opens the menu with Alt; keep the four letters apart</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -566,6 +568,7 @@ S: sort the hand</source>
     </message>
     <message>
         <source>Content</source>
+        <extracomment>Opens the help pages</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -578,6 +581,7 @@ S: sort the hand</source>
     </message>
     <message>
         <source>Slow</source>
+        <extracomment>How quickly the computer players move</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -761,6 +765,7 @@ S: sort the hand</source>
     </message>
     <message>
         <source>Classic</source>
+        <extracomment>The sound played when it is the player&apos;s turn: the classic one or the new one</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1053,6 +1058,7 @@ S: sort the hand</source>
     </message>
     <message>
         <source>Round</source>
+        <extracomment>Column heads: the round, its spinner (the double in the middle), and how the round ended</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1155,6 +1161,7 @@ S: sort the hand</source>
     </message>
     <message>
         <source>Total</source>
+        <extracomment>Column heads of the tally: all games so far, and the games of this run</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -210,6 +210,7 @@ void Tscoresheet::fillGrid(const game::SheetGame& game)
     grid_sheet->setColumnCount(columns);
     grid_sheet->setRowCount(static_cast<int>(game.rows.size()) + (game.over() ? 1 : 0));
 
+    //: Column heads: the round, its spinner (the double in the middle), and how the round ended
     QStringList heading{tr("Round"), tr("Spinner"), tr("End")};
     for (const int seat : seats)
         heading.append(columnName(game, seat));

@@ -190,6 +190,7 @@ void Ttallylist::buildPanels()
     QFrame* his = panel(QStringLiteral("panel_his"), QRect(8, 92, 236, 164), this);
     label_hisnametop = label(QString(), QRect(8, 4, 220, 18), his, true);
     label_hisnametop->setObjectName(QStringLiteral("label_hisnametop"));
+    //: Column heads of the tally: all games so far, and the games of this run
     growLeft(label(tr("Total"), QRect(118, 30, 46, 18), his, true, Qt::AlignRight | Qt::AlignVCenter));
     growLeft(label(tr("Session"), QRect(166, 30, 60, 18), his, true, Qt::AlignRight | Qt::AlignVCenter));
     const QString rows[] = {tr("Number of Games"), QString(), tr("Your Wins:"),

@@ -19,6 +19,7 @@ Describer::Describer(const mirror::TableMirror& mirror, const SeatRows& seats, c
     : QObject(panel), mirror_(mirror), seats_(seats), hand_(hand), board_(board), status_(status)
 {
     a11y::installInterfaces();
+    //: A button's name as a screen reader speaks it: pass the turn
     a11y::setTexts(status_.passButton(), QCoreApplication::translate("Describe", "Pass"), {});
     a11y::setTexts(status_.startButton(), QCoreApplication::translate("Describe", "Start Game"), {});
     // Screen readers on Linux speak a notification as it appears, wherever the focus is. This one

@@ -45,6 +45,7 @@ void TableMenus::build(ChatPanel& chat, TableSounds& sounds)
     };
 
     // Each menu opens with Alt and its first letter.
+    //: Menu titles: & marks the letter that opens the menu with Alt; keep the four letters apart
     QMenu* file = menu("File1", QCoreApplication::translate("TableMenus", "&File"));
     StartGame1 = item(file, "StartGame1", QCoreApplication::translate("TableMenus", "Start Game"));
     StartGame1->setEnabled(false);
@@ -61,6 +62,7 @@ void TableMenus::build(ChatPanel& chat, TableSounds& sounds)
     hook(item(view, "ScoreSheet1", QCoreApplication::translate("TableMenus", "S&core Sheet")), &TableHooks::onShowScoreSheet);
 
     QMenu* help = menu("Help1", QCoreApplication::translate("TableMenus", "&Help"));
+    //: Opens the help pages
     QAction* content = item(help, "Help2", QCoreApplication::translate("TableMenus", "Content"));
     content->setShortcut(QKeySequence(Qt::Key_F1));
     hook(content, &TableHooks::onShowHelp);
@@ -78,6 +80,7 @@ void TableMenus::buildOptions(QMenu* options, ChatPanel& chat, TableSounds& soun
     speed->setObjectName(QStringLiteral("BotSpeed1"));
     auto* speedGroup = new QActionGroup(window_);
     const char* speedNames[3] = {"Slow1", "Normal1", "Fast1"};
+    //: How quickly the computer players move
     const char* speedTexts[3] = {QT_TRANSLATE_NOOP("TableMenus", "Slow"), QT_TRANSLATE_NOOP("TableMenus", "Normal"),
                                  QT_TRANSLATE_NOOP("TableMenus", "Fast")};
     const int speedValues[3] = {2000, 1000, 500};

@@ -64,6 +64,7 @@ void TableSounds::buildSoundMenus(QMenu* options, QWidget* window)
     QMenu* turn = options->addMenu(QCoreApplication::translate("TableSounds", "Turn Sound"));
     turn->setObjectName(QStringLiteral("TurnSound1"));
     auto* group = new QActionGroup(window);
+    //: The sound played when it is the player's turn: the classic one or the new one
     Classic1 = turn->addAction(QCoreApplication::translate("TableSounds", "Classic"));
     Classic1->setObjectName(QStringLiteral("Classic1"));
     New1 = turn->addAction(QCoreApplication::translate("TableSounds", "New"));
