@@ -10,7 +10,7 @@
     </message>
     <message>
         <source>here</source>
-        <translation>hier anlegen</translation>
+        <translation>anlegen</translation>
     </message>
     <message>
         <source>pass</source>
@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>Scroll Chat Off</source>
-        <translation>Chat nicht mitrollen</translation>
+        <translation>Chat nicht mitscrollen</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -214,15 +214,15 @@
     </message>
     <message>
         <source>Place %1 of %2, raised</source>
-        <translation>Platz %1 von %2, angehoben</translation>
+        <translation>Position %1 von %2, angehoben</translation>
     </message>
     <message>
         <source>Place %1 of %2</source>
-        <translation>Platz %1 von %2</translation>
+        <translation>Position %1 von %2</translation>
     </message>
     <message>
         <source>Toe %1, place %2</source>
-        <translation>Kette %1, Platz %2</translation>
+        <translation>Kette %1, Position %2</translation>
     </message>
     <message>
         <source>, fits a %1</source>
