@@ -121,6 +121,7 @@ public:
     BoneClick clickBone(int slot);
     // Raises that bone alone, lowering any other (a hint shows its bone so): no swap, nothing sent.
     bool raiseOnly(int slot);
+    void lowerHand() { state_.hand.lowerAll(); }
     void sortHand() { state_.hand.sort(); }
 
 private:
