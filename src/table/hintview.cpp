@@ -32,8 +32,12 @@ void TableHint::ask()
             onRefused();
         return;
     }
-    if (asked_ == question->position && (thinking_ != 0 || current()))
-        return; // already on its way, or showing
+    if (const mirror::Hint* shown = current()) {
+        show(mirror::Hint(*shown)); // said again
+        return;
+    }
+    if (asked_ == question->position && thinking_ != 0)
+        return; // already on its way
     asked_ = question->position;
     ++thinking_;
     thinker_.start([this, question = *question] {
