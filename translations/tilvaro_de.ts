@@ -298,28 +298,30 @@ Kette %1: %2; offenes Ende %3.</translation>
 <context>
     <name>HandView</name>
     <message>
-        <source>Keys in your hand (F6 moves between the chat and the hand, Esc in the chat comes here):
-Left, Right, Home, End: move along the hand
-Space: raise or lower the bone (raising a second bone swaps the two)
-1, 2, 3: play the raised bone on toe 1, 2 or 3
-Enter: play it on the only toe it fits
-P: pass
-S: sort the hand</source>
-        <translation>Tasten in deiner Hand (F6 wechselt zwischen Chat und Hand, Esc im Chat führt hierher):
-Links, Rechts, Pos1, Ende: durch die Hand gehen
-Leertaste: Stein anheben oder absenken (ein zweiter angehobener Stein tauscht die beiden)
-1, 2, 3: angehobenen Stein an Kette 1, 2 oder 3 anlegen
-Eingabetaste: an die einzige Kette anlegen, an die er passt
-P: passen
-S: Hand sortieren</translation>
-    </message>
-    <message>
         <source>The game has already started.</source>
         <translation>Das Spiel hat schon begonnen.</translation>
     </message>
     <message>
         <source>Round already in progress..</source>
         <translation>Die Runde läuft bereits..</translation>
+    </message>
+    <message>
+        <source>Keys in your hand (F6 moves between the chat and the hand, Esc in the chat comes here):
+Left, Right, Home, End: move along the hand
+Space: raise or lower the bone (raising a second bone swaps the two)
+1, 2, 3: play the raised bone on toe 1, 2 or 3
+Enter: play it on the only toe it fits
+P: pass
+S: sort the hand
+H: hint: raises the bone the computer would play and lights its marker; Enter then plays it</source>
+        <translation>Tasten in deiner Hand (F6 wechselt zwischen Chat und Hand, Esc im Chat führt hierher):
+Links, Rechts, Pos1, Ende: durch die Hand gehen
+Leertaste: Stein anheben oder absenken (ein zweiter angehobener Stein tauscht die beiden)
+1, 2, 3: angehobenen Stein an Kette 1, 2 oder 3 anlegen
+Eingabetaste: an die einzige Kette anlegen, an die er passt
+P: passen
+S: Hand sortieren
+H: Tipp: hebt den Stein an, den der Computer legen würde, und hebt seine Markierung hervor; Eingabetaste legt ihn dann an</translation>
     </message>
 </context>
 <context>
@@ -534,6 +536,18 @@ S: Hand sortieren</translation>
     </message>
 </context>
 <context>
+    <name>TableHint</name>
+    <message>
+        <source>Hint: pass</source>
+        <translation>Tipp: passen</translation>
+    </message>
+    <message>
+        <source>Hint: %1|%2 on toe %3</source>
+        <extracomment>A bone named by its larger end first, then the toe marker to play it on</extracomment>
+        <translation>Tipp: %1|%2 an Kette %3</translation>
+    </message>
+</context>
+<context>
     <name>TableMenus</name>
     <message>
         <source>&amp;File</source>
@@ -642,6 +656,10 @@ S: Hand sortieren</translation>
     <message>
         <source>Unset Just Watch</source>
         <translation>Zuschauen aufheben</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
     </message>
 </context>
 <context>

@@ -298,28 +298,30 @@ Dedo %1: %2; punta libre %3.</translation>
 <context>
     <name>HandView</name>
     <message>
-        <source>Keys in your hand (F6 moves between the chat and the hand, Esc in the chat comes here):
-Left, Right, Home, End: move along the hand
-Space: raise or lower the bone (raising a second bone swaps the two)
-1, 2, 3: play the raised bone on toe 1, 2 or 3
-Enter: play it on the only toe it fits
-P: pass
-S: sort the hand</source>
-        <translation>Teclas en tus fichas (F6 cambia entre el chat y tus fichas; Esc en el chat te trae aquí):
-Flecha izquierda, Flecha derecha, Inicio, Fin: moverse por las fichas
-Espacio: levantar o bajar la ficha (levantar una segunda ficha intercambia las dos)
-1, 2, 3: jugar la ficha levantada en el dedo 1, 2 o 3
-Enter: jugarla en el único dedo donde encaja
-P: pasar
-S: ordenar tus fichas</translation>
-    </message>
-    <message>
         <source>The game has already started.</source>
         <translation>La partida ya comenzó.</translation>
     </message>
     <message>
         <source>Round already in progress..</source>
         <translation>La ronda ya está en curso..</translation>
+    </message>
+    <message>
+        <source>Keys in your hand (F6 moves between the chat and the hand, Esc in the chat comes here):
+Left, Right, Home, End: move along the hand
+Space: raise or lower the bone (raising a second bone swaps the two)
+1, 2, 3: play the raised bone on toe 1, 2 or 3
+Enter: play it on the only toe it fits
+P: pass
+S: sort the hand
+H: hint: raises the bone the computer would play and lights its marker; Enter then plays it</source>
+        <translation>Teclas en tus fichas (F6 cambia entre el chat y tus fichas; Esc en el chat te trae aquí):
+Flecha izquierda, Flecha derecha, Inicio, Fin: moverse por las fichas
+Espacio: levantar o bajar la ficha (levantar una segunda ficha intercambia las dos)
+1, 2, 3: jugar la ficha levantada en el dedo 1, 2 o 3
+Enter: jugarla en el único dedo donde encaja
+P: pasar
+S: ordenar tus fichas
+H: pista: levanta la ficha que jugaría la máquina y resalta su marca; Enter la juega después</translation>
     </message>
 </context>
 <context>
@@ -534,6 +536,18 @@ S: ordenar tus fichas</translation>
     </message>
 </context>
 <context>
+    <name>TableHint</name>
+    <message>
+        <source>Hint: pass</source>
+        <translation>Pista: pasar</translation>
+    </message>
+    <message>
+        <source>Hint: %1|%2 on toe %3</source>
+        <extracomment>A bone named by its larger end first, then the toe marker to play it on</extracomment>
+        <translation>Pista: %1|%2 en el dedo %3</translation>
+    </message>
+</context>
+<context>
     <name>TableMenus</name>
     <message>
         <source>&amp;File</source>
@@ -642,6 +656,10 @@ S: ordenar tus fichas</translation>
     <message>
         <source>Unset Just Watch</source>
         <translation>Desactivar Solo mirar</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
     </message>
 </context>
 <context>

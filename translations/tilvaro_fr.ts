@@ -298,28 +298,30 @@ Branche %1&#xa0;: %2&#xa0;; bout libre %3.</translation>
 <context>
     <name>HandView</name>
     <message>
-        <source>Keys in your hand (F6 moves between the chat and the hand, Esc in the chat comes here):
-Left, Right, Home, End: move along the hand
-Space: raise or lower the bone (raising a second bone swaps the two)
-1, 2, 3: play the raised bone on toe 1, 2 or 3
-Enter: play it on the only toe it fits
-P: pass
-S: sort the hand</source>
-        <translation>Touches de votre main (F6 passe du chat à la main et inversement, Esc dans le chat ramène ici)&#xa0;:
-Left, Right, Home, End&#xa0;: se déplacer dans la main
-Space&#xa0;: lever ou baisser le domino (lever un second domino échange les deux)
-1, 2, 3&#xa0;: poser le domino levé sur la branche 1, 2 ou 3
-Enter&#xa0;: le poser sur la seule branche où il va
-P&#xa0;: passer
-S&#xa0;: trier la main</translation>
-    </message>
-    <message>
         <source>The game has already started.</source>
         <translation>La partie a déjà commencé.</translation>
     </message>
     <message>
         <source>Round already in progress..</source>
         <translation>Manche déjà en cours...</translation>
+    </message>
+    <message>
+        <source>Keys in your hand (F6 moves between the chat and the hand, Esc in the chat comes here):
+Left, Right, Home, End: move along the hand
+Space: raise or lower the bone (raising a second bone swaps the two)
+1, 2, 3: play the raised bone on toe 1, 2 or 3
+Enter: play it on the only toe it fits
+P: pass
+S: sort the hand
+H: hint: raises the bone the computer would play and lights its marker; Enter then plays it</source>
+        <translation>Touches de votre main (F6 passe du chat à la main et inversement, Esc dans le chat ramène ici) :
+Left, Right, Home, End : se déplacer dans la main
+Space : lever ou baisser le domino (lever un second domino échange les deux)
+1, 2, 3 : poser le domino levé sur la branche 1, 2 ou 3
+Enter : le poser sur la seule branche où il va
+P : passer
+S : trier la main
+H : conseil : lève le domino que l’ordinateur jouerait et éclaire sa marque ; Enter le pose ensuite</translation>
     </message>
 </context>
 <context>
@@ -534,6 +536,18 @@ S&#xa0;: trier la main</translation>
     </message>
 </context>
 <context>
+    <name>TableHint</name>
+    <message>
+        <source>Hint: pass</source>
+        <translation>Conseil : passer</translation>
+    </message>
+    <message>
+        <source>Hint: %1|%2 on toe %3</source>
+        <extracomment>A bone named by its larger end first, then the toe marker to play it on</extracomment>
+        <translation>Conseil : %1|%2 sur la branche %3</translation>
+    </message>
+</context>
+<context>
     <name>TableMenus</name>
     <message>
         <source>&amp;File</source>
@@ -643,6 +657,10 @@ S&#xa0;: trier la main</translation>
         <source>Unset Just Watch</source>
         <translation>Annuler «&#xa0;Juste regarder&#xa0;»</translation>
     </message>
+    <message>
+        <source>Hint</source>
+        <translation>Conseil</translation>
+    </message>
 </context>
 <context>
     <name>TableShell</name>
@@ -668,7 +686,7 @@ S&#xa0;: trier la main</translation>
     </message>
     <message>
         <source>Game seed: %1</source>
-        <translation>Graine de la partie : %1</translation>
+        <translation>Graine de la partie&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -298,28 +298,30 @@ Dedo %1: %2; ponta livre %3.</translation>
 <context>
     <name>HandView</name>
     <message>
-        <source>Keys in your hand (F6 moves between the chat and the hand, Esc in the chat comes here):
-Left, Right, Home, End: move along the hand
-Space: raise or lower the bone (raising a second bone swaps the two)
-1, 2, 3: play the raised bone on toe 1, 2 or 3
-Enter: play it on the only toe it fits
-P: pass
-S: sort the hand</source>
-        <translation>Teclas na sua mão (F6 alterna entre o chat e a mão, Esc no chat traz para cá):
-Seta esquerda, Seta direita, Home, End: percorrer a mão
-Espaço: levantar ou baixar a pedra (levantar uma segunda pedra troca as duas)
-1, 2, 3: jogar a pedra levantada no dedo 1, 2 ou 3
-Enter: jogar no único dedo em que ela encaixa
-P: passar
-S: ordenar a mão</translation>
-    </message>
-    <message>
         <source>The game has already started.</source>
         <translation>O jogo já começou.</translation>
     </message>
     <message>
         <source>Round already in progress..</source>
         <translation>Rodada já em andamento..</translation>
+    </message>
+    <message>
+        <source>Keys in your hand (F6 moves between the chat and the hand, Esc in the chat comes here):
+Left, Right, Home, End: move along the hand
+Space: raise or lower the bone (raising a second bone swaps the two)
+1, 2, 3: play the raised bone on toe 1, 2 or 3
+Enter: play it on the only toe it fits
+P: pass
+S: sort the hand
+H: hint: raises the bone the computer would play and lights its marker; Enter then plays it</source>
+        <translation>Teclas na sua mão (F6 alterna entre o chat e a mão, Esc no chat traz para cá):
+Seta esquerda, Seta direita, Home, End: percorrer a mão
+Espaço: levantar ou baixar a pedra (levantar uma segunda pedra troca as duas)
+1, 2, 3: jogar a pedra levantada no dedo 1, 2 ou 3
+Enter: jogar no único dedo em que ela encaixa
+P: passar
+S: ordenar a mão
+H: dica: levanta a pedra que o computador jogaria e destaca a sua marca; Enter então a joga</translation>
     </message>
 </context>
 <context>
@@ -534,6 +536,18 @@ S: ordenar a mão</translation>
     </message>
 </context>
 <context>
+    <name>TableHint</name>
+    <message>
+        <source>Hint: pass</source>
+        <translation>Dica: passar</translation>
+    </message>
+    <message>
+        <source>Hint: %1|%2 on toe %3</source>
+        <extracomment>A bone named by its larger end first, then the toe marker to play it on</extracomment>
+        <translation>Dica: %1|%2 no dedo %3</translation>
+    </message>
+</context>
+<context>
     <name>TableMenus</name>
     <message>
         <source>&amp;File</source>
@@ -642,6 +656,10 @@ S: ordenar a mão</translation>
     <message>
         <source>Unset Just Watch</source>
         <translation>Desativar Só assistir</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
     </message>
 </context>
 <context>

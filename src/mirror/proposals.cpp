@@ -100,6 +100,14 @@ BoneClick TableMirror::clickBone(int slot)
     return state_.hand.click(slot);
 }
 
+bool TableMirror::raiseOnly(int slot)
+{
+    if (!state_.loggedIn || !ownTurn() || state_.hand.placeOf(slot) == 0)
+        return false;
+    state_.hand.lowerAll();
+    return state_.hand.click(slot) == BoneClick::Raised;
+}
+
 host::SeatView TableMirror::seatView() const
 {
     host::SeatView view;

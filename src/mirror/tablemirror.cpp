@@ -175,6 +175,8 @@ void TableMirror::startthegame(std::string_view payload)
     clearall();
     state_.sittingOut = false;
     state_.rounds = std::move(rounds);
+    state_.ownTurns = 0;
+    ++state_.position;
     const bool own = isOwnSeat(name);
     for (int seat = 1; seat <= kSeatCount; ++seat)
         if (state_.seats[seat].name == computerName(seat))
@@ -221,6 +223,7 @@ void TableMirror::startround(std::string_view payload)
     state_.hand.clear();
     state_.phase = 1;
     state_.round = *round;
+    ++state_.position;
     scoreSheet_.startRound(payload, sheetNames());
     events_.push_back(RoundStarted{*round});
 }
@@ -231,6 +234,7 @@ void TableMirror::beginagain(std::string_view payload)
     if (!bone)
         return;
     newBoard(*bone);
+    ++state_.position;
     for (SeatState& seat : state_.seats)
         seat.roundScore.reset();
     scoreSheet_.beginAgain(payload);
@@ -244,6 +248,7 @@ void TableMirror::dealmybones(std::string_view payload)
     if (!seat || !isSeat(*seat) || *seat != state_.ownSeat)
         return;
     state_.sittingOut = false;
+    ++state_.position;
     events_.push_back(BonesDealt{});
     while (!reader.empty()) {
         const auto slot = reader.nextInt();
@@ -274,6 +279,7 @@ void TableMirror::getnextplayer(std::string_view payload)
     state_.turnSeat = *turn;
     state_.phase = *phase;
     state_.passShown = false;
+    ++state_.position;
     state_.hand.lowerAll();
     for (SeatState& seat : state_.seats)
         seat.turn = false;
@@ -283,6 +289,7 @@ void TableMirror::getnextplayer(std::string_view payload)
     if (seat.name == "<Waiting>")
         seat.name = computerName(*turn);
     if (ownTurn()) {
+        ++state_.ownTurns;
         state_.passShown = true;
         state_.passOffered = true;
         for (int toe = 1; toe <= kToes; ++toe) {
@@ -308,6 +315,7 @@ void TableMirror::heplayed(std::string_view payload)
     if (!play)
         return;
     state_.seats[play->seat].bonesLeft = left;
+    ++state_.position;
     for (SeatState& seat : state_.seats)
         seat.passed = false;
     if (play->position != 0) {
@@ -333,6 +341,7 @@ void TableMirror::doubleplayed(std::string_view payload)
         return;
     hideMarkers();
     state_.seats[play->seat].bonesLeft = left;
+    ++state_.position;
     // Unlike a bone laid on a toe, a double keeps the pass marks: the host clears each one only
     // when that seat's turn comes round on the new board.
     if (play->position != 0)
@@ -353,6 +362,7 @@ void TableMirror::hepassed(std::string_view payload)
         return;
     SeatState& passer = state_.seats[*seat];
     passer.passed = true;
+    ++state_.position;
     // Every table sees which ends were open: the seat holds no bone for any of them.
     if (state_.phase == 1 && game::isValidBone(state_.spinnerBone)) {
         passer.lacks |= static_cast<std::uint16_t>(1u << game::gettopnum(state_.spinnerBone));
@@ -393,6 +403,7 @@ void TableMirror::endround(std::string_view payload)
     if (!out)
         return;
     hideMarkers();
+    ++state_.position;
     RoundEnded ended{*out, {}};
     while (!reader.empty()) {
         const auto seat = reader.nextInt();
@@ -412,6 +423,7 @@ void TableMirror::winner(std::string_view payload)
     std::string name(game::FieldReader(payload).next());
     const bool own = isOwnSeat(name);
     hideMarkers();
+    ++state_.position;
     for (SeatState& seat : state_.seats)
         seat.turn = false;
     scoreSheet_.winner(game::decodeText(payload));
@@ -437,6 +449,7 @@ void TableMirror::gamestats(std::string_view payload)
 
     scoreSheet_.gameStats(payload, sheetNames(), state_.ownSeat);
     state_.turnSeat = *turn;
+    ++state_.position;
     state_.rounds = std::to_string(*rounds);
     state_.round = *round;
     for (int seat = 1; seat <= kSeatCount; ++seat)

@@ -78,6 +78,12 @@ struct TableState {
     bool waitingForRound = false;
     std::array<bool, game::kBoneCount + 1> gone{}; // played this round, and the double it started on
     Hand hand;
+    // This seat's turns in the game so far, as this table saw them offered: the hint numbers its
+    // decisions with it, as the host numbers a computer seat's.
+    int ownTurns = 0;
+    // Goes up with every message that moves the game on, so an answer worked out for an earlier
+    // position can be told from a current one.
+    std::uint64_t position = 0;
 };
 
 class TableMirror {
@@ -113,6 +119,9 @@ public:
     std::optional<game::Message> chatterSound(int number) const;
     // A left click on a bone of the hand; only on the player's turn, once logged in.
     BoneClick clickBone(int slot);
+    // Raises that bone alone, lowering any other (a hint shows its bone so): no swap, nothing sent.
+    bool raiseOnly(int slot);
+    void lowerHand() { state_.hand.lowerAll(); }
     void sortHand() { state_.hand.sort(); }
 
 private:

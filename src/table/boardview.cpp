@@ -8,6 +8,35 @@
 
 #include <type_traits>
 
+namespace {
+
+// A glowing frame around the hinted marker; clicks go through it to the marker.
+class HintLight : public QWidget {
+public:
+    explicit HintLight(QWidget* parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("hintlight"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF frame = QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5);
+        painter.setPen(QPen(QColor(255, 235, 80, 200), 7));
+        painter.drawRoundedRect(frame, 7, 7);
+        painter.setPen(QPen(QColor(220, 70, 0), 3));
+        painter.drawRoundedRect(frame, 7, 7);
+    }
+};
+
+constexpr int kLightMargin = 8;
+
+} // namespace
+
 BoardView::BoardView(const mirror::TableMirror& mirror, const Artwork& artwork, QWidget* panel)
     : QObject(panel), mirror_(mirror), artwork_(artwork)
 {
@@ -41,6 +70,13 @@ void BoardView::buildMarkers()
         });
         image_toe[toe] = marker;
     }
+    hintLight_ = new HintLight(content());
+}
+
+void BoardView::setHintedToe(int toe)
+{
+    hintedToe_ = game::Board::isValidToe(toe) ? toe : 0;
+    syncMarkers();
 }
 
 AreaContent* BoardView::content() const { return panel_board->content(); }
@@ -121,6 +157,14 @@ void BoardView::syncMarkers()
             image->move(x, toeRow(toe));
         image->tag = marker.position;
         image->setVisible(marker.shown);
+    }
+    const ClickImage* lit = hintedToe_ != 0 ? image_toe[hintedToe_] : nullptr;
+    if (lit && !lit->isHidden()) {
+        hintLight_->setGeometry(lit->geometry().adjusted(-kLightMargin, -kLightMargin, kLightMargin, kLightMargin));
+        hintLight_->show();
+        hintLight_->raise();
+    } else {
+        hintLight_->hide();
     }
     updateBoardRange();
 }

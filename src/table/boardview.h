@@ -32,6 +32,10 @@ public:
     void react(const mirror::Event& event);
     // Markers where the mirror has them, and the scrolling range to match.
     void syncMarkers();
+    // Lights the toe's marker for a hint while it shows; 0 puts the light out.
+    void setHintedToe(int toe);
+    int hintedToe() const { return hintedToe_; }
+    QWidget* hintLight() const { return hintLight_; }
 
     AreaContent* content() const;
     HScrollBox* area() const { return panel_board; }
@@ -56,5 +60,7 @@ private:
     TiledPicture* image_boardback = nullptr;
     PaintBox* paintbox_board = nullptr;
     std::array<ClickImage*, mirror::kToes + 1> image_toe{};
+    QWidget* hintLight_ = nullptr;
+    int hintedToe_ = 0;
     const QPoint spinnerPoint_{16, 124};
 };

@@ -6,6 +6,7 @@
 #include "table/chatpanel.h"
 #include "table/describe.h"
 #include "table/handview.h"
+#include "table/hintview.h"
 #include "table/link.h"
 #include "table/menus.h"
 #include "table/notices.h"
@@ -99,6 +100,8 @@ void Tchat::buildParts(SoundPlayer& sounds, VersionProvider version)
     chatPanel_->input()->setFocus();
     describer_ = new Describer(mirror_, *seats_, *hand_, *board_, *status_, panel);
     describer_->nameControls(banner, chatPanel_->input());
+    // With the views, so it never outlives what it shows on.
+    hint_ = new TableHint(mirror_, *board_, *hand_, *status_, *describer_, menus_->hintEntry(), central);
 }
 
 void Tchat::wireParts()
@@ -118,11 +121,20 @@ void Tchat::wireParts()
     status_->onPass = [this] {
         link_->send(mirror_.pass());
         status_->syncPass();
+        hint_->sync();
         board_->syncMarkers();
     };
     status_->onStart = [this] { menus_->button_startClick(); };
     hand_->onBonePressed = [this](int slot, Qt::MouseButton button) { bonePressed(slot, button); };
     hand_->onPlayKey = [this](int toe) {
+        // Enter right after a hint makes the hinted play or pass.
+        if (const mirror::Hint* hinted = toe == 0 ? hint_->current() : nullptr) {
+            if (hinted->pass)
+                status_->onPass();
+            else
+                playOn(hinted->toe);
+            return;
+        }
         // The keys follow the markers' rule: only on a marker that shows, and Enter only when
         // exactly one fits.
         const int target = toe == 0 ? mirror_.onlyFit() : toe;
@@ -139,6 +151,8 @@ void Tchat::wireParts()
             sounds_->playsounds(QStringLiteral("invalid"));
     };
     hand_->onRingMoved = [this] { describer_->describeHand(); };
+    hand_->onHintKey = [this] { hint_->ask(); };
+    hint_->onRefused = [this] { sounds_->playsounds(QStringLiteral("invalid")); };
     seats_->onSeatMenu = [this](int seat, const QPoint& global) { menus_->label_playername1ContextPopup(seat, global); };
     sounds_->onNotice = [this](const QString& text) { addNotice(text); };
     sounds_->onChatterSound = [this](int number) { link_->send(mirror_.chatterSound(number)); };
@@ -185,6 +199,7 @@ void Tchat::handleLine(std::string_view line)
     board_->syncMarkers();
     hand_->sync();
     status_->syncPass();
+    hint_->sync();
     for (const mirror::Event& event : events)
         react(event);
 }
@@ -227,7 +242,11 @@ void Tchat::react(const mirror::Event& event)
 
 // ---- From the player to the host -----------------------------------------------------------------
 
-void Tchat::playOn(int toe) { link_->send(mirror_.playOn(toe)); }
+void Tchat::playOn(int toe)
+{
+    link_->send(mirror_.playOn(toe));
+    hint_->sync();
+}
 
 void Tchat::bonePressed(int slot, Qt::MouseButton button)
 {
@@ -245,6 +264,7 @@ void Tchat::bonePressed(int slot, Qt::MouseButton button)
         else if (click == mirror::BoneClick::Raised)
             sounds_->playsounds(QStringLiteral("selectbone"));
     }
+    hint_->sync();
     describer_->describeHand();
 }
 

@@ -27,6 +27,7 @@ class QStringListModel;
 class SeatRows;
 class SoundPlayer;
 class StatusLine;
+class TableHint;
 class TableLink;
 class TableMenus;
 class TableShell;
@@ -52,6 +53,7 @@ public:
     TableLink& link() { return *link_; }
     TableShell& shell() { return *shell_; }
     TableMenus& menus() { return *menus_; }
+    TableHint& hint() { return *hint_; }
     TableSounds& sounds() { return *sounds_; }
     HandView& hand() { return *hand_; }
     ChatPanel& chatPanel() { return *chatPanel_; }
@@ -94,4 +96,5 @@ private:
     TableSounds* sounds_ = nullptr;
     TableMenus* menus_ = nullptr;
     Describer* describer_ = nullptr;
+    TableHint* hint_ = nullptr;
 };

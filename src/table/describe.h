@@ -27,12 +27,13 @@ public:
     void react(const mirror::Event& event);
     void describeTable();
     void describeHand();
+    // Speaks the text now, wherever the focus is.
+    void announce(const QString& text);
 
 private:
     void describeMarkers();
     void describeBoard();
     void describeSeats();
-    void announce(const QString& text);
     QString seatSpoken(int seat) const;
     QString playSpoken(const mirror::Played& play) const;
 

@@ -52,7 +52,8 @@ QString HandView::handKeys()
     "1, 2, 3: play the raised bone on toe 1, 2 or 3\n"
     "Enter: play it on the only toe it fits\n"
     "P: pass\n"
-    "S: sort the hand");
+    "S: sort the hand\n"
+    "H: hint: raises the bone the computer would play and lights its marker; Enter then plays it");
 }
 
 HandView::HandView(const mirror::TableMirror& mirror, const Artwork& artwork, QWidget* panel)
@@ -286,6 +287,10 @@ bool HandView::handKeyPress(const QKeyEvent& key)
     case Qt::Key_P:
         if (onPassKey)
             onPassKey();
+        break;
+    case Qt::Key_H:
+        if (onHintKey)
+            onHintKey();
         break;
     default:
         return false;

@@ -43,6 +43,8 @@ public:
     // 1, 2, 3 play on that toe; Enter (toe 0) on the only toe the raised bone fits; P passes.
     std::function<void(int toe)> onPlayKey;
     std::function<void()> onPassKey;
+    // H asks for a hint.
+    std::function<void()> onHintKey;
     // The ring moved, or the hand gained or lost the focus: time to tell assistive technology.
     std::function<void()> onRingMoved;
 

@@ -74,6 +74,9 @@ void TableMenus::build(ChatPanel& chat, TableSounds& sounds)
 
 void TableMenus::buildOptions(QMenu* options, ChatPanel& chat, TableSounds& sounds)
 {
+    Hint1 = item(options, "Hint1", QCoreApplication::translate("TableMenus", "Hint"));
+    Hint1->setEnabled(false);
+    options->addSeparator();
     sounds.buildSoundMenus(options, window_);
 
     QMenu* speed = options->addMenu(QCoreApplication::translate("TableMenus", "Bot Speed"));

@@ -45,6 +45,8 @@ public:
     // Options, Computer Skill: 0 Standard (the default), 1 Strong. Only the hosting table's counts.
     int computerSkill() const { return computerSkill_; }
     void setComputerSkill(int skill); // 1 Strong, anything else Standard
+    // Options, Hint: the table's hint answers it and keeps it enabled while the player may move.
+    QAction* hintEntry() const { return Hint1; }
 
     std::function<void()> onResetScreenLocation;
 
@@ -65,6 +67,7 @@ private:
     int popupSeat_ = 0; // the seat the popup was opened on
     QAction* StartGame1 = nullptr;
     QAction* JustWatch1 = nullptr;
+    QAction* Hint1 = nullptr;
     QMenu* ComputerSkill1 = nullptr; // greyed on tables that do not host
     std::array<QAction*, 3> botSpeedItems_{};    // Slow, Normal, Fast
     std::array<QAction*, 2> computerSkillItems_{}; // Standard, Strong

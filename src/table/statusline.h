@@ -30,6 +30,8 @@ public:
     void showStart(bool shown);
 
     QString text() const;
+    // A line of the table's own, such as a hint.
+    void say(const QString& text) { setStatus(text); }
     QString roundText() const;
     QLabel* label() const { return label_status; }
     QLabel* roundCounter() const { return label_round; }
