@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -147,4 +148,36 @@ TEST(ProgramStart, ADamagedTallyIsReportedOnceTheTableIsOnScreen)
     EXPECT_TRUE(boxes.shown[0].contains(tally + ".damaged")) << boxes.shown[0].toStdString();
     QCoreApplication::processEvents();
     EXPECT_EQ(boxes.shown.size(), 1);
+}
+
+TEST_F(ProgramTest, SideWindowsWaitForTheTableToBeDrawnThenComeInTheirOrderUnlessNeededSooner)
+{
+    const auto made = [this] {
+        return std::vector<bool>{program.about.made(), program.download.made(), program.gamestart.made(),
+                                 program.help.made(), program.phrases.made(), program.spylist.made(),
+                                 program.scoresheet.made()};
+    };
+    QCoreApplication::processEvents();
+    EXPECT_EQ(made(), std::vector<bool>(7, false));
+
+    // Needed before the table is drawn: made at once, wired, and shown.
+    program.chat.hooks.onShowHelp();
+    ASSERT_TRUE(program.help.made());
+    EXPECT_TRUE(program.help->isVisible());
+    program.help->hide();
+
+    // Hosting starts before the spy list exists; once made, it offers kicking all the same.
+    program.chat.hooks.onHosting();
+    EXPECT_FALSE(program.spylist.made());
+
+    program.chat.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return made() == std::vector<bool>(7, true); }, 5000));
+    // The table's children in the order they were made: the side windows in their old order.
+    QStringList order;
+    for (QObject* child : program.chat.children())
+        if (auto* dialog = qobject_cast<QDialog*>(child); dialog && dialog != &program.tallylist)
+            order.append(dialog->metaObject()->className());
+    EXPECT_EQ(order, (QStringList{"Thelp", "Tabout", "Tdownload", "Tgamestart", "Tphrases", "Tspylist", "Tscoresheet"}));
+    EXPECT_TRUE(find<QAction>(*program.spylist, "popup_kickhim")->isEnabled());
+    EXPECT_FALSE(program.about->isVisible());
 }
