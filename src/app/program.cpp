@@ -5,6 +5,7 @@
 #include "table/artwork.h"
 #include "table/chatpanel.h"
 #include "table/chatview.h"
+#include "table/firstdrawn.h"
 #include "table/menus.h"
 #include "table/shell.h"
 #include <QStringListModel>
@@ -13,9 +14,7 @@
 #include <chrono>
 
 #include <QDir>
-#include <QEvent>
 #include <QTimer>
-#include <QWindow>
 
 #include <functional>
 #include <memory>
@@ -29,38 +28,6 @@ void present(QWidget* window)
     window->activateWindow();
 }
 
-// Calls `then` once, on the event loop, after `window` has first been exposed on the screen.
-class FirstDrawnWatch : public QObject {
-public:
-    FirstDrawnWatch(QWidget& window, std::function<void()> then) : QObject(&window), then_(std::move(then))
-    {
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        // The native window exists from the first show; its exposure follows the map.
-        if (event->type() == QEvent::Show && !native_) {
-            if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->windowHandle()) {
-                native_ = widget->windowHandle();
-                native_->installEventFilter(this);
-            }
-        } else if (watched == native_ && event->type() == QEvent::Expose && native_->isExposed()) {
-            native_->removeEventFilter(this);
-            parent()->removeEventFilter(this);
-            QTimer::singleShot(0, parent(), then_);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> then_;
-    QWindow* native_ = nullptr;
-};
-
-void whenFirstDrawn(QWidget& window, std::function<void()> then) { new FirstDrawnWatch(window, std::move(then)); }
 
 } // namespace
 
