@@ -10,7 +10,7 @@ class QWidget;
 // the window goes before that.
 void whenFirstDrawn(QWidget& window, std::function<void()> then);
 
-// Draws the printable Latin-1 letters in every font the window's widgets use into a scratch
+// Draws the printable ASCII characters in every font the window's widgets use into a scratch
 // picture, one font per pass of the event loop, so the glyphs are rasterised and cached before
 // the first play needs them, not during it.
 void warmGlyphCaches(const QWidget& window);
