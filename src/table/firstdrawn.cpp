@@ -19,6 +19,8 @@ public:
     {
         window.installEventFilter(this);
         watchNative(window);
+        if (native_ && native_->isExposed())
+            done();
     }
 
 protected:
@@ -28,15 +30,21 @@ protected:
         if (event->type() == QEvent::Show && !native_) {
             watchNative(*static_cast<QWidget*>(parent()));
         } else if (watched == native_ && event->type() == QEvent::Expose && native_->isExposed()) {
-            native_->removeEventFilter(this);
-            parent()->removeEventFilter(this);
-            QTimer::singleShot(0, parent(), then_);
-            deleteLater();
+            done();
         }
         return false;
     }
 
 private:
+    void done()
+    {
+        if (native_)
+            native_->removeEventFilter(this);
+        parent()->removeEventFilter(this);
+        QTimer::singleShot(0, parent(), then_);
+        deleteLater();
+    }
+
     void watchNative(QWidget& window)
     {
         if (!native_ && window.windowHandle()) {

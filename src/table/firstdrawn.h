@@ -6,8 +6,8 @@
 
 class QWidget;
 
-// Calls `then` once, from the event loop, after `window` is first exposed. Nothing is called if
-// the window goes before that.
+// Calls `then` once, from the event loop, after `window` is first exposed (at once when it is
+// on screen already). Nothing is called if the window goes before that.
 void whenFirstDrawn(QWidget& window, std::function<void()> then);
 
 // Draws the printable ASCII characters in every font the window's widgets use into a scratch
