@@ -28,7 +28,6 @@ void present(QWidget* window)
     window->activateWindow();
 }
 
-
 } // namespace
 
 Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder, Opener* opener)
