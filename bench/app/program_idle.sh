@@ -2,7 +2,8 @@
 # Idle CPU of the real program: build/tilvaro started with no arguments (a solo game for "You",
 # waiting for the player to press Start Game), offscreen, from an empty folder of its own.
 # Prints the CPU time (user + system, all threads) over the window as a percentage of one core,
-# and how often its threads woke (threads that ended meanwhile are left out).
+# and how often its threads woke (threads that ended meanwhile are left out); then its resident
+# memory at the table (VmRSS in MB of 1,024 kB).
 #   bench/app/program_idle.sh [seconds] [program]      (default 10, build/tilvaro)
 # Port 7772 must be free.
 set -euo pipefail
@@ -46,11 +47,13 @@ cpu1=$(cpu); wake1=$(wakeups); end=$(date +%s.%N)
 woke=$(awk 'NR == FNR {before[$1] = $2; next} ($1 in before) && $2 != "" {n += $2 - before[$1]} END {print n + 0}' \
     <(echo "$wake0") <(echo "$wake1"))
 
+resident=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")
 awk -v c="$((cpu1 - cpu0))" -v t="$ticks" -v w="$woke" -v s="$start" -v e="$end" \
-    -v threads="$(ls /proc/"$pid"/task | wc -l)" 'BEGIN {
+    -v threads="$(ls /proc/"$pid"/task | wc -l)" -v r="$resident" 'BEGIN {
     d = e - s
     printf "idle_seconds %.1f\n", d
     printf "idle_cpu_percent %.3f\n", 100 * c / t / d
     printf "idle_wakeups_per_second %.1f\n", w / d
     printf "threads %d\n", threads
+    printf "resident_mb %.1f\n", r / 1024
 }'

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up time of the real program against a bare Qt window of the same size (790 x 578): the
-# time from starting the program to its window being mapped, on a display of its own (Xvfb).
+# Start-up time of the real program against a bare Qt window of the same size (790 x 578) with a
+# menu bar and a line of text, so both load fonts: the time from starting the program to its
+# window being mapped, on a display of its own (Xvfb).
 # The two are started in turns, each once more beforehand to warm the caches; prints the medians
 # in milliseconds and their ratio, and the same for the CPU time each used until it was ended just
 # after its window was mapped (steadier than the time when the machine is busy).

@@ -5,6 +5,7 @@
 #include "table/artwork.h"
 #include "table/chatpanel.h"
 #include "table/chatview.h"
+#include "table/firstdrawn.h"
 #include "table/menus.h"
 #include "table/shell.h"
 #include <QStringListModel>
@@ -14,6 +15,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -29,54 +34,108 @@ void present(QWidget* window)
 Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder, Opener* opener)
     : dataFolder(folder),
       // The table logs in with the about box's version; the box is made later, read later.
-      chat(sounds, boxes, [this] { return about.versionText(); }),
+      chat(sounds, boxes, [this] { return about->versionText(); }),
       tallylist(boxes, chat.artwork().tableBackground, &chat),
-      about(&chat, chat.artwork().tableBackground),
-      download(&chat, chat.artwork().tableBackground, dataFolder, boxes),
-      gamestart(&chat, chat.artwork().tableBackground),
-      help(&chat, chat.artwork().tableBackground),
-      phrases(&chat, chat.artwork().tableBackground),
+      about([this] {
+          auto made = std::make_unique<Tabout>(&chat, chat.artwork().tableBackground);
+          made->setOpener(opener_);
+          return made;
+      }),
+      download([this] {
+          auto made = std::make_unique<Tdownload>(&chat, chat.artwork().tableBackground, dataFolder, boxes_);
+          made->setOpener(opener_);
+          // The lobby's installer or the lobby itself takes over: the game closes as Exit closes it.
+          made->setExitGame([this] { chat.close(); });
+          return made;
+      }),
+      gamestart([this] {
+          auto made = std::make_unique<Tgamestart>(&chat, chat.artwork().tableBackground);
+          made->setStartGame([this](const QStringList& fields) { chat.shell().startGame(fields); });
+          made->setSettingsChanged([this] { saveSettings(SettingsOption::GameStart); });
+          return made;
+      }),
+      help([this] {
+          auto made = std::make_unique<Thelp>(&chat, chat.artwork().tableBackground);
+          made->setShowAbout([this] { present(about.get()); });
+          return made;
+      }),
+      phrases([this] {
+          auto made = std::make_unique<Tphrases>(&chat, chat.artwork().tableBackground);
+          made->setDone([this](const QStringList& texts) { chat.applyPhrases(texts); });
+          return made;
+      }),
       journal(QDir(folder).filePath(QString::fromLatin1(kJournalFileName)).toStdString()),
-      spylist(chat.spectators(), chat.artwork().tableBackground, &chat),
-      scoresheet(chat.scoreSheet(), boxes, chat.artwork().tableBackground,
-                 [this](int bone) { return chat.artwork().lyingBone(bone, false).scaledToHeight(17, Qt::SmoothTransformation); },
-                 &chat),
+      spylist([this] {
+          auto made = std::make_unique<Tspylist>(chat.spectators(), chat.artwork().tableBackground, &chat);
+          made->setKicking([this](int seat) { chat.menus().kicking(seat); });
+          if (hosting_)
+              made->setHosting(true);
+          return made;
+      }),
+      scoresheet([this] {
+          return std::make_unique<Tscoresheet>(
+              chat.scoreSheet(), boxes_, chat.artwork().tableBackground,
+              [this](int bone) {
+                  return chat.artwork().lyingBone(bone, false).scaledToHeight(17, Qt::SmoothTransformation);
+              },
+              &chat);
+      }),
       settings(QDir(dataFolder).filePath(QStringLiteral("briskolobby.ini")), settingsLink),
       boxes_(boxes),
       opener_(opener ? *opener : desktopOpener())
 {
     chat.shell().setServer(&server);
     chat.hooks.onBeforeHosting = [this] { takeUpJournal(); };
-    chat.hooks.onShowDownload = [this] { present(&download); };
+    chat.hooks.onShowDownload = [this] { present(download.get()); };
     chat.hooks.onShowGameStart = [this] {
-        gamestart.setPlayerName(chat.shell().playerName());
-        present(&gamestart);
+        gamestart->setPlayerName(chat.shell().playerName());
+        present(gamestart.get());
     };
-    gamestart.setStartGame([this](const QStringList& fields) { chat.shell().startGame(fields); });
-    chat.hooks.onHosting = [this] { spylist.setHosting(true); };
-    spylist.setKicking([this](int seat) { chat.menus().kicking(seat); });
+    chat.hooks.onHosting = [this] {
+        hosting_ = true;
+        if (spylist.made())
+            spylist->setHosting(true);
+    };
     wireTally();
-    chat.hooks.onShowSpyList = [this] { present(&spylist); };
-    chat.hooks.onShowScoreSheet = [this] { present(&scoresheet); };
+    chat.hooks.onShowSpyList = [this] { present(spylist.get()); };
+    chat.hooks.onShowScoreSheet = [this] { present(scoresheet.get()); };
     chat.hooks.onShowPhrases = [this] {
-        phrases.setPhrases(chat.chatPanel().phrases());
-        present(&phrases);
+        phrases->setPhrases(chat.chatPanel().phrases());
+        present(phrases.get());
     };
-    phrases.setDone([this](const QStringList& texts) { chat.applyPhrases(texts); });
     chat.hooks.onSavePhrases = [this] { reportSaveFailure(settings.savePhrases()); };
-    chat.hooks.onShowHelp = [this] { present(&help); };
-    chat.hooks.onShowAbout = [this] { present(&about); };
+    chat.hooks.onShowHelp = [this] { present(help.get()); };
+    chat.hooks.onShowAbout = [this] { present(about.get()); };
     chat.hooks.onLoadSettings = [this] { settings.load(); };
     chat.hooks.onSaveSettings = [this](SettingsOption option) { saveSettings(option); };
-    gamestart.setSettingsChanged([this] { saveSettings(SettingsOption::GameStart); });
 
     chat.chatPanel().setOpener(opener_);
-    about.setOpener(opener_);
-    download.setOpener(opener_);
-    chat.hooks.onBannerClick = [this] { about.URL1.open(); };
-    help.setShowAbout([this] { present(&about); });
-    // The lobby's installer or the lobby itself takes over: the game closes as Exit closes it.
-    download.setExitGame([this] { chat.close(); });
+    chat.hooks.onBannerClick = [this] { about->URL1.open(); };
+    whenFirstDrawn(chat, [this] { makeSideWindows(); });
+}
+
+void Program::makeSideWindows()
+{
+    if (makingSideWindows_)
+        return;
+    makingSideWindows_ = true;
+    QTimer::singleShot(0, &chat, [this] { makeNextSideWindow(); });
+}
+
+void Program::makeNextSideWindow()
+{
+    // The order they were always made in; one each pass, so the table answers in between.
+    const std::function<bool()> steps[] = {
+        [this] { return !about.made() && about.get(); },     [this] { return !download.made() && download.get(); },
+        [this] { return !gamestart.made() && gamestart.get(); }, [this] { return !help.made() && help.get(); },
+        [this] { return !phrases.made() && phrases.get(); }, [this] { return !spylist.made() && spylist.get(); },
+        [this] { return !scoresheet.made() && scoresheet.get(); },
+    };
+    for (const auto& step : steps)
+        if (step()) {
+            QTimer::singleShot(0, &chat, [this] { makeNextSideWindow(); });
+            return;
+        }
 }
 
 void Program::wireTally()

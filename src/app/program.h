@@ -1,10 +1,13 @@
 #pragma once
-// The program's nine windows, each made once, in this order, for the whole run: the table
-// (the main window), the tally list, the about box, the download window, the game start dialog,
-// the help window, the phrase editor, the hidden game host and the spy list; then the score
-// sheet; and the wiring between them. main.cpp makes one after the single-instance check; tests
-// make their own.
+// The program's nine windows, each made once, for the whole run: the table (the main window),
+// the tally list, the about box, the download window, the game start dialog, the help window, the
+// phrase editor, the hidden game host and the spy list; then the score sheet; and the wiring
+// between them. The table, the tally list (it reads the tally at start) and the host are made
+// with the program; the other side windows once the table is on screen, in this order, one per
+// pass of the event loop, or earlier when something needs one. main.cpp makes one after the
+// single-instance check; tests make their own.
 
+#include "app/later.h"
 #include "app/settingslink.h"
 #include "dialogs/aboutform.h"
 #include "dialogs/downloadform.h"
@@ -47,21 +50,25 @@ public:
     // Tells other programs that the game runs; made with the table, held for the whole run.
     RunningMarker marker{QStringLiteral("chickenfoot")};
     Ttallylist tallylist;
-    Tabout about;
-    Tdownload download;
-    Tgamestart gamestart;
-    Thelp help;
-    Tphrases phrases;
+    Later<Tabout> about;
+    Later<Tdownload> download;
+    Later<Tgamestart> gamestart;
+    Later<Thelp> help;
+    Later<Tphrases> phrases;
     TServer server;
     // The running game's journal, beside the settings; an unfinished game is offered when hosting starts.
     host::JournalFile journal;
-    Tspylist spylist;
-    Tscoresheet scoresheet;
+    Later<Tspylist> spylist;
+    Later<Tscoresheet> scoresheet;
 
     // "briskolobby.ini" in the data folder; loaded when the host confirms the table, written
     // after each option the player chooses.
-    SettingsLink settingsLink{chat, gamestart};
+    SettingsLink settingsLink{chat, [this]() -> Tgamestart& { return *gamestart; }};
     TableSettings settings;
+
+    // Makes the side windows not made yet, one per pass of the event loop. Called once the table
+    // has been drawn for the first time; safe to call again.
+    void makeSideWindows();
 
     // A test aid: writes the six seat captions, tab-separated after "seats", as one line to
     // `out` whenever they change, and each new chat line after "chat" and a tab, in UTF-8, so a
@@ -76,6 +83,11 @@ private:
     void takeUpJournal();
     // An error box the first time a save fails in a run, a line on stderr after that.
     void reportSaveFailure(bool saved);
+    void makeNextSideWindow();
+
+    // Hosting may start before the spy list is made; it learns of it when it is.
+    bool hosting_ = false;
+    bool makingSideWindows_ = false;
 
     MessageBoxes& boxes_;
     Opener& opener_;

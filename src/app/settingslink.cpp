@@ -20,10 +20,10 @@ void SettingsLink::setWindowBounds(const QRect& stored)
     table_.resize(place.size() - frame);
 }
 
-int SettingsLink::rounds() const { return gamestart_.rounds(); }
-void SettingsLink::setRounds(int rounds) { gamestart_.setRounds(rounds); }
-int SettingsLink::newcomers() const { return gamestart_.newcomers(); }
-void SettingsLink::setNewcomers(int option) { gamestart_.setNewcomers(option); }
+int SettingsLink::rounds() const { return gamestart_().rounds(); }
+void SettingsLink::setRounds(int rounds) { gamestart_().setRounds(rounds); }
+int SettingsLink::newcomers() const { return gamestart_().newcomers(); }
+void SettingsLink::setNewcomers(int option) { gamestart_().setNewcomers(option); }
 int SettingsLink::botSpeed() const { return table_.menus().botSpeed(); }
 void SettingsLink::setBotSpeed(int milliseconds) { table_.menus().setBotSpeed(milliseconds); }
 int SettingsLink::computerSkill() const { return table_.menus().computerSkill(); }

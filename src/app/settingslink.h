@@ -4,12 +4,15 @@
 
 #include "table/settings.h"
 
+#include <functional>
+
 class Tchat;
 class Tgamestart;
 
 class SettingsLink : public SettingsTarget {
 public:
-    SettingsLink(Tchat& table, Tgamestart& gamestart) : table_(table), gamestart_(gamestart) {}
+    // The game start dialog is asked for each time: it may be made only when first needed.
+    SettingsLink(Tchat& table, std::function<Tgamestart&()> gamestart) : table_(table), gamestart_(std::move(gamestart)) {}
 
     // The frame, as the player sees the window and as the close handler compares it.
     QRect windowBounds() const override;
@@ -39,5 +42,5 @@ public:
 
 private:
     Tchat& table_;
-    Tgamestart& gamestart_;
+    std::function<Tgamestart&()> gamestart_;
 };

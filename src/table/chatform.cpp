@@ -5,6 +5,7 @@
 #include "table/boardview.h"
 #include "table/chatpanel.h"
 #include "table/describe.h"
+#include "table/firstdrawn.h"
 #include "table/handview.h"
 #include "table/hintview.h"
 #include "table/link.h"
@@ -37,6 +38,9 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     setWindowTitle(QStringLiteral("Tilvaro"));
     buildParts(sounds, std::move(version));
     wireParts();
+    // While the player is still reading the table: the first play then draws its texts from warm
+    // caches like every other play.
+    whenFirstDrawn(*this, [this] { warmGlyphCaches(*this); });
 }
 
 Tchat::~Tchat()

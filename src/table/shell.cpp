@@ -5,6 +5,7 @@
 #include "mirror/tablemirror.h"
 #include "platform/messagebox.h"
 #include "platform/workarea.h"
+#include "table/firstdrawn.h"
 #include "table/link.h"
 #include "table/wiretext.h"
 
@@ -80,7 +81,7 @@ void TableShell::processparams(const QStringList& parameters)
             // the question of an unfinished game has been answered: it stays on top and would
             // hide that question.
             const auto offer = qScopeGuard([this] {
-                QTimer::singleShot(0, this, [this] { TableHooks::call(hooks_.onShowDownload); });
+                whenFirstDrawn(*window_, [this] { TableHooks::call(hooks_.onShowDownload); });
             });
             hostpress();
             return;

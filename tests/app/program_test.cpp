@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -46,7 +47,7 @@ TEST_F(ProgramTest, SoloHostRemovesASpectatorFromTheSpyListAndStartsAGameFromThe
     chat.shell().setCommandLine({});
     chat.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.seatCaption(1) == QStringLiteral("You"); }, 20000));
-    EXPECT_TRUE(program.download.isVisible());
+    EXPECT_TRUE(program.download->isVisible());
 
     // Five more players fill the seats; the seventh connection only watches.
     std::vector<std::unique_ptr<RawTable>> others;
@@ -57,11 +58,11 @@ TEST_F(ProgramTest, SoloHostRemovesASpectatorFromTheSpyListAndStartsAGameFromThe
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.spectators()->stringList() == QStringList{"7: Guest"}; }, 20000));
 
     find<QAction>(chat, "SpyList1")->trigger();
-    ASSERT_TRUE(program.spylist.isVisible());
-    auto* spys = find<QListView>(program.spylist, "listbox_spys");
+    ASSERT_TRUE(program.spylist->isVisible());
+    auto* spys = find<QListView>(*program.spylist, "listbox_spys");
     emit spys->customContextMenuRequested(spys->visualRect(spys->model()->index(0, 0)).center());
-    find<QAction>(program.spylist, "popup_kickhim")->trigger();
-    find<QMenu>(program.spylist, "popup_kick")->close();
+    find<QAction>(*program.spylist, "popup_kickhim")->trigger();
+    find<QMenu>(*program.spylist, "popup_kick")->close();
     EXPECT_TRUE(others.back()->disconnected());
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.spectators()->stringList().isEmpty(); }, 20000));
     EXPECT_TRUE(find<ChatView>(chat, "mainchat")->toPlainText().contains("Guest has left."));
@@ -77,11 +78,11 @@ TEST_F(ProgramTest, SoloHostRemovesASpectatorFromTheSpyListAndStartsAGameFromThe
 
     // Start Game opens the dialog, and Enter starts the game it shows.
     find<QAction>(chat, "StartGame1")->trigger();
-    ASSERT_TRUE(program.gamestart.isVisible());
-    program.gamestart.setRounds(7);
-    program.gamestart.checkit("image_newcomers3");
-    QTest::keyClick(&program.gamestart, Qt::Key_Return);
-    EXPECT_FALSE(program.gamestart.isVisible());
+    ASSERT_TRUE(program.gamestart->isVisible());
+    program.gamestart->setRounds(7);
+    program.gamestart->checkit("image_newcomers3");
+    QTest::keyClick(program.gamestart.get(), Qt::Key_Return);
+    EXPECT_FALSE(program.gamestart->isVisible());
     EXPECT_TRUE(others.front()->waitFor("CMD_startgame+You+7+\xFF"));
     EXPECT_EQ(program.server.engine().state().gameOption, 3);
     EXPECT_TRUE(boxes.shown.isEmpty());
@@ -99,9 +100,9 @@ TEST_F(ProgramTest, MenusOpenWithAltAndTheirLetterAndSideWindowsCloseWithEscape)
         EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 5000)) << name;
         menu->close();
     }
-    for (QDialog* window : std::initializer_list<QDialog*>{&program.tallylist, &program.about, &program.download,
-                                                           &program.gamestart, &program.help, &program.phrases,
-                                                           &program.spylist}) {
+    for (QDialog* window : std::initializer_list<QDialog*>{&program.tallylist, program.about.get(), program.download.get(),
+                                                           program.gamestart.get(), program.help.get(), program.phrases.get(),
+                                                           program.spylist.get()}) {
         window->show();
         QTest::keyClick(window, Qt::Key_Escape);
         EXPECT_FALSE(window->isVisible()) << window->windowTitle().toStdString();
@@ -147,4 +148,36 @@ TEST(ProgramStart, ADamagedTallyIsReportedOnceTheTableIsOnScreen)
     EXPECT_TRUE(boxes.shown[0].contains(tally + ".damaged")) << boxes.shown[0].toStdString();
     QCoreApplication::processEvents();
     EXPECT_EQ(boxes.shown.size(), 1);
+}
+
+TEST_F(ProgramTest, SideWindowsWaitForTheTableToBeDrawnThenComeInTheirOrderUnlessNeededSooner)
+{
+    const auto made = [this] {
+        return std::vector<bool>{program.about.made(), program.download.made(), program.gamestart.made(),
+                                 program.help.made(), program.phrases.made(), program.spylist.made(),
+                                 program.scoresheet.made()};
+    };
+    QCoreApplication::processEvents();
+    EXPECT_EQ(made(), std::vector<bool>(7, false));
+
+    // Needed before the table is drawn: made at once, wired, and shown.
+    program.chat.hooks.onShowHelp();
+    ASSERT_TRUE(program.help.made());
+    EXPECT_TRUE(program.help->isVisible());
+    program.help->hide();
+
+    // Hosting starts before the spy list exists; once made, it offers kicking all the same.
+    program.chat.hooks.onHosting();
+    EXPECT_FALSE(program.spylist.made());
+
+    program.chat.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return made() == std::vector<bool>(7, true); }, 5000));
+    // The table's children in the order they were made: the side windows in their old order.
+    QStringList order;
+    for (QObject* child : program.chat.children())
+        if (auto* dialog = qobject_cast<QDialog*>(child); dialog && dialog != &program.tallylist)
+            order.append(dialog->metaObject()->className());
+    EXPECT_EQ(order, (QStringList{"Thelp", "Tabout", "Tdownload", "Tgamestart", "Tphrases", "Tspylist", "Tscoresheet"}));
+    EXPECT_TRUE(find<QAction>(*program.spylist, "popup_kickhim")->isEnabled());
+    EXPECT_FALSE(program.about->isVisible());
 }

@@ -147,11 +147,11 @@ TEST(ResumeSolo, TheLobbyOfferWaitsUntilTheQuestionIsAnswered)
     program.server.Sock1.setPortName("0");
     // The offer stays on top: shown during the question, it would hide it.
     bool offerShownDuringQuestion = true;
-    boxes.whileOpen = [&] { offerShownDuringQuestion = program.download.isVisible(); };
+    boxes.whileOpen = [&] { offerShownDuringQuestion = program.download->isVisible(); };
     boxes.answer = false;
     program.chat.shell().setCommandLine({});
     program.chat.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return program.download.isVisible(); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.download->isVisible(); }, 20000));
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].startsWith(QStringLiteral("Resume the unfinished game"))) << boxes.shown[0].toStdString();
     EXPECT_FALSE(offerShownDuringQuestion);

@@ -284,13 +284,13 @@ TEST(ScoreSheet, TheViewMenuOpensItAndOnlyTheHostingTableSeesTheGameSeed)
         EXPECT_TRUE(other == item || !other->text().contains(QStringLiteral("&c"), Qt::CaseInsensitive))
             << other->text().toStdString();
     item->trigger();
-    EXPECT_TRUE(program.scoresheet.isVisible());
-    EXPECT_FALSE(program.scoresheet.isModal());
-    EXPECT_EQ(program.scoresheet.windowTitle(), QStringLiteral("Tilvaro - Score Sheet"));
+    EXPECT_TRUE(program.scoresheet->isVisible());
+    EXPECT_FALSE(program.scoresheet->isModal());
+    EXPECT_EQ(program.scoresheet->windowTitle(), QStringLiteral("Tilvaro - Score Sheet"));
 
     // Two games from the same table: each shows the generator's state as the host began to deal.
     chat.shell().startGame({QStringLiteral("Ann"), QStringLiteral("3"), QStringLiteral("1"), QString()});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return program.scoresheet.shownGame() && !program.scoresheet.shownGame()->rows.empty(); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.scoresheet->shownGame() && !program.scoresheet->shownGame()->rows.empty(); }, 20000));
     // The chat view sets names and texts apart with blanks.
     const auto chatText = [&] { return chat.chatPanel().view()->toPlainText().simplified(); };
     const QString text = chatText();

@@ -73,18 +73,18 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
         entry(*first, "Strong1")->trigger();
         entry(*first, "New1")->trigger();
         entry(*first, "PlaySounds1")->trigger();
-        first->gamestart.setRounds(6);
-        first->gamestart.checkit(QStringLiteral("image_newcomers2"));
+        first->gamestart->setRounds(6);
+        first->gamestart->checkit(QStringLiteral("image_newcomers2"));
         entry(*first, "N12")->trigger();
         first->chat.chatPanel().setChatColour(QColor(0x12, 0x34, 0x56));
-        first->gamestart.button_startClick();
+        first->gamestart->button_startClick();
         // The phrase editor writes the phrases, and only they.
         first->chat.findChild<QAction*>(QStringLiteral("PrhaseList1"))->trigger();
-        ASSERT_TRUE(first->phrases.isVisible());
-        QStringList phrases = first->phrases.phrases();
+        ASSERT_TRUE(first->phrases->isVisible());
+        QStringList phrases = first->phrases->phrases();
         phrases[2] = QStringLiteral("Well played, partner");
-        first->phrases.setPhrases(phrases);
-        first->phrases.button_doneClick();
+        first->phrases->setPhrases(phrases);
+        first->phrases->button_doneClick();
         EXPECT_EQ(first->chat.chatPanel().phrase(3), QStringLiteral("Well played, partner"));
         first->chat.move(5, 10);
         first->chat.close();
@@ -107,8 +107,8 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
     EXPECT_EQ(second->chat.menus().computerSkill(), 1);
     EXPECT_FALSE(entry(*second, "PlaySounds1")->isChecked());
     EXPECT_TRUE(entry(*second, "PlayChatterSounds1")->isChecked());
-    EXPECT_EQ(second->gamestart.rounds(), 6);
-    EXPECT_EQ(second->gamestart.newcomers(), 2);
+    EXPECT_EQ(second->gamestart->rounds(), 6);
+    EXPECT_EQ(second->gamestart->newcomers(), 2);
     EXPECT_EQ(second->chat.frameGeometry(), QRect(5, 10, 790, 578));
     EXPECT_EQ(second->chat.chatPanel().textSize(), 12);
     EXPECT_TRUE(entry(*second, "N12")->isChecked());
@@ -181,13 +181,13 @@ TEST_F(SettingsProgramTest, StoredPhrasesAreSaidAndKeptWholeAndInTheirOwnBytesWh
 
     // Only phrase 5 edited in the editor.
     program->chat.findChild<QAction*>(QStringLiteral("PrhaseList1"))->trigger();
-    ASSERT_TRUE(program->phrases.isVisible());
-    auto* first = program->phrases.findChild<QLineEdit*>(QStringLiteral("phrase1"));
+    ASSERT_TRUE(program->phrases->isVisible());
+    auto* first = program->phrases->findChild<QLineEdit*>(QStringLiteral("phrase1"));
     EXPECT_EQ(first->text(), QString::fromLatin1(longPhrase)); // shown whole
-    auto* fifth = program->phrases.findChild<QLineEdit*>(QStringLiteral("phrase5"));
+    auto* fifth = program->phrases->findChild<QLineEdit*>(QStringLiteral("phrase5"));
     fifth->selectAll();
     QTest::keyClicks(fifth, QStringLiteral("brb"));
-    program->phrases.button_doneClick();
+    program->phrases->button_doneClick();
 
     EXPECT_TRUE(stored().startsWith(section + "Phrase3=Nice Try!\nPhrase4=Excellent!\nPhrase5=brb\n")) << stored().toStdString();
     EXPECT_EQ(program->chat.chatPanel().phrase(1), QString::fromLatin1(longPhrase));

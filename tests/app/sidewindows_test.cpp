@@ -53,21 +53,21 @@ TEST_F(SideWindows, TheBannerAndTheAboutLinkOpenTheMakersSiteAndHelpShowsTheAbou
     QTest::mouseClick(program.chat.findChild<QLabel*>("Image5"), Qt::LeftButton);
     EXPECT_EQ(opener.opened, QStringList{"http://www.tilvaro.org"});
 
-    program.help.show();
-    QTest::mouseClick(program.help.findChild<QPushButton*>("button_about"), Qt::LeftButton);
-    EXPECT_TRUE(program.about.isVisible());
-    QTest::mouseClick(program.about.findChild<QLabel*>("Label7"), Qt::LeftButton);
+    program.help->show();
+    QTest::mouseClick(program.help->findChild<QPushButton*>("button_about"), Qt::LeftButton);
+    EXPECT_TRUE(program.about->isVisible());
+    QTest::mouseClick(program.about->findChild<QLabel*>("Label7"), Qt::LeftButton);
     EXPECT_EQ(opener.opened, (QStringList{"http://www.tilvaro.org", "http://www.tilvaro.org"}));
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
 TEST_F(SideWindows, AnInstalledLobbyClosesTheTableAndTheDownloadGoesToTheDataFolder)
 {
-    EXPECT_EQ(program.download.savedFile(), QDir(folder.path()).filePath("bklsetup.exe"));
+    EXPECT_EQ(program.download->savedFile(), QDir(folder.path()).filePath("bklsetup.exe"));
     program.chat.show();
-    program.download.setStartLobby([] { return true; });
-    program.download.show();
-    QTest::mouseClick(program.download.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    program.download->setStartLobby([] { return true; });
+    program.download->show();
+    QTest::mouseClick(program.download->findChild<QPushButton*>("Button2"), Qt::LeftButton);
     EXPECT_FALSE(program.chat.isVisible());
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
@@ -81,27 +81,27 @@ TEST_F(SideWindows, PicturesOfTheDownloadHelpAndAboutWindows)
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
     QTcpSocket* client = nullptr;
     QObject::connect(&server, &QTcpServer::newConnection, [&] { client = server.nextPendingConnection(); });
-    program.download.setAddress(QString("http://127.0.0.1:%1/lobby/bklsetup.exe").arg(server.serverPort()));
-    program.download.show();
-    QTest::mouseClick(program.download.findChild<QPushButton*>("getbutton"), Qt::LeftButton);
+    program.download->setAddress(QString("http://127.0.0.1:%1/lobby/bklsetup.exe").arg(server.serverPort()));
+    program.download->show();
+    QTest::mouseClick(program.download->findChild<QPushButton*>("getbutton"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return client && client->bytesAvailable() > 0; }, 20000));
     client->write("HTTP/1.0 200 OK\r\nContent-Length: 2400000\r\n\r\n" + QByteArray(815104, 'x'));
-    auto* progress = program.download.findChild<QLabel*>("infolabel");
+    auto* progress = program.download->findChild<QLabel*>("infolabel");
     ASSERT_TRUE(QTest::qWaitFor([&] { return progress->text() == "815104 bytes"; }, 20000));
-    saveShot(program.download, "download.png");
+    saveShot(*program.download, "download.png");
     // The advert shows whole, pixel for pixel, and the window wears the table's linen.
-    auto* picture = program.download.findChild<QLabel*>("picture");
-    const QImage shown = program.download.grab().toImage().copy(picture->geometry()).convertToFormat(QImage::Format_RGB32);
+    auto* picture = program.download->findChild<QLabel*>("picture");
+    const QImage shown = program.download->grab().toImage().copy(picture->geometry()).convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(shown == QImage(":/advert/lobby.jpg").convertToFormat(QImage::Format_RGB32));
-    EXPECT_TRUE(showsTableBackground(program.download, linen));
-    program.download.abortbuttonClick();
+    EXPECT_TRUE(showsTableBackground(*program.download, linen));
+    program.download->abortbuttonClick();
 
-    program.help.show();
-    QTest::mouseClick(program.help.findChild<QPushButton*>("SelButton3"), Qt::LeftButton);
-    saveShot(program.help, "help.png");
-    EXPECT_TRUE(showsTableBackground(program.help, linen));
+    program.help->show();
+    QTest::mouseClick(program.help->findChild<QPushButton*>("SelButton3"), Qt::LeftButton);
+    saveShot(*program.help, "help.png");
+    EXPECT_TRUE(showsTableBackground(*program.help, linen));
 
-    program.about.show();
-    saveShot(program.about, "about.png");
-    EXPECT_TRUE(showsTableBackground(program.about, linen));
+    program.about->show();
+    saveShot(*program.about, "about.png");
+    EXPECT_TRUE(showsTableBackground(*program.about, linen));
 }
