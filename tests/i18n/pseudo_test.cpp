@@ -70,9 +70,9 @@ TEST_F(PseudoTranslation, EveryTextOfASoloGameAndTheSideWindowsIsTranslated)
     Tchat& chat = program.chat;
     FoundTexts found;
     const auto walkAll = [&] {
-        for (QWidget* window : std::initializer_list<QWidget*>{&chat, &program.tallylist, &program.about, &program.download,
-                                                               &program.gamestart, &program.help, &program.phrases,
-                                                               &program.spylist, &program.scoresheet})
+        for (QWidget* window : std::initializer_list<QWidget*>{&chat, &program.tallylist, program.about.get(), program.download.get(),
+                                                               program.gamestart.get(), program.help.get(), program.phrases.get(),
+                                                               program.spylist.get(), program.scoresheet.get()})
             walkWindow(*window, found);
     };
     // The status line, the notices and the screen reader's announcements change with every message.
@@ -84,21 +84,21 @@ TEST_F(PseudoTranslation, EveryTextOfASoloGameAndTheSideWindowsIsTranslated)
     walkAll();
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.seatCaption(1) == QStringLiteral("You"); }, 20000));
     program.server.botSpeedProvider = [] { return 1; };
-    for (QWidget* side : std::initializer_list<QWidget*>{&program.tallylist, &program.about, &program.gamestart,
-                                                         &program.phrases, &program.spylist, &program.scoresheet})
+    for (QWidget* side : std::initializer_list<QWidget*>{&program.tallylist, program.about.get(), program.gamestart.get(),
+                                                         program.phrases.get(), program.spylist.get(), program.scoresheet.get()})
         side->show();
-    for (QPushButton* page : program.help.findChildren<QPushButton*>()) {
-        program.help.show();
+    for (QPushButton* page : program.help->findChildren<QPushButton*>()) {
+        program.help->show();
         if (page->objectName().startsWith(QStringLiteral("SelButton")))
-            program.help.SelButton1Click(page);
-        walkWindow(program.help, found);
+            program.help->SelButton1Click(page);
+        walkWindow(*program.help, found);
     }
     walkAll();
 
     // A three-round game the computer plays for the player, to the winner's banner.
     chat.shell().startGame({QStringLiteral("You"), QStringLiteral("3"), QStringLiteral("1"), QString()});
     chat.findChild<QAction*>(QStringLiteral("JustWatch1"))->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return program.scoresheet.shownGame() && !program.scoresheet.shownGame()->winner.empty(); },
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program.scoresheet->shownGame() && !program.scoresheet->shownGame()->winner.empty(); },
                                 120000));
     walkAll();
 

@@ -85,27 +85,27 @@ TEST(Screenshots, EveryLanguageFitsItsWindowsAndIsPicturedPlayingASoloGame)
             chat.show();
             ASSERT_TRUE(QTest::qWaitFor([&] { return chat.seatCaption(1) == QStringLiteral("You"); }, 20000));
             program.server.botSpeedProvider = [] { return 1; };
-            program.download.hide();
+            program.download->hide();
 
-            program.gamestart.show();
-            saveShot(program.gamestart, language, "gamestart.png");
-            program.help.show();
-            for (QPushButton* page : program.help.findChildren<QPushButton*>())
+            program.gamestart->show();
+            saveShot(*program.gamestart, language, "gamestart.png");
+            program.help->show();
+            for (QPushButton* page : program.help->findChildren<QPushButton*>())
                 if (page->objectName() == QStringLiteral("SelButton3"))
-                    program.help.SelButton1Click(page);
-            saveShot(program.help, language, "help.png");
+                    program.help->SelButton1Click(page);
+            saveShot(*program.help, language, "help.png");
             QStringList cut;
-            for (QWidget* window : std::initializer_list<QWidget*>{&program.gamestart, &program.help, &program.about,
-                                                                   &program.tallylist, &program.phrases, &program.download}) {
+            for (QWidget* window : std::initializer_list<QWidget*>{program.gamestart.get(), program.help.get(), program.about.get(),
+                                                                   &program.tallylist, program.phrases.get(), program.download.get()}) {
                 window->show();
                 cut += cutShort(*window);
             }
             saveShot(program.tallylist, language, "tally.png");
-            saveShot(program.about, language, "about.png");
-            saveShot(program.download, language, "download.png");
-            saveShot(program.phrases, language, "phrases.png");
-            for (QWidget* window : std::initializer_list<QWidget*>{&program.gamestart, &program.help, &program.about,
-                                                                   &program.tallylist, &program.phrases, &program.download})
+            saveShot(*program.about, language, "about.png");
+            saveShot(*program.download, language, "download.png");
+            saveShot(*program.phrases, language, "phrases.png");
+            for (QWidget* window : std::initializer_list<QWidget*>{program.gamestart.get(), program.help.get(), program.about.get(),
+                                                                   &program.tallylist, program.phrases.get(), program.download.get()})
                 window->hide();
 
             chat.shell().startGame({QStringLiteral("You"), QStringLiteral("3"), QStringLiteral("1"), QString()});
@@ -113,9 +113,9 @@ TEST(Screenshots, EveryLanguageFitsItsWindowsAndIsPicturedPlayingASoloGame)
             ASSERT_TRUE(QTest::qWaitFor([&] { return chat.scoreSheet().current() && chat.scoreSheet().current()->over(); }, 120000));
             cut += cutShort(chat);
             saveShot(chat, language, "table.png");
-            program.scoresheet.show();
+            program.scoresheet->show();
             QTest::qWait(50);
-            saveShot(program.scoresheet, language, "scoresheet.png");
+            saveShot(*program.scoresheet, language, "scoresheet.png");
             EXPECT_TRUE(cut.isEmpty()) << cut.join(QLatin1Char('\n')).toStdString();
         }
         unloadTranslations();
