@@ -152,6 +152,7 @@ void Tchat::wireParts()
     shell_->onNotice = [this](const QString& text) { addNotice(text); };
     shell_->botSpeed = [this] { return menus_->botSpeed(); };
     shell_->computerSkill = [this] { return menus_->computerSkill(); };
+    shell_->turnLimit = [this] { return menus_->turnLimit(); };
 }
 
 QStringListModel* Tchat::spectators() { return seats_->spectators(); }

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QMenu>
 
+#include <vector>
+
 TEST_F(TableTest, SeatPopupIsTheHostsAndActsOnTheSeatItWasOpenedOn)
 {
     auto* menu = find<QMenu>(QStringLiteral("popup_kick"));
@@ -97,6 +99,46 @@ TEST_F(TableTest, ComputerSkillSitsAboveJustWatchAndOnlyTheHostingTableMayChoose
     EXPECT_EQ(saves, 2);
     table->menus().setComputerSkill(7);  // anything but Strong is Standard
     EXPECT_TRUE(standard->isChecked());
+    find<QAction>(QStringLiteral("Fast1"))->trigger();
+    ASSERT_TRUE(host.waitForMessage("CMD_botspeed+1+500+"));
+    EXPECT_EQ(host.received, QByteArray("CMD_botspeed+1+500+\xFF"));
+}
+
+TEST_F(TableTest, TurnTimeLimitSitsAboveComputerSkillIsTheHostsAndIsReadByItsHost)
+{
+    const auto entries = find<QMenu>(QStringLiteral("Options1"))->actions();
+    ASSERT_GE(entries.size(), 3);
+    EXPECT_EQ(entries[entries.size() - 3]->text(), QStringLiteral("Turn Time Limit"));
+    auto* limitMenu = find<QMenu>(QStringLiteral("TurnTimeLimit1"));
+    QStringList texts;
+    for (QAction* entry : limitMenu->actions())
+        texts << entry->text() + (entry->isChecked() ? QStringLiteral("*") : QString());
+    EXPECT_EQ(texts, (QStringList{"Off*", "30 seconds", "1 minute", "2 minutes"}));
+    EXPECT_EQ(table->menus().turnLimit(), 0);
+    EXPECT_FALSE(limitMenu->isEnabled());
+    table->setHosting(true);
+    EXPECT_TRUE(limitMenu->isEnabled());
+
+    TServer server;
+    table->shell().setServer(&server);
+    std::vector<SettingsOption> saved;
+    table->hooks.onSaveSettings = [&saved](SettingsOption option) { saved.push_back(option); };
+    login(1);
+    const auto choose = [&](int index) {
+        limitMenu->actions().at(index)->trigger();
+        return server.turnLimitProvider();
+    };
+    EXPECT_EQ(choose(1), 30);
+    EXPECT_EQ(choose(3), 120);
+    EXPECT_EQ(choose(2), 60);
+    EXPECT_TRUE(limitMenu->actions().at(2)->isChecked());
+    EXPECT_FALSE(limitMenu->actions().at(0)->isChecked());
+    EXPECT_EQ(choose(0), 0);
+    EXPECT_EQ(saved, std::vector<SettingsOption>(4, SettingsOption::TurnLimit));
+    table->menus().setTurnLimit(45);  // not one of the menu's: Off
+    EXPECT_TRUE(limitMenu->actions().at(0)->isChecked());
+    EXPECT_EQ(server.turnLimitProvider(), 0);
+    // Nothing goes to the host over the wire: older hosts would not understand it.
     find<QAction>(QStringLiteral("Fast1"))->trigger();
     ASSERT_TRUE(host.waitForMessage("CMD_botspeed+1+500+"));
     EXPECT_EQ(host.received, QByteArray("CMD_botspeed+1+500+\xFF"));

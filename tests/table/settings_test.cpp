@@ -25,6 +25,7 @@ struct FakeTable : SettingsTarget {
     QColor colour = Qt::black;
     std::map<int, QString> phrases{{1, "Hello"}, {2, "Nice play"}, {3, "Oops"}};
     int skill = 0;
+    int limit = 0;
 
     QRect windowBounds() const override { return bounds; }
     void setWindowBounds(const QRect& stored) override { storedBounds = bounds = stored; }
@@ -56,6 +57,8 @@ struct FakeTable : SettingsTarget {
     void setPhrase(int n, const QString& text) override { phrases[n] = text.left(kPhraseLimit); }
     int computerSkill() const override { return skill; }
     void setComputerSkill(int chosen) override { skill = chosen; }
+    int turnLimit() const override { return limit; }
+    void setTurnLimit(int seconds) override { limit = seconds; }
 };
 
 class SettingsTest : public ::testing::Test {
@@ -322,6 +325,48 @@ TEST_F(SettingsTest, ComputerSkillIsStoredOnceStrongIsChosenAndOnlyOneReadsAsStr
     fresh.skill = 0;
     ASSERT_TRUE(early.save(SettingsOption::ComputerSkill));
     EXPECT_EQ(stored(), "[Chickenfoot]\nBotspeed=500\nComputerskill=0\n");
+}
+
+TEST_F(SettingsTest, TurnLimitIsStoredAfterTheOtherKeysOnceChosenAndReadOnlyAsTheMenusValues)
+{
+    const QByteArray older = "[Chickenfoot]\nTextsize=8\nTop=3\nLeft=3\nWidth=790\nHeight=578\nTextcolor=clBlack\n"
+                             "Playtoscore=10\nNewcomers=1\nBotspeed=1000\nTurnsound=0\nChatterSounds=true\n"
+                             "Playsounds=true\n";
+    store(older);
+    table.limit = 60;
+    TableSettings settings(path(), table);
+    settings.load();
+    EXPECT_EQ(table.limit, 0);
+    ASSERT_TRUE(settings.save(SettingsOption::TurnLimit));
+    EXPECT_EQ(stored(), older);  // Off, never chosen: not a byte changes
+
+    for (const int seconds : {30, 60, 120}) {
+        table.limit = seconds;
+        ASSERT_TRUE(settings.save(SettingsOption::TurnLimit));
+        EXPECT_EQ(stored(), older + "Turnlimit=" + QByteArray::number(seconds) + "\n");
+        FakeTable next;
+        TableSettings(path(), next).load();
+        EXPECT_EQ(next.limit, seconds);
+    }
+    // Off once chosen stays written; a key written later goes after it, the older keys stay first.
+    table.skill = 1;
+    table.limit = 0;
+    ASSERT_TRUE(settings.save(SettingsOption::TurnLimit));
+    EXPECT_EQ(stored().toStdString(), (older + "Turnlimit=0\nComputerskill=1\n").toStdString());
+
+    for (const char* value : {"0", "45", "030", "60s", "", "-30", "1200"}) {
+        table.limit = 120;
+        loadWith(QByteArray("Turnlimit=") + value + "\n");
+        EXPECT_EQ(table.limit, 0) << value;
+    }
+
+    // Chosen before the load: written alone, like any other changed option.
+    store("[Chickenfoot]\nBotspeed=500\n");
+    FakeTable fresh;
+    TableSettings early(path(), fresh);
+    fresh.limit = 30;
+    ASSERT_TRUE(early.save(SettingsOption::TurnLimit));
+    EXPECT_EQ(stored(), "[Chickenfoot]\nBotspeed=500\nTurnlimit=30\n");
 }
 
 TEST_F(SettingsTest, OlderFilesReadTheSameAndPhrasesInAnyScriptComeBackAsSaved)
