@@ -14,6 +14,7 @@
 #include "table/sounds.h"
 #include "table/statusline.h"
 #include "table/tablewidgets.h"
+#include "table/turncountdown.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -74,6 +75,7 @@ void Tchat::buildParts(SoundPlayer& sounds, VersionProvider version)
     hand_ = new HandView(mirror_, *artwork_, panel);
     seats_ = new SeatRows(mirror_, *artwork_, panel);
     status_->buildStatus(panel);
+    countdown_ = new TurnCountdown(mirror_, this);
     chatPanel_ = new ChatPanel(boxes_, artwork_->phraseButton, panel);
     sounds_ = new TableSounds(sounds, mirror_, *artwork_, panel);
     auto* banner = new ClickImage(panel);
@@ -153,6 +155,8 @@ void Tchat::wireParts()
     shell_->botSpeed = [this] { return menus_->botSpeed(); };
     shell_->computerSkill = [this] { return menus_->computerSkill(); };
     shell_->turnLimit = [this] { return menus_->turnLimit(); };
+    countdown_->limit = [this] { return menus_->turnLimit(); };
+    countdown_->onShow = [this](int secondsLeft) { status_->showCountdown(secondsLeft); };
 }
 
 QStringListModel* Tchat::spectators() { return seats_->spectators(); }
@@ -194,6 +198,7 @@ void Tchat::react(const mirror::Event& event)
 {
     board_->react(event);
     status_->react(event, mirror_.state().hosting);
+    countdown_->react(event);
     menus_->react(event);
     const QStringList notices = chatNotices(event, mirror_);
     for (qsizetype i = 0; i < notices.size(); ++i) {

@@ -31,6 +31,7 @@ class TableLink;
 class TableMenus;
 class TableShell;
 class TableSounds;
+class TurnCountdown;
 struct Artwork;
 
 class Tchat : public QMainWindow {
@@ -88,6 +89,7 @@ private:
     TableShell* shell_ = nullptr;
     BoardView* board_ = nullptr;
     StatusLine* status_ = nullptr;
+    TurnCountdown* countdown_ = nullptr;
     HandView* hand_ = nullptr;
     SeatRows* seats_ = nullptr;
     ChatPanel* chatPanel_ = nullptr;
