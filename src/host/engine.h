@@ -150,8 +150,11 @@ public:
     // timer1's tick length; the game uses 1000 ms, real-socket tests shorten it.
     void setTimer1Interval(int milliseconds) { timer1Interval_ = milliseconds; }
     int timer1Interval() const { return timer1Interval_; }
-    // How long one second of the turn time limit lasts; real-program tests shorten it.
-    void setTurnLimitSecond(int milliseconds) { turnLimitSecond_ = milliseconds > 0 ? milliseconds : 1000; }
+    // How long one second of the turn time limit lasts; real-program tests shorten it (never lengthen).
+    void setTurnLimitSecond(int milliseconds)
+    {
+        turnLimitSecond_ = milliseconds > 0 && milliseconds < 1000 ? milliseconds : 1000;
+    }
     // Turns in a row the computer has made for the seat's player because the limit ran out.
     int missedTurns(int seat) const { return seat >= 1 && seat <= kSeats ? missedTurns_[seat] : 0; }
     static constexpr int kMissedTurnsBeforeWatching = 2;

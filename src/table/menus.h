@@ -1,8 +1,8 @@
 #pragma once
 // The table's menus and the seat popup. Running the table: the hosting player starts games,
 // removes players and sets seats to watch or play again; every seated player may watch; everyone
-// chooses how fast the computer plays, and the hosting player how well and how long a turn may last. Each command only asks
-// the host; the tables change when the host's answer comes.
+// chooses how fast the computer plays, and the hosting player how well and how long a turn may
+// last. Each command only asks the host; the tables change when the host's answer comes.
 
 #include "mirror/events.h"
 #include "mirror/tablemirror.h"
