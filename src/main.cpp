@@ -169,6 +169,9 @@ int main(int argc, char** argv)
         program.chat.shell().Sock11.setPortName(std::to_string(*port));
     if (qEnvironmentVariableIsSet("TILVARO_TEST_COMMANDS"))
         followTestCommands(program, &app);
+    // Test aid: each second of the hosting table's turn time limit lasts this many milliseconds.
+    if (bool ok = false; qEnvironmentVariableIntValue("TILVARO_TEST_TURN_SECOND", &ok) > 0 && ok)
+        program.server.setTurnLimitSecond(qEnvironmentVariableIntValue("TILVARO_TEST_TURN_SECOND"));
 
     program.chat.shell().setCommandLine(parameters);
     program.chat.show();

@@ -28,6 +28,8 @@ int SettingsLink::botSpeed() const { return table_.menus().botSpeed(); }
 void SettingsLink::setBotSpeed(int milliseconds) { table_.menus().setBotSpeed(milliseconds); }
 int SettingsLink::computerSkill() const { return table_.menus().computerSkill(); }
 void SettingsLink::setComputerSkill(int skill) { table_.menus().setComputerSkill(skill); }
+int SettingsLink::turnLimit() const { return table_.menus().turnLimit(); }
+void SettingsLink::setTurnLimit(int seconds) { table_.menus().setTurnLimit(seconds); }
 int SettingsLink::turnSound() const { return table_.sounds().turnSound(); }
 void SettingsLink::setTurnSound(int sound) { table_.sounds().setTurnSound(sound); }
 bool SettingsLink::playSounds() const { return table_.sounds().playSounds(); }

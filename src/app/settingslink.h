@@ -39,6 +39,8 @@ public:
     void setPhrase(int n, const QString& text) override;
     int computerSkill() const override;
     void setComputerSkill(int skill) override;
+    int turnLimit() const override;
+    void setTurnLimit(int seconds) override;
 
 private:
     Tchat& table_;

@@ -36,8 +36,11 @@ void Engine::computertimerTimer()
         return;
     // The player may have come back or stopped watching since the timer was armed.
     const auto& record = state_.seat(state_.turnSeat);
-    if (!record.open || record.watching)
+    if (!record.open || record.watching) {
+        mover_ = Mover::Computer;
         computerplay(state_.turnSeat);
+        mover_ = Mover::Table;
+    }
 }
 
 void Engine::computerplay(int seat)

@@ -219,6 +219,8 @@ void Engine::finishLoss(int n)
     const std::string name = std::move(record.name);
     record.name.clear();
     record.watching = false;
+    if (isSeat(n))
+        missedTurns_[n] = 0;  // whoever sits down here next starts afresh
 
     sendAll(Message("CMD_playerdisconnected").field(n).field(name));
     if (state_.gameRunning)
@@ -389,8 +391,10 @@ void Engine::receivedlogininfo(int n, std::string_view payload)
         sendHand(n);
     // A computer move may be pending for this seat: it finds the player back and leaves the turn
     // to them, so they must hear that it is theirs.
-    if (isSeat(n) && record.inGame && state_.turnOpen && state_.turnSeat == n)
+    if (isSeat(n) && record.inGame && state_.turnOpen && state_.turnSeat == n) {
         sendTo(n, turnOffer());
+        armTurnClock();
+    }
 }
 
 // The seat of the running game that is kept for this player and free, when it is not n itself.
@@ -515,7 +519,11 @@ void Engine::justwatch(int n, std::string_view payload)
     auto& record = state_.seat(*seat);
     if (rest == "2") {
         record.watching = false;
+        missedTurns_[*seat] = 0;
         sendAll(Message("CMD_justwatching").field(*seat).field(2));
+        // Back during their own turn: the computer's timer leaves it to them, so it is timed.
+        if (*seat == state_.turnSeat && !turntimerRunning_)
+            armTurnClock();
     } else if (rest == "1" && state_.gameRunning) {
         record.watching = true;
         sendAll(Message("CMD_justwatching").field(*seat).field(1));

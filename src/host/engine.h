@@ -130,6 +130,9 @@ public:
     void timer1Timer();         // the pauses after a round and after a double
     void computertimerTimer();  // one computer move
     void loginTimerTimer(int n);  // connection n's login deadline
+    // A seated player's turn has lasted the hosting table's limit: the computer makes that one
+    // move for them, and after two such moves in a row the seat is set to "Just Watch".
+    void turntimerTimer();
 
     // --- State and settings ---
     const HostState& state() const { return state_; }
@@ -147,6 +150,14 @@ public:
     // timer1's tick length; the game uses 1000 ms, real-socket tests shorten it.
     void setTimer1Interval(int milliseconds) { timer1Interval_ = milliseconds; }
     int timer1Interval() const { return timer1Interval_; }
+    // How long one second of the turn time limit lasts; real-program tests shorten it (never lengthen).
+    void setTurnLimitSecond(int milliseconds)
+    {
+        turnLimitSecond_ = milliseconds > 0 && milliseconds < 1000 ? milliseconds : 1000;
+    }
+    // Turns in a row the computer has made for the seat's player because the limit ran out.
+    int missedTurns(int seat) const { return seat >= 1 && seat <= kSeats ? missedTurns_[seat] : 0; }
+    static constexpr int kMissedTurnsBeforeWatching = 2;
     // What a seat could know at its turn: the strong computer decides from this alone.
     SeatView seatView(int seat) const;
     const StrongPlayer& strongPlayer() const { return strong_; }
@@ -214,6 +225,11 @@ private:
     void hepasses(std::string_view payload);
     void afterPlay(int seat, int slot, int toe, int position);
     void startTimer1(Timer1Action action, int ticks);
+    // The turn seat moved, by its player, the computer or the guard: its clock stops.
+    void moveMade(int seat);
+    // Starts the clock of the turn seat when a seated player holds the turn and a limit is set.
+    void armTurnClock();
+    void stopTurnClock();
 
     // Scoring (scoring.cpp)
     void endround(int out);
@@ -249,6 +265,14 @@ private:
     bool socktimerFirstTick_ = false;
     bool timer1Running_ = false;
     bool computertimerRunning_ = false;
+    bool turntimerRunning_ = false;
+    int turnClockSeat_ = 0;
+    int turnLimitSecond_ = 1000;
+    // Who is making the move being handled: a table's message, the computer for a seat nobody
+    // plays, or the computer standing in for a player whose time ran out.
+    enum class Mover { Table, Computer, Guard };
+    Mover mover_ = Mover::Table;
+    std::array<int, kSeats + 1> missedTurns_{};
     JournalSink* journal_ = nullptr;
     bool journalDue_ = false;
 };

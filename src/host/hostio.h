@@ -33,12 +33,17 @@ public:
     // One per connection: the time a new connection has to send its login.
     virtual void startLoginTimer(int n, int milliseconds) = 0;
     virtual void stopLoginTimer(int n) = 0;
+    // The clock of a seated player's turn. Fires once; armed only while a turn time limit is set.
+    virtual void startTurntimer(int /*milliseconds*/) {}
+    virtual void stopTurntimer() {}
 
     // Read from the hosting table each time they are needed: its version text and its bot speed.
     virtual std::string version() = 0;
     virtual int botSpeed() = 0;
     // The hosting table's "Computer Skill": 0 Standard, 1 Strong. Read at every computer move.
     virtual int computerSkill() { return 0; }
+    // The hosting table's "Turn Time Limit" in seconds, 0 for none. Read as each turn begins.
+    virtual int turnLimit() { return 0; }
 };
 
 } // namespace host

@@ -4,6 +4,8 @@
 #include "game/bones.h"
 #include "host/engine.h"
 
+#include <algorithm>
+
 namespace host {
 
 using game::FieldReader;
@@ -29,6 +31,7 @@ void Engine::findplayer()
     const auto& record = state_.seat(seat);
     if (!record.open || record.watching)
         armComputer();
+    armTurnClock();
 }
 
 // "CMD_nextplayer" for the turn seat: the toes it may play on and where.
@@ -100,6 +103,7 @@ bool Engine::playingfoots(int seat, int slot, int toe)
     const auto flip = game::matchFlip(bone, state_.spinner);
     if (!flip || !game::Board::isValidToe(toe) || !state_.board.isToeEmpty(toe))
         return false;
+    moveMade(seat);
     // A new toe always starts next to the spinner, whatever position the table named.
     state_.board.place(toe, 1, bone, *flip);
     hand[slot - 1] = 0;
@@ -121,6 +125,7 @@ bool Engine::playingtoes(int seat, int slot, int toe, int position)
     const auto flip = game::matchFlip(bone, openEnd);
     if (!flip)
         return false;
+    moveMade(seat);
 
     if (game::isDouble(bone)) {
         // The double is not laid on the toe: it becomes the centre of a new board after a pause.
@@ -168,6 +173,7 @@ void Engine::hepasses(std::string_view payload)
     const auto seat = takeTurnSeat(fields);
     if (!seat)
         return;
+    moveMade(*seat);
     auto& record = state_.seat(*seat);
     record.passed = true;
     noteChange();
@@ -186,6 +192,63 @@ void Engine::hepasses(std::string_view payload)
             return;
         }
     endround(0);  // everyone in the game passed since the last play
+}
+
+void Engine::moveMade(int seat)
+{
+    stopTurnClock();
+    if (mover_ == Mover::Guard)
+        ++missedTurns_[seat];
+    else if (mover_ == Mover::Table)
+        missedTurns_[seat] = 0;  // back at the table: the count starts again
+}
+
+void Engine::armTurnClock()
+{
+    stopTurnClock();
+    const int seat = state_.turnSeat;
+    if (!state_.gameRunning || !state_.turnOpen || seat < 1 || seat > kSeats)
+        return;
+    const auto& record = state_.seat(seat);
+    // A seat nobody plays, or whose player watches, has the computer's own timer.
+    if (!record.open || record.watching)
+        return;
+    const int limit = io_.turnLimit();
+    if (limit <= 0)
+        return;
+    turnClockSeat_ = seat;
+    turntimerRunning_ = true;
+    // An hour at most, so no setting can overflow the milliseconds.
+    io_.startTurntimer(std::min(limit, 3600) * turnLimitSecond_);
+}
+
+void Engine::stopTurnClock()
+{
+    if (!turntimerRunning_)
+        return;
+    turntimerRunning_ = false;
+    io_.stopTurntimer();
+}
+
+void Engine::turntimerTimer()
+{
+    Entry entry(*this);
+    if (!turntimerRunning_)
+        return;
+    stopTurnClock();
+    const int seat = turnClockSeat_;
+    if (!state_.gameRunning || !state_.turnOpen || seat != state_.turnSeat)
+        return;
+    const auto& record = state_.seat(seat);
+    if (!record.open || record.watching)
+        return;
+    mover_ = Mover::Guard;
+    computerplay(seat);
+    mover_ = Mover::Table;
+    // Through the same request the hosting table's seat menu sends: every table, older ones
+    // too, shows the seat as watching, and the player takes it back with "Just Watch".
+    if (missedTurns_[seat] >= kMissedTurnsBeforeWatching && state_.gameRunning && state_.seat(seat).open)
+        justwatch(1, std::to_string(seat) + "+1");
 }
 
 void Engine::startTimer1(Timer1Action action, int ticks)

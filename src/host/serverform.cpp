@@ -14,6 +14,8 @@ TServer::TServer(QObject* parent) : QObject(parent), engine_(*this, game::Random
     connect(&socktimer, &QTimer::timeout, this, [this] { engine_.socktimerTimer(); });
     connect(&timer1, &QTimer::timeout, this, [this] { engine_.timer1Timer(); });
     connect(&computertimer, &QTimer::timeout, this, [this] { engine_.computertimerTimer(); });
+    turntimer.setSingleShot(true);
+    connect(&turntimer, &QTimer::timeout, this, [this] { engine_.turntimerTimer(); });
     for (int n = 1; n <= host::kConnections; ++n) {
         loginTimers_[n].setSingleShot(true);
         connect(&loginTimers_[n], &QTimer::timeout, this, [this, n] { engine_.loginTimerTimer(n); });
@@ -25,6 +27,7 @@ TServer::~TServer()
     socktimer.stop();
     timer1.stop();
     computertimer.stop();
+    turntimer.stop();
     for (QTimer& timer : loginTimers_)
         timer.stop();
     // The sockets would report their closing to an engine that is going away: silence them first.

@@ -46,6 +46,8 @@ void Engine::startgame(int n, std::string_view payload)
     if (computertimerRunning_)
         io_.stopComputertimer();
     computertimerRunning_ = false;
+    stopTurnClock();
+    missedTurns_.fill(0);
 
     startround();
 }

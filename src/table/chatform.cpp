@@ -16,6 +16,7 @@
 #include "table/sounds.h"
 #include "table/statusline.h"
 #include "table/tablewidgets.h"
+#include "table/turncountdown.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -79,6 +80,7 @@ void Tchat::buildParts(SoundPlayer& sounds, VersionProvider version)
     hand_ = new HandView(mirror_, *artwork_, panel);
     seats_ = new SeatRows(mirror_, *artwork_, panel);
     status_->buildStatus(panel);
+    countdown_ = new TurnCountdown(mirror_, this);
     chatPanel_ = new ChatPanel(boxes_, artwork_->phraseButton, panel);
     sounds_ = new TableSounds(sounds, mirror_, *artwork_, panel);
     auto* banner = new ClickImage(panel);
@@ -170,6 +172,9 @@ void Tchat::wireParts()
     shell_->onNotice = [this](const QString& text) { addNotice(text); };
     shell_->botSpeed = [this] { return menus_->botSpeed(); };
     shell_->computerSkill = [this] { return menus_->computerSkill(); };
+    shell_->turnLimit = [this] { return menus_->turnLimit(); };
+    countdown_->limit = [this] { return menus_->turnLimit(); };
+    countdown_->onShow = [this](int secondsLeft) { status_->showCountdown(secondsLeft); };
 }
 
 QStringListModel* Tchat::spectators() { return seats_->spectators(); }
@@ -212,6 +217,7 @@ void Tchat::react(const mirror::Event& event)
 {
     board_->react(event);
     status_->react(event, mirror_.state().hosting);
+    countdown_->react(event);
     menus_->react(event);
     const QStringList notices = chatNotices(event, mirror_);
     for (qsizetype i = 0; i < notices.size(); ++i) {

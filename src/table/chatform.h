@@ -32,6 +32,7 @@ class TableLink;
 class TableMenus;
 class TableShell;
 class TableSounds;
+class TurnCountdown;
 struct Artwork;
 
 class Tchat : public QMainWindow {
@@ -90,6 +91,7 @@ private:
     TableShell* shell_ = nullptr;
     BoardView* board_ = nullptr;
     StatusLine* status_ = nullptr;
+    TurnCountdown* countdown_ = nullptr;
     HandView* hand_ = nullptr;
     SeatRows* seats_ = nullptr;
     ChatPanel* chatPanel_ = nullptr;

@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr std::array<int, 4> kTurnLimits = {0, 30, 60, 120};
+
 QAction* item(QMenu* menu, const char* name, const QString& text)
 {
     QAction* action = menu->addAction(text);
@@ -111,6 +113,22 @@ void TableMenus::buildOptions(QMenu* options, ChatPanel& chat, TableSounds& soun
                     onResetScreenLocation();
             });
     options->addSeparator();
+    TurnTimeLimit1 = options->addMenu(QCoreApplication::translate("TableMenus", "Turn Time Limit"));
+    TurnTimeLimit1->setObjectName(QStringLiteral("TurnTimeLimit1"));
+    TurnTimeLimit1->setEnabled(mirror_.state().hosting);
+    auto* limitGroup = new QActionGroup(window_);
+    const char* limitNames[4] = {"TurnLimitOff1", "TurnLimit30s1", "TurnLimit1m1", "TurnLimit2m1"};
+    const QString limitTexts[4] = {QCoreApplication::translate("TableMenus", "Off"), QCoreApplication::translate("TableMenus", "30 seconds"),
+                                   QCoreApplication::translate("TableMenus", "1 minute"), QCoreApplication::translate("TableMenus", "2 minutes")};
+    for (std::size_t i = 0; i < turnLimitItems_.size(); ++i) {
+        QAction* entry = item(TurnTimeLimit1, limitNames[i], limitTexts[i]);
+        entry->setCheckable(true);
+        entry->setActionGroup(limitGroup);
+        entry->setProperty("tag", kTurnLimits[i]);
+        connect(entry, &QAction::triggered, this, [this, entry] { TurnTimeLimit1Click(entry); });
+        turnLimitItems_[i] = entry;
+    }
+    turnLimitItems_[0]->setChecked(true);
     ComputerSkill1 = options->addMenu(QCoreApplication::translate("TableMenus", "Computer Skill"));
     ComputerSkill1->setObjectName(QStringLiteral("ComputerSkill1"));
     ComputerSkill1->setEnabled(mirror_.state().hosting);
@@ -136,6 +154,7 @@ void TableMenus::setHosting(bool hosting)
 {
     StartGame1->setEnabled(hosting);
     ComputerSkill1->setEnabled(hosting);
+    TurnTimeLimit1->setEnabled(hosting);
 }
 
 void TableMenus::enableStartGame(bool enabled) { StartGame1->setEnabled(enabled); }
@@ -195,6 +214,23 @@ void TableMenus::ComputerSkill1Click(QAction* entry)
     // Nothing goes to the host: it reads the choice from its own table at every computer move.
     setComputerSkill(entry->property("tag").toInt());
     hooks_.saveSettings(SettingsOption::ComputerSkill);
+}
+
+void TableMenus::setTurnLimit(int seconds)
+{
+    std::size_t index = 0;
+    for (std::size_t i = 0; i < kTurnLimits.size(); ++i)
+        if (kTurnLimits[i] == seconds)
+            index = i;
+    turnLimit_ = kTurnLimits[index];
+    turnLimitItems_[index]->setChecked(true);
+}
+
+void TableMenus::TurnTimeLimit1Click(QAction* entry)
+{
+    // As with the skill, the host reads the limit from this table, at the start of every turn.
+    setTurnLimit(entry->property("tag").toInt());
+    hooks_.saveSettings(SettingsOption::TurnLimit);
 }
 
 // ---- The seat popup --------------------------------------------------------------------------------

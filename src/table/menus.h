@@ -1,8 +1,8 @@
 #pragma once
 // The table's menus and the seat popup. Running the table: the hosting player starts games,
 // removes players and sets seats to watch or play again; every seated player may watch; everyone
-// chooses how fast the computer plays, and the hosting player how well. Each command only asks
-// the host; the tables change when the host's answer comes.
+// chooses how fast the computer plays, and the hosting player how well and how long a turn may
+// last. Each command only asks the host; the tables change when the host's answer comes.
 
 #include "mirror/events.h"
 #include "mirror/tablemirror.h"
@@ -47,6 +47,10 @@ public:
     void setComputerSkill(int skill); // 1 Strong, anything else Standard
     // Options, Hint: the table's hint answers it and keeps it enabled while the player may move.
     QAction* hintEntry() const { return Hint1; }
+    // Options, Turn Time Limit, in seconds: 0 Off (the default), 30, 60 or 120. Only the hosting
+    // table's counts.
+    int turnLimit() const { return turnLimit_; }
+    void setTurnLimit(int seconds); // anything but 30, 60 or 120 is Off
 
     std::function<void()> onResetScreenLocation;
 
@@ -56,6 +60,7 @@ private:
     void JustWatch1Click();
     void Fast1Click(QAction* entry);
     void ComputerSkill1Click(QAction* entry);
+    void TurnTimeLimit1Click(QAction* entry);
 
     mirror::TableMirror& mirror_;
     TableLink& link_;
@@ -64,13 +69,16 @@ private:
     QMainWindow* window_;
     int botSpeed_ = 1000;
     int computerSkill_ = 0;
+    int turnLimit_ = 0;
     int popupSeat_ = 0; // the seat the popup was opened on
     QAction* StartGame1 = nullptr;
     QAction* JustWatch1 = nullptr;
     QAction* Hint1 = nullptr;
     QMenu* ComputerSkill1 = nullptr; // greyed on tables that do not host
+    QMenu* TurnTimeLimit1 = nullptr; // likewise
     std::array<QAction*, 3> botSpeedItems_{};    // Slow, Normal, Fast
     std::array<QAction*, 2> computerSkillItems_{}; // Standard, Strong
+    std::array<QAction*, 4> turnLimitItems_{};     // Off, 30 seconds, 1 minute, 2 minutes
     QMenu* popup_kick = nullptr;
     QAction* RemoveFromGame1 = nullptr;
     QAction* SettoJustWatch1 = nullptr;

@@ -8,6 +8,7 @@ namespace {
 QString phraseKey(int n) { return QStringLiteral("Phrase%1").arg(n); }
 
 const QString kComputerSkillKey = QStringLiteral("Computerskill");
+const QString kTurnLimitKey = QStringLiteral("Turnlimit");
 
 QStringList keysOf(SettingsOption option)
 {
@@ -20,6 +21,7 @@ QStringList keysOf(SettingsOption option)
     case SettingsOption::PlaySounds: return {QStringLiteral("Playsounds")};
     case SettingsOption::ChatterSounds: return {QStringLiteral("ChatterSounds")};
     case SettingsOption::ComputerSkill: return {kComputerSkillKey};
+    case SettingsOption::TurnLimit: return {kTurnLimitKey};
     case SettingsOption::WindowBounds: break;
     }
     return {};
@@ -98,6 +100,13 @@ void TableSettings::load()
     target_.setPlaySounds(values.value(QStringLiteral("Playsounds")) != QStringLiteral("false"));
     target_.setChatterSounds(values.value(QStringLiteral("ChatterSounds")) != QStringLiteral("false"));
     target_.setComputerSkill(values.value(kComputerSkillKey) == QStringLiteral("1") ? 1 : 0);
+    // Only the menu's own values, written as they are: anything else is no limit.
+    const QString limit = values.value(kTurnLimitKey, QString());
+    int seconds = 0;
+    for (const int allowed : {30, 60, 120})
+        if (limit == QString::number(allowed))
+            seconds = allowed;
+    target_.setTurnLimit(seconds);
     loaded_ = true;
 }
 
@@ -120,9 +129,12 @@ ini::KeyValues TableSettings::currentOptions() const
     values.append({QStringLiteral("Playsounds"), flag(target_.playSounds())});
     // Written once Strong has been chosen: until then the section stays exactly as copies
     // without the option write it.
-    if (const int skill = target_.computerSkill();
-        skill != 0 || file_.readSection(QString::fromLatin1(kSection)).value(kComputerSkillKey))
+    const ini::SectionValues stored = file_.readSection(QString::fromLatin1(kSection));
+    if (const int skill = target_.computerSkill(); skill != 0 || stored.value(kComputerSkillKey))
         values.append({kComputerSkillKey, QString::number(skill)});
+    // Likewise once a limit has been chosen.
+    if (const int limit = target_.turnLimit(); limit != 0 || stored.value(kTurnLimitKey))
+        values.append({kTurnLimitKey, QString::number(limit)});
     return values;
 }
 

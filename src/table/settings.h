@@ -48,6 +48,9 @@ public:
     // "Computer Skill": 0 Standard, 1 Strong.
     virtual int computerSkill() const = 0;
     virtual void setComputerSkill(int skill) = 0;
+    // "Turn Time Limit" in seconds: 0 (Off), 30, 60 or 120.
+    virtual int turnLimit() const = 0;
+    virtual void setTurnLimit(int seconds) = 0;
 };
 
 class TableSettings {

@@ -10,5 +10,6 @@ enum class SettingsOption {
     PlaySounds,
     ChatterSounds,
     ComputerSkill,
+    TurnLimit,
     WindowBounds, // closing a moved or resized window; only ever written once loaded
 };

@@ -51,6 +51,7 @@ void TableShell::setServer(TServer* server)
     server_->versionProvider = [this] { return toWire(version_()); };
     server_->botSpeedProvider = [this] { return botSpeed(); };
     server_->computerSkillProvider = [this] { return computerSkill(); };
+    server_->turnLimitProvider = [this] { return turnLimit ? turnLimit() : 0; };
     server_->engine().useRandom(random_);
 }
 

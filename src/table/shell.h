@@ -33,10 +33,11 @@ public:
                MessageBoxes& boxes, VersionProvider version);
 
     // The hidden host this table starts when it hosts; not owned. From then on the host reads
-    // this table's version text, its Bot Speed as the computer's delay, and its Computer Skill.
+    // this table's version text, its Bot Speed as the computer's delay, its Computer Skill and its
+    // Turn Time Limit.
     void setServer(TServer* server);
-    // What the host asks of the table at every computer move.
-    std::function<int()> botSpeed, computerSkill;
+    // What the host asks of the table at every computer move (the limit: at every turn).
+    std::function<int()> botSpeed, computerSkill, turnLimit;
     // The port a joining table connects to: the game's 7772 unless a test says otherwise.
     void setGamePort(int port) { gamePort_ = port; }
     // The program's arguments (without the program's own name), acted on by processparams when

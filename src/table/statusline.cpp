@@ -90,6 +90,12 @@ void StatusLine::syncPass() { button_pass->setVisible(mirror_.state().passShown)
 
 void StatusLine::showStart(bool shown) { button_start->setVisible(shown); }
 
+void StatusLine::showCountdown(int secondsLeft)
+{
+    setStatus(secondsLeft == 1 ? QCoreApplication::translate("StatusLine", "Your Turn. 1 second left")
+                               : QCoreApplication::translate("StatusLine", "Your Turn. %1 seconds left").arg(secondsLeft));
+}
+
 void StatusLine::react(const mirror::Event& event, bool hosting)
 {
     const int own = mirror_.state().ownSeat;

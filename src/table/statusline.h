@@ -28,6 +28,8 @@ public:
     void syncPass();
     // Start Game is for the hosting table, between games.
     void showStart(bool shown);
+    // The last seconds of this table's own turn under the turn time limit.
+    void showCountdown(int secondsLeft);
 
     QString text() const;
     // A line of the table's own, such as a hint.

@@ -560,3 +560,41 @@ TEST(RealProgram, ALatin1PeerIsShownRightAndGetsLatin1TextByteForByte)
     EXPECT_TRUE(zoe.waitFor("CMD_chat+1+" + utf8("Михаил chats: ½ 😀")));
     EXPECT_FALSE(zoe.received.contains(utf8("Café"))) << zoe.received.toStdString();
 }
+
+namespace {
+
+// Moves of seat 2 announced in what a table received, from `from` on.
+int movesOfSeat2(const QByteArray& received, qsizetype from = 0, qsizetype to = -1)
+{
+    const QByteArray part = received.mid(from, to < 0 ? -1 : to - from);
+    return static_cast<int>(part.count("CMD_heplayed+2+") + part.count("CMD_hepassed+2+") + part.count("CMD_double+2+"));
+}
+
+} // namespace
+
+TEST(RealProgram, AHostWithATurnLimitMovesForATableThatNeverDoesAndSetsItsSeatToJustWatch)
+{
+    // The 30-second limit from the settings, with each of its seconds lasting 20 ms.
+    const Ports ports;
+    Copy host(ports, {"Ann", "-", "true"}, {}, "[Chickenfoot]\r\nBotspeed=500\r\nTurnlimit=30\r\n", {},
+              {"TILVARO_TEST_COMMANDS=1", "TILVARO_TEST_TURN_SECOND=20"});
+    ASSERT_TRUE(host.showsSeats(seats({"Ann"})));
+    RawTable bob(ports.game, "Bob");
+    ASSERT_EQ(bob.login(), 2);
+    ASSERT_TRUE(host.showsSeats(seats({"Ann", "Bob"})));
+    host.process.write("start 3\nwatch\n");
+
+    // Bob never moves: the host moves for him twice, then every table sees him just watch.
+    ASSERT_TRUE(bob.waitFor("CMD_justwatching+2+1"));
+    const qsizetype watching = bob.received.indexOf("CMD_justwatching+2+1");
+    EXPECT_EQ(movesOfSeat2(bob.received, 0, watching), 2) << bob.received.toStdString();
+    EXPECT_TRUE(showsChat(host, {"Bob is just watching"}));
+    // The game goes on with the computer in his seat.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return movesOfSeat2(bob.received, watching) >= 2; }, 30000));
+
+    // He takes the seat back and walks away again: two more turns, and he watches again.
+    bob.send("CMD_justwatch+2+2");
+    ASSERT_TRUE(bob.waitFor("CMD_justwatching+2+2"));
+    EXPECT_TRUE(showsChat(host, {"Bob is now playing again"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bob.received.count("CMD_justwatching+2+1") == 2; }, 30000));
+}

@@ -71,6 +71,7 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
         EXPECT_EQ(first->chat.frameGeometry(), QRect(3, 3, 790, 578));
         entry(*first, "Slow1")->trigger();
         entry(*first, "Strong1")->trigger();
+        entry(*first, "TurnLimit1m1")->trigger();
         entry(*first, "New1")->trigger();
         entry(*first, "PlaySounds1")->trigger();
         first->gamestart->setRounds(6);
@@ -95,7 +96,7 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
                                 "ChatterSounds=true\nPlaysounds=false\n"))
         << text.toStdString();
     EXPECT_TRUE(text.contains("\nPhrase3=Well played, partner\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains("\nPlaysounds=false\nComputerskill=1\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nPlaysounds=false\nComputerskill=1\nTurnlimit=60\n")) << text.toStdString();
 
     auto second = start();
     EXPECT_EQ(second->chat.menus().botSpeed(), 1000);
@@ -105,6 +106,8 @@ TEST_F(SettingsProgramTest, ChoicesMadeOnceConnectedComeBackInTheNextRun)
     EXPECT_TRUE(entry(*second, "New1")->isChecked());
     EXPECT_TRUE(entry(*second, "Strong1")->isChecked());
     EXPECT_EQ(second->chat.menus().computerSkill(), 1);
+    EXPECT_TRUE(entry(*second, "TurnLimit1m1")->isChecked());
+    EXPECT_EQ(second->chat.menus().turnLimit(), 60);
     EXPECT_FALSE(entry(*second, "PlaySounds1")->isChecked());
     EXPECT_TRUE(entry(*second, "PlayChatterSounds1")->isChecked());
     EXPECT_EQ(second->gamestart->rounds(), 6);

@@ -22,6 +22,8 @@ public:
     Transcript log;
     int speed = 1000;
     int skill = 0;  // the hosting table's "Computer Skill"
+    int limit = 0;  // the hosting table's "Turn Time Limit", seconds
+    bool timer1On = false, computerOn = false, turnOn = false;
     int socktimer = -1;  // interval while running, -1 while stopped
     std::array<std::size_t, 11> backlog{};  // what unsent() answers, per connection
     std::array<int, 11> login{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};  // as socktimer, per connection
@@ -42,13 +44,16 @@ public:
     void stopLoginTimer(int n) override { login.at(n) = -1; }
     void startSocktimer(int ms) override { socktimer = ms; }
     void stopSocktimer() override { socktimer = -1; }
-    void startTimer1(int ms) override { log.push_back("timer1 " + std::to_string(ms)); }
-    void stopTimer1() override { log.push_back("timer1 stop"); }
-    void startComputertimer(int ms) override { log.push_back("computer " + std::to_string(ms)); }
-    void stopComputertimer() override { log.push_back("computer stop"); }
+    void startTimer1(int ms) override { timer1On = true; log.push_back("timer1 " + std::to_string(ms)); }
+    void stopTimer1() override { timer1On = false; log.push_back("timer1 stop"); }
+    void startComputertimer(int ms) override { computerOn = true; log.push_back("computer " + std::to_string(ms)); }
+    void stopComputertimer() override { computerOn = false; log.push_back("computer stop"); }
+    void startTurntimer(int ms) override { turnOn = true; log.push_back("turn " + std::to_string(ms)); }
+    void stopTurntimer() override { turnOn = false; log.push_back("turn stop"); }
     std::string version() override { return "1.0.4"; }
     int botSpeed() override { return speed; }
     int computerSkill() override { return skill; }
+    int turnLimit() override { return limit; }
 
     Transcript take() { return std::exchange(log, {}); }
 };

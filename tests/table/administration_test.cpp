@@ -102,6 +102,23 @@ TEST_F(TableTest, ComputerSkillSitsAboveJustWatchAndOnlyTheHostingTableMayChoose
     EXPECT_EQ(host.received, QByteArray("CMD_botspeed+1+500+\xFF"));
 }
 
+// What the host reads of it is shown by the real program's turn limit test.
+TEST_F(TableTest, TurnTimeLimitSitsAboveComputerSkillAndOnlyTheHostingTableMayChooseIt)
+{
+    const auto entries = find<QMenu>(QStringLiteral("Options1"))->actions();
+    auto* limitMenu = find<QMenu>(QStringLiteral("TurnTimeLimit1"));
+    ASSERT_GE(entries.size(), 3);
+    EXPECT_EQ(entries[entries.size() - 3], limitMenu->menuAction());
+    EXPECT_FALSE(limitMenu->isEnabled());
+    table->setHosting(true);
+    EXPECT_TRUE(limitMenu->isEnabled());
+    int saves = 0;
+    table->hooks.onSaveSettings = [&saves](SettingsOption option) { saves += option == SettingsOption::TurnLimit; };
+    limitMenu->actions().at(3)->trigger();
+    EXPECT_EQ(table->menus().turnLimit(), 120);
+    EXPECT_EQ(saves, 1);
+}
+
 // The host and two tables over loopback: the computer moves at the hosting table's Bot Speed,
 // whatever a joined table chooses.
 TEST(BotSpeed, ComputerFollowsTheHostingTableNotAJoinedOne)

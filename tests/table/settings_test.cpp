@@ -25,6 +25,7 @@ struct FakeTable : SettingsTarget {
     QColor colour = Qt::black;
     std::map<int, QString> phrases{{1, "Hello"}, {2, "Nice play"}, {3, "Oops"}};
     int skill = 0;
+    int limit = 0;
 
     QRect windowBounds() const override { return bounds; }
     void setWindowBounds(const QRect& stored) override { storedBounds = bounds = stored; }
@@ -56,6 +57,8 @@ struct FakeTable : SettingsTarget {
     void setPhrase(int n, const QString& text) override { phrases[n] = text.left(kPhraseLimit); }
     int computerSkill() const override { return skill; }
     void setComputerSkill(int chosen) override { skill = chosen; }
+    int turnLimit() const override { return limit; }
+    void setTurnLimit(int seconds) override { limit = seconds; }
 };
 
 class SettingsTest : public ::testing::Test {
@@ -322,6 +325,32 @@ TEST_F(SettingsTest, ComputerSkillIsStoredOnceStrongIsChosenAndOnlyOneReadsAsStr
     fresh.skill = 0;
     ASSERT_TRUE(early.save(SettingsOption::ComputerSkill));
     EXPECT_EQ(stored(), "[Chickenfoot]\nBotspeed=500\nComputerskill=0\n");
+}
+
+TEST_F(SettingsTest, TurnLimitIsStoredAfterTheOtherKeysOnceChosenAndReadOnlyAsTheMenusValues)
+{
+    const QByteArray older = "[Chickenfoot]\nTextsize=10\nTop=3\nLeft=3\nWidth=790\nHeight=578\nTextcolor=clBlack\n"
+                             "Playtoscore=10\nNewcomers=1\nBotspeed=1000\nTurnsound=0\nChatterSounds=false\n"
+                             "Playsounds=true\n";
+    store(older);
+    TableSettings settings(path(), table);
+    settings.load();
+    ASSERT_TRUE(settings.save(SettingsOption::TurnLimit));
+    EXPECT_EQ(stored(), older);  // Off, never chosen: not a byte changes
+    for (const int seconds : {30, 60, 120, 0}) {
+        table.limit = seconds;
+        ASSERT_TRUE(settings.save(SettingsOption::TurnLimit));
+        EXPECT_EQ(stored(), older + "Turnlimit=" + QByteArray::number(seconds) + "\n");
+        FakeTable next;
+        next.limit = 45;
+        TableSettings(path(), next).load();
+        EXPECT_EQ(next.limit, seconds);
+    }
+    for (const char* value : {"45", "030", "60s", "", "-30"}) {
+        table.limit = 120;
+        loadWith(QByteArray("Turnlimit=") + value + "\n");
+        EXPECT_EQ(table.limit, 0) << value;
+    }
 }
 
 TEST_F(SettingsTest, OlderFilesReadTheSameAndPhrasesInAnyScriptComeBackAsSaved)
