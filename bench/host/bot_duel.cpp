@@ -1,23 +1,29 @@
-// The strong computer against the standard one: whole games of 10 rounds with every seat played by
-// the computer, the strong player in one seat (seat g mod N + 1 in game g, so it leads as often as
-// the others) and the standard player in the rest, for 2, 3 and 4 seats. Every game is followed by
-// the simulator's independent checker, so a strong move that broke a rule fails the run, and so
-// does a strong move made from anything but what the seat's table had been told.
+// The strong computer against the standard one, or against the greedy player: whole games of 10
+// rounds with every seat played by a program, the strong player in one seat (seat g mod N + 1 in
+// game g, so it leads as often as the others) and its opponents in the rest, for 2, 3 and 4 seats.
+// Every game is followed by the simulator's independent checker, so a strong move that broke a rule
+// fails the run, and so does a strong move made from anything but what the seat's table had been
+// told.
 //
-//   nice -n 10 build/bench/host/bot_duel [games per seat count] [standard]     (default 2000)
+//   nice -n 10 build/bench/host/bot_duel [games per seat count] [standard|greedy] [seats]   (default 2000)
 //
-// "standard" puts the standard player in the measured seat too (the lines then say "standard
-// wins"): the control, which should win its 1/N share. One line per seat count:
+// Without a mode the opponents are the standard computer. "standard" puts the standard player in
+// the measured seat too (the lines then say "standard wins"): the control, which should win its
+// 1/N share. "greedy" makes the opponents greedy players (their heaviest fitting bone, see
+// greedy.h), who play as tables do, through the host's messages. A seat count of 2, 3 or 4 plays
+// that one only. One line per seat count:
 //   seats N: strong wins W of G (P %, 95 % CI L-U %), average total A vs B, decision median M ms, worst X ms
-// W counts the games the measured seat won: the game itself replays a tied last round, so every
-// game has one winner. A is its average final total, B the average final total of the other
-// seats (lower is better). The 95 % interval is Wilson's. A decision is a strong move that had
-// more than one play to choose from (forced plays and passes take no time); its time is measured
-// around the host's whole computer move, while the two threads of the run share the machine.
+// and against the greedy player "strong wins W of G against greedy (P %, ...". W counts the games
+// the measured seat won: the game itself replays a tied last round, so every game has one winner.
+// A is its average final total, B the average final total of the other seats (lower is better).
+// The 95 % interval is Wilson's. A decision is a strong move that had more than one play to choose
+// from (forced plays and passes take no time); its time is measured around the host's whole
+// computer move, while the two threads of the run share the machine.
 // Exits with 1 if the checker found anything wrong, a strong move saw more than its table, or a
 // game did not end.
 
 #include "checker.h"
+#include "greedy.h"
 #include "host/engine.h"
 
 #include <algorithm>
@@ -42,11 +48,21 @@ struct GameResult {
     std::vector<double> decisionMs;
 };
 
-GameResult playGame(int seats, int measured, std::uint32_t seed, bool strong)
+enum class Mode { Standard, Control, Greedy };
+
+GameResult playGame(int seats, int measured, std::uint32_t seed, Mode mode)
 {
     benchcheck::CheckingIo io;
     host::Engine engine(io, seed);
     benchcheck::startComputerGame(engine, seats, 10);
+    const bool strong = mode != Mode::Control;
+    const bool greedy = mode == Mode::Greedy;
+    // Every seat was set to just watch, as in the other modes, so the game opens alike; the greedy
+    // seats then take their own play back.
+    if (greedy)
+        for (int s = 1; s <= seats; ++s)
+            if (s != measured)
+                host::say(engine, 1, "CMD_justwatch+" + std::to_string(s) + "+2");
 
     GameResult result;
     for (long long steps = 0; !io.checker.finished && steps < 1000000; ++steps) {
@@ -67,6 +83,10 @@ GameResult playGame(int seats, int measured, std::uint32_t seed, bool strong)
             }
         } else if (io.timer1) {
             engine.timer1Timer();
+        } else if (greedy && engine.state().gameRunning && engine.state().turnOpen &&
+                   engine.state().turnSeat != measured) {
+            const int seat = engine.state().turnSeat;
+            benchgreedy::sendMove(engine, seat, benchgreedy::greedyMove(io.checker.viewOf(seat)));
         } else {
             break;
         }
@@ -97,10 +117,22 @@ void wilson(long long w, long long n, double& low, double& high)
 int main(int argc, char** argv)
 {
     const long long games = argc > 1 ? std::max(1LL, std::atoll(argv[1])) : 2000;
-    const bool strong = !(argc > 2 && std::strcmp(argv[2], "standard") == 0);
+    const std::string modeName = argc > 2 ? argv[2] : "";
+    if (modeName != "" && modeName != "standard" && modeName != "greedy") {
+        std::fprintf(stderr, "bot_duel: unknown mode \"%s\" (standard or greedy)\n", modeName.c_str());
+        return 2;
+    }
+    const Mode mode = modeName == "standard" ? Mode::Control : modeName == "greedy" ? Mode::Greedy : Mode::Standard;
+    const int onlySeats = argc > 3 ? std::atoi(argv[3]) : 0;
+    if (argc > 3 && (onlySeats < 2 || onlySeats > 4)) {
+        std::fprintf(stderr, "bot_duel: seat count %s is not 2, 3 or 4\n", argv[3]);
+        return 2;
+    }
     const unsigned threads = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
     long long badGames = 0;
     for (int seats = 2; seats <= 4; ++seats) {
+        if (onlySeats != 0 && seats != onlySeats)
+            continue;
         std::vector<GameResult> results(static_cast<std::size_t>(games));
         std::atomic<long long> next{0};
         std::vector<std::thread> workers;
@@ -109,7 +141,7 @@ int main(int argc, char** argv)
                 for (long long g; (g = next++) < games;)
                     results[static_cast<std::size_t>(g)] =
                         playGame(seats, static_cast<int>(g % seats) + 1,
-                                 static_cast<std::uint32_t>(g) * 2654435761u + static_cast<std::uint32_t>(seats), strong);
+                                 static_cast<std::uint32_t>(g) * 2654435761u + static_cast<std::uint32_t>(seats), mode);
             });
         for (auto& worker : workers)
             worker.join();
@@ -129,9 +161,10 @@ int main(int argc, char** argv)
         const double worst = times.empty() ? 0 : times.back();
         double low = 0, high = 0;
         wilson(wins, games, low, high);
-        std::printf("seats %d: %s wins %lld of %lld (%.1f %%, 95 %% CI %.1f-%.1f %%), average total %.1f vs %.1f, "
+        std::printf("seats %d: %s wins %lld of %lld%s (%.1f %%, 95 %% CI %.1f-%.1f %%), average total %.1f vs %.1f, "
                     "decision median %.1f ms, worst %.1f ms\n",
-                    seats, strong ? "strong" : "standard", wins, games, 100.0 * double(wins) / double(games), low, high, measuredSum / double(games),
+                    seats, mode == Mode::Control ? "standard" : "strong", wins, games,
+                    mode == Mode::Greedy ? " against greedy" : "", 100.0 * double(wins) / double(games), low, high, measuredSum / double(games),
                     othersSum / double(games), median, worst);
         std::fflush(stdout);
     }

@@ -142,11 +142,55 @@ struct Round {
         pass(i);
     }
 
+    // The heaviest fitting bone of the seat whose turn it is; among the toes it fits, the first
+    // from a random start.
+    void greedyMove(Rng& rng)
+    {
+        const int i = turn;
+        int bestK = -1, bestToe = 0, bestPips = -1;
+        if (footPhase()) {
+            const int toe = length[0] == 0 ? 0 : length[1] == 0 ? 1 : 2;
+            for (int k = 0; k < count[i]; ++k)
+                if (shows(hand[i][k], spinner) && kBones[hand[i][k]].pips > bestPips) {
+                    bestK = k;
+                    bestToe = toe;
+                    bestPips = kBones[hand[i][k]].pips;
+                }
+        } else {
+            const unsigned start = rng.below(3);
+            for (int k = 0; k < count[i]; ++k) {
+                const int bone = hand[i][k];
+                if (kBones[bone].pips <= bestPips)
+                    continue;
+                for (unsigned step = 0; step < kToes; ++step) {
+                    const int toe = static_cast<int>((start + step) % kToes);
+                    if (length[toe] < kToeLength && shows(bone, end[toe])) {
+                        bestK = k;
+                        bestToe = toe;
+                        bestPips = kBones[bone].pips;
+                        break;
+                    }
+                }
+            }
+        }
+        if (bestK < 0)
+            return pass(i);
+        play(i, bestK, bestToe);
+    }
+
+    // Each move of a play-out, the own seat's included, is the heaviest fitting bone or the
+    // standard computer's at even odds. Real opponents are neither: the standard computer ignores
+    // weight, people and the greedy player shed heavy bones first, and a mix scores plays well
+    // against both where either rule alone misjudges the other kind of table.
     void playOut(Rng& rng)
     {
         // Every move takes a bone or sets a mark, so a round ends long before this.
-        for (int moves = 0; !over && moves < 4096; ++moves)
-            standardMove(rng);
+        for (int moves = 0; !over && moves < 4096; ++moves) {
+            if (rng.below(2) == 0)
+                greedyMove(rng);
+            else
+                standardMove(rng);
+        }
     }
 
     int score(int i) const

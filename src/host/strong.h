@@ -6,9 +6,9 @@
 //
 // How it decides: for every distinct legal play it deals the unseen bones to the other seats many
 // times over, at random but consistent with what is known (a seat that passed on an end holds no
-// bone showing that pip), plays each deal out to the end of the round with the standard computer's
-// rules for the other seats, and keeps the play with the best average outcome: the others' mean
-// round score minus its own. Every play is tried on the same deals, so the comparison is not
+// bone showing that pip), plays each deal out to the end of the round, every seat moving by the
+// standard computer's rules or laying its heaviest fitting bone at even odds, and keeps the play
+// with the best average outcome: the others' mean round score minus its own. Every play is tried on the same deals, so the comparison is not
 // drowned in the luck of the deal. The deals are drawn from a generator seeded with a hash of the
 // view and the number of the decision, and their number is fixed, so a decision is a function of
 // those two alone: nothing the seat cannot see (the game's own generator, which dealt the hands,

@@ -461,3 +461,29 @@ TEST(StrongComputer, PlaysWholeGamesByTheRulesAndNeverPassesWithAPlay)
             EXPECT_GE(strongMoves, 10);
         }
 }
+
+TEST(StrongPlays, ShedsItsHeaviestBoneWhenTheOtherSeatIsAboutToGoOut)
+{
+    // Toe phase of a two-seat round, ends 0, 5 and 8; seat 2 holds one bone. Whichever bone seat 1
+    // lays, the other goes out next unless seat 2 goes out first: 5|8 must go now, wherever it fits.
+    SeatView view;
+    view.seat = 1;
+    view.spinnerPip = 9;
+    view.phase = 2;
+    view.inGame[1] = view.inGame[2] = true;
+    view.bonesLeft = {0, 2, 1};
+    view.board.place(1, 1, k0_9, true);
+    view.board.place(2, 1, k4_9, true);
+    view.board.place(2, 2, k4_5, false);
+    view.board.place(3, 1, k8_9, true);
+    for (int bone : {k9_9, k0_9, k4_9, k4_5, k8_9})
+        view.gone[bone] = true;
+    view.hand = {k0_1, game::boneNumber(5, 8)};
+    ASSERT_EQ(host::legalPlays(view).size(), 3u);
+    host::StrongPlayer strong;
+    for (std::uint64_t decision : {0u, 1u, 9u}) {
+        const auto move = strong.choose(view, decision);
+        EXPECT_FALSE(move.pass);
+        EXPECT_EQ(move.slot, 2) << decision;
+    }
+}
