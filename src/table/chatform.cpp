@@ -174,7 +174,10 @@ void Tchat::wireParts()
     shell_->computerSkill = [this] { return menus_->computerSkill(); };
     shell_->turnLimit = [this] { return menus_->turnLimit(); };
     countdown_->limit = [this] { return menus_->turnLimit(); };
-    countdown_->onShow = [this](int secondsLeft) { status_->showCountdown(secondsLeft); };
+    countdown_->onShow = [this](int secondsLeft) {
+        const mirror::Hint* hint = hint_->current();
+        status_->showCountdown(secondsLeft, hint ? TableHint::hintText(*hint) : QString());
+    };
 }
 
 QStringListModel* Tchat::spectators() { return seats_->spectators(); }

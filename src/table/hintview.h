@@ -35,6 +35,8 @@ public:
     // The hint shown, while it holds: the same position of the game and, for a play, its bone
     // still the raised one.
     const mirror::Hint* current() const;
+    // The hint as the status line and the screen reader give it, in the table's language.
+    static QString hintText(const mirror::Hint& hint);
     // Whether an answer is being worked out.
     bool thinking() const { return thinking_ != 0; }
 
@@ -43,7 +45,6 @@ public:
 private:
     void answered(const mirror::HintQuestion& question, const mirror::HintThought& thought);
     void show(const mirror::Hint& hint);
-    static QString hintText(const mirror::Hint& hint);
 
     mirror::TableMirror& mirror_;
     BoardView& board_;

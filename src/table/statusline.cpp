@@ -90,8 +90,14 @@ void StatusLine::syncPass() { button_pass->setVisible(mirror_.state().passShown)
 
 void StatusLine::showStart(bool shown) { button_start->setVisible(shown); }
 
-void StatusLine::showCountdown(int secondsLeft)
+void StatusLine::showCountdown(int secondsLeft, const QString& hint)
 {
+    // A hint asked for in the last seconds stays in view beside the time left.
+    if (!hint.isEmpty()) {
+        setStatus(secondsLeft == 1 ? QCoreApplication::translate("StatusLine", "%1. 1 second left").arg(hint)
+                                   : QCoreApplication::translate("StatusLine", "%1. %2 seconds left").arg(hint).arg(secondsLeft));
+        return;
+    }
     setStatus(secondsLeft == 1 ? QCoreApplication::translate("StatusLine", "Your Turn. 1 second left")
                                : QCoreApplication::translate("StatusLine", "Your Turn. %1 seconds left").arg(secondsLeft));
 }

@@ -29,7 +29,7 @@ public:
     // Start Game is for the hosting table, between games.
     void showStart(bool shown);
     // The last seconds of this table's own turn under the turn time limit.
-    void showCountdown(int secondsLeft);
+    void showCountdown(int secondsLeft, const QString& hint = {});
 
     QString text() const;
     // A line of the table's own, such as a hint.
