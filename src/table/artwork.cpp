@@ -345,11 +345,6 @@ Artwork::Artwork()
     }
     boardBackground = QPixmap::fromImage(embeddedTexture(kBoardTexture));
     handBackground = QPixmap::fromImage(embeddedTexture(kHandTexture));
-    toeMarker = QPixmap::fromImage(drawButton(66, 34, QColor(0x2a, 0xa8, 0x45),
-                                              //: Two short lines on a small green marker on the board
-                                              {QCoreApplication::translate("Artwork", "place bone"),
-                                               QCoreApplication::translate("Artwork", "here")},
-                                              10));
     passButton = QPixmap::fromImage(drawButton(65, 28, QColor(0x9a, 0x22, 0x22),
                                                //: A small button, 65 pixels wide
                                                {QCoreApplication::translate("Artwork", "pass")}, 13));
@@ -361,6 +356,17 @@ Artwork::Artwork()
     tableBackground = QPixmap::fromImage(embeddedTexture(kLinenTexture));
     phraseButton = QPixmap::fromImage(drawPhraseButton());
     banner = QPixmap::fromImage(drawBanner(pieces));
+}
+
+const QPixmap& Artwork::toeMarker() const
+{
+    if (toeMarker_.isNull())
+        toeMarker_ = QPixmap::fromImage(drawButton(66, 34, QColor(0x2a, 0xa8, 0x45),
+                                                   //: Two short lines on a small green marker on the board
+                                                   {QCoreApplication::translate("Artwork", "place bone"),
+                                                    QCoreApplication::translate("Artwork", "here")},
+                                                   10));
+    return toeMarker_;
 }
 
 QPixmap Artwork::uprightBone(int bone) const
