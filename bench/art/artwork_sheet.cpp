@@ -43,8 +43,8 @@ int main(int argc, char** argv)
     for (int t = 0; t < 3; ++t)
         for (int pos = 1; pos <= 4 && toes[t][pos - 1]; ++pos)
             p.drawPixmap(board + QPoint(67 * pos - 3, toeRow[t]), art.lyingBone(toes[t][pos - 1], pos > 1));
-    p.drawPixmap(board + QPoint(66 * 3 + 2, toeRow[0]), art.toeMarker);
-    p.drawPixmap(board + QPoint(66 * 4 + 2, toeRow[1]), art.toeMarker);
+    p.drawPixmap(board + QPoint(66 * 3 + 2, toeRow[0]), art.toeMarker());
+    p.drawPixmap(board + QPoint(66 * 4 + 2, toeRow[1]), art.toeMarker());
     p.drawPixmap(board + QPoint(10, 26), art.startButton);
     p.restore();
     p.drawPixmap(QRect(3, 268, 774, 99), art.handBackground);
@@ -84,7 +84,7 @@ int main(int argc, char** argv)
     }
     p.drawPixmap(x, 80, art.boneBackUpright);
     p.drawPixmap(x + 40, 80, art.boneBackLying);
-    p.drawPixmap(x + 40, 120, art.toeMarker);
+    p.drawPixmap(x + 40, 120, art.toeMarker());
     p.drawPixmap(x + 120, 80, art.passButton);
     p.drawPixmap(x + 120, 115, art.startButton);
     p.drawPixmap(x + 240, 80, art.turnIndicator);
@@ -106,7 +106,7 @@ int main(int argc, char** argv)
     }
     for (int i = 0; i < 3; ++i)
         p.drawPixmap(1, 36 * i, art.lyingBone(i == 0 ? 10 : (i == 1 ? 29 : 45), i == 2));
-    p.drawPixmap(1, 108, art.toeMarker);
+    p.drawPixmap(1, 108, art.toeMarker());
     p.drawPixmap(1, 146, art.watchingMark);
     p.drawPixmap(30, 146, art.phraseButton);
     p.restore();

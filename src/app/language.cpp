@@ -104,5 +104,9 @@ QString installTranslations(QCoreApplication& app, const QString& language)
 
 QString installDesktopTranslations(QCoreApplication& app)
 {
-    return installTranslations(app, chooseTranslation(desktopLanguages(), availableTranslations()));
+    // Under the C locale no translation is looked at, not even the list of them.
+    const QStringList wanted = desktopLanguages();
+    if (wanted.isEmpty())
+        return {};
+    return installTranslations(app, chooseTranslation(wanted, availableTranslations()));
 }

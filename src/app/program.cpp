@@ -35,7 +35,7 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
     : dataFolder(folder),
       // The table logs in with the about box's version; the box is made later, read later.
       chat(sounds, boxes, [this] { return about->versionText(); }),
-      tallylist(boxes, chat.artwork().tableBackground, &chat),
+      tallylist([this] { return makeTallyList(); }),
       about([this] {
           auto made = std::make_unique<Tabout>(&chat, chat.artwork().tableBackground);
           made->setOpener(opener_);
@@ -96,7 +96,11 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
         if (spylist.made())
             spylist->setHosting(true);
     };
-    wireTally();
+    chat.hooks.onShowTally = [this] {
+        tallylist->loadchecklist();
+        present(tallylist.get());
+    };
+    chat.hooks.onAddGame = [this](const QString& winner, bool thisPlayerWon) { tallylist->addgame(winner, thisPlayerWon); };
     chat.hooks.onShowSpyList = [this] { present(spylist.get()); };
     chat.hooks.onShowScoreSheet = [this] { present(scoresheet.get()); };
     chat.hooks.onShowPhrases = [this] {
@@ -114,6 +118,12 @@ Program::Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder
     whenFirstDrawn(chat, [this] { makeSideWindows(); });
 }
 
+Program::~Program()
+{
+    // The tally window writes the tally back as it goes, as it always did when made at start.
+    tallylist.get();
+}
+
 void Program::makeSideWindows()
 {
     if (makingSideWindows_)
@@ -126,6 +136,7 @@ void Program::makeNextSideWindow()
 {
     // The order they were always made in; one each pass, so the table answers in between.
     const std::function<bool()> steps[] = {
+        [this] { return !tallylist.made() && tallylist.get(); },
         [this] { return !about.made() && about.get(); },     [this] { return !download.made() && download.get(); },
         [this] { return !gamestart.made() && gamestart.get(); }, [this] { return !help.made() && help.get(); },
         [this] { return !phrases.made() && phrases.get(); }, [this] { return !spylist.made() && spylist.get(); },
@@ -138,23 +149,19 @@ void Program::makeNextSideWindow()
         }
 }
 
-void Program::wireTally()
+std::unique_ptr<Ttallylist> Program::makeTallyList()
 {
-    tallylist.setSeatNames([this] {
+    auto made = std::make_unique<Ttallylist>(boxes_, chat.artwork().tableBackground, &chat);
+    made->setSeatNames([this] {
         QStringList names;
         for (int seat = 1; seat <= mirror::kSeatCount; ++seat)
             if (seat != chat.mirror().state().ownSeat)
                 names.append(chat.seatCaption(seat));
         return names;
     });
-    chat.hooks.onShowTally = [this] {
-        tallylist.loadchecklist();
-        present(&tallylist);
-    };
-    chat.hooks.onAddGame = [this](const QString& winner, bool thisPlayerWon) { tallylist.addgame(winner, thisPlayerWon); };
-    tallylist.readTallyFile(
-        QDir(dataFolder).filePath(Ttallylist::fileNameFor(QString::fromLatin1(TableSettings::kSection))));
-    tallylist.reportReadFailureWhenShown(&chat);
+    made->readTallyFile(QDir(dataFolder).filePath(Ttallylist::fileNameFor(QString::fromLatin1(TableSettings::kSection))));
+    made->reportReadFailureWhenShown(&chat);
+    return made;
 }
 
 namespace {

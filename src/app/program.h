@@ -2,8 +2,8 @@
 // The program's nine windows, each made once, for the whole run: the table (the main window),
 // the tally list, the about box, the download window, the game start dialog, the help window, the
 // phrase editor, the hidden game host and the spy list; then the score sheet; and the wiring
-// between them. The table, the tally list (it reads the tally at start) and the host are made
-// with the program; the other side windows once the table is on screen, in this order, one per
+// between them. The table and the host are made with the program; the side windows once the
+// table is on screen, in this order (the tally list first, so the tally is read at once), one per
 // pass of the event loop, or earlier when something needs one. main.cpp makes one after the
 // single-instance check; tests make their own.
 
@@ -40,6 +40,8 @@ public:
     // downloaded lobby go to `opener` (not owned; the desktop's when null).
     Program(SoundPlayer& sounds, MessageBoxes& boxes, const QString& folder = ::dataFolder(),
             Opener* opener = nullptr);
+    // Writes the tally even when the program ends before its window was drawn.
+    ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -49,7 +51,7 @@ public:
     Tchat chat;
     // Tells other programs that the game runs; made with the table, held for the whole run.
     RunningMarker marker{QStringLiteral("chickenfoot")};
-    Ttallylist tallylist;
+    Later<Ttallylist> tallylist;
     Later<Tabout> about;
     Later<Tdownload> download;
     Later<Tgamestart> gamestart;
@@ -76,9 +78,9 @@ public:
     void reportSeatsTo(std::FILE* out);
 
 private:
-    // The tally: read now, written after each game and when the tally window goes at the end. A
-    // file that cannot be read is reported once the table is on screen.
-    void wireTally();
+    // The tally: read when the tally window is made, written after each game and when the window
+    // goes at the end. A file that cannot be read is reported once the table is on screen.
+    std::unique_ptr<Ttallylist> makeTallyList();
     void saveSettings(SettingsOption option);
     void takeUpJournal();
     // An error box the first time a save fails in a run, a line on stderr after that.

@@ -40,12 +40,16 @@ QImage blankImage(int w, int h)
     return image;
 }
 
+// std::hypot guards against overflow that these few pixels' worth of numbers never reach, at
+// several times the cost; the bones and faces are drawn at start.
+double length(double x, double y) { return std::sqrt(x * x + y * y); }
+
 // Signed distance from (px, py) to a w x h box with corner radius r: negative inside.
 double roundedBoxDistance(double px, double py, double w, double h, double r)
 {
     const double qx = std::abs(px - w / 2) - (w / 2 - r);
     const double qy = std::abs(py - h / 2) - (h / 2 - r);
-    const double outside = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0));
+    const double outside = length(std::max(qx, 0.0), std::max(qy, 0.0));
     return outside + std::min(std::max(qx, qy), 0.0) - r;
 }
 
@@ -72,7 +76,7 @@ QImage drawBoneBack(int w, int h)
                                   roundedBoxDistance(px - e, py, w, h, radius);
                 const double ny = roundedBoxDistance(px, py + e, w, h, radius) -
                                   roundedBoxDistance(px, py - e, w, h, radius);
-                const double len = std::hypot(nx, ny);
+                const double len = length(nx, ny);
                 const double lit = len > 0 ? -(nx + ny) / (len * std::sqrt(2.0)) : 0;
                 if (depth < 1.0)
                     c = kBoneEdge;
@@ -156,13 +160,13 @@ QImage drawFace(int pips)
                 int inside = 0;
                 for (int sy = 0; sy < 4; ++sy)
                     for (int sx = 0; sx < 4; ++sx)
-                        inside += std::hypot(x + (sx + 0.5) / 4 - cx, y + (sy + 0.5) / 4 - cy) <=
+                        inside += length(x + (sx + 0.5) / 4 - cx, y + (sy + 0.5) / 4 - cy) <=
                                   radius;
                 if (inside == 0)
                     continue;
                 const double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
-                const double rim = std::hypot(dx, dy) / radius;
-                const double glow = clamp01(1.0 - std::hypot(dx + 1.1, dy + 1.1) / 2.2);
+                const double rim = length(dx, dy) / radius;
+                const double glow = clamp01(1.0 - length(dx + 1.1, dy + 1.1) / 2.2);
                 QColor c = mix(base, scaled(base, 0.62), clamp01((rim - 0.55) / 0.45));
                 c = mix(c, scaled(base, 1.35), glow * 0.6);
                 image.setPixelColor(x, y, mix(image.pixelColor(x, y), c, inside / 16.0));
@@ -345,11 +349,6 @@ Artwork::Artwork()
     }
     boardBackground = QPixmap::fromImage(embeddedTexture(kBoardTexture));
     handBackground = QPixmap::fromImage(embeddedTexture(kHandTexture));
-    toeMarker = QPixmap::fromImage(drawButton(66, 34, QColor(0x2a, 0xa8, 0x45),
-                                              //: Two short lines on a small green marker on the board
-                                              {QCoreApplication::translate("Artwork", "place bone"),
-                                               QCoreApplication::translate("Artwork", "here")},
-                                              10));
     passButton = QPixmap::fromImage(drawButton(65, 28, QColor(0x9a, 0x22, 0x22),
                                                //: A small button, 65 pixels wide
                                                {QCoreApplication::translate("Artwork", "pass")}, 13));
@@ -361,6 +360,17 @@ Artwork::Artwork()
     tableBackground = QPixmap::fromImage(embeddedTexture(kLinenTexture));
     phraseButton = QPixmap::fromImage(drawPhraseButton());
     banner = QPixmap::fromImage(drawBanner(pieces));
+}
+
+const QPixmap& Artwork::toeMarker() const
+{
+    if (toeMarker_.isNull())
+        toeMarker_ = QPixmap::fromImage(drawButton(66, 34, QColor(0x2a, 0xa8, 0x45),
+                                                   //: Two short lines on a small green marker on the board
+                                                   {QCoreApplication::translate("Artwork", "place bone"),
+                                                    QCoreApplication::translate("Artwork", "here")},
+                                                   10));
+    return toeMarker_;
 }
 
 QPixmap Artwork::uprightBone(int bone) const

@@ -48,7 +48,6 @@ struct Artwork {
     std::array<QPixmap, 10> dotsLying;   // imagelist_dots_h: the same faces lying on their side
     QPixmap boardBackground;             // 756 x 312, tiled at x 0, 750, 1500
     QPixmap handBackground;              // stretched over the 774 x 99 hand area
-    QPixmap toeMarker;                   // 66 x 34 "place bone here"
     QPixmap passButton;                  // 65 x 28
     QPixmap startButton;                 // 102 x 28
     QPixmap turnIndicator;               // 204 x 26, behind a seat row
@@ -57,7 +56,14 @@ struct Artwork {
     QPixmap phraseButton;                // 25 x 19, white with a black border
     QPixmap banner;                      // 280 x 40, the game's name at the table's lower left
 
+    // 66 x 34 "place bone here". No marker shows before the first deal, and its caption needs a
+    // font size the first frame has no other use for: drawn the first time it is asked for.
+    const QPixmap& toeMarker() const;
+
     // A whole bone: upright (34 x 66, top pip above) or lying (66 x 34; flip swaps the halves).
     QPixmap uprightBone(int bone) const;
     QPixmap lyingBone(int bone, bool flip) const;
+
+private:
+    mutable QPixmap toeMarker_;
 };

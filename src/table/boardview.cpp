@@ -59,7 +59,6 @@ void BoardView::buildMarkers()
     for (int toe = 1; toe <= mirror::kToes; ++toe) {
         auto* marker = new ClickImage(content());
         marker->setObjectName(QStringLiteral("image_toe%1").arg(toe));
-        marker->setPixmap(artwork_.toeMarker);
         marker->setGeometry(68, toeRow(toe), 66, 34);
         marker->hint = QString::number(toe);
         marker->tag = 1;
@@ -156,6 +155,8 @@ void BoardView::syncMarkers()
         if (image->x() != x)
             image->move(x, toeRow(toe));
         image->tag = marker.position;
+        if (marker.shown && image->pixmap().isNull())
+            image->setPixmap(artwork_.toeMarker());
         image->setVisible(marker.shown);
     }
     const ClickImage* lit = hintedToe_ != 0 ? image_toe[hintedToe_] : nullptr;

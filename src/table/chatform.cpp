@@ -41,7 +41,10 @@ Tchat::Tchat(SoundPlayer& sounds, MessageBoxes& boxes, VersionProvider version, 
     wireParts();
     // While the player is still reading the table: the first play then draws its texts from warm
     // caches like every other play.
-    whenFirstDrawn(*this, [this] { warmGlyphCaches(*this); });
+    whenFirstDrawn(*this, [this] {
+        artwork_->toeMarker();
+        warmGlyphCaches(*this);
+    });
 }
 
 Tchat::~Tchat()

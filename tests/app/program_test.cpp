@@ -69,8 +69,8 @@ TEST_F(ProgramTest, SoloHostRemovesASpectatorFromTheSpyListAndStartsAGameFromThe
 
     // View Tally lists the players at the other seats.
     find<QAction>(chat, "ViewTally1")->trigger();
-    ASSERT_TRUE(program.tallylist.isVisible());
-    auto* atTable = find<QListWidget>(program.tallylist, "checklist");
+    ASSERT_TRUE(program.tallylist->isVisible());
+    auto* atTable = find<QListWidget>(*program.tallylist, "checklist");
     QStringList names;
     for (int line = 0; line < atTable->count(); ++line)
         names.append(atTable->item(line)->text());
@@ -100,7 +100,7 @@ TEST_F(ProgramTest, MenusOpenWithAltAndTheirLetterAndSideWindowsCloseWithEscape)
         EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 5000)) << name;
         menu->close();
     }
-    for (QDialog* window : std::initializer_list<QDialog*>{&program.tallylist, program.about.get(), program.download.get(),
+    for (QDialog* window : std::initializer_list<QDialog*>{program.tallylist.get(), program.about.get(), program.download.get(),
                                                            program.gamestart.get(), program.help.get(), program.phrases.get(),
                                                            program.spylist.get()}) {
         window->show();
@@ -116,9 +116,11 @@ TEST(ProgramEnd, TheTallyIsWrittenWhenTheProgramEnds)
     QTemporaryDir folder;
     const QString tally = QDir(folder.path()).filePath("Chickenfoottally.tld");
     {
+        // Ended before its window was ever drawn: the tally window was never needed.
         Program program(sounds, boxes, folder.path());
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(program.tallylist.made());
         EXPECT_FALSE(QFile::exists(tally));
-        EXPECT_EQ(program.tallylist.tallyFile(), tally);
     }
     EXPECT_TRUE(QFile::exists(tally));
     EXPECT_TRUE(boxes.shown.isEmpty());
@@ -140,10 +142,10 @@ TEST(ProgramStart, ADamagedTallyIsReportedOnceTheTableIsOnScreen)
     EXPECT_TRUE(boxes.shown.isEmpty());
     QCoreApplication::processEvents();
     EXPECT_TRUE(boxes.shown.isEmpty());
-    EXPECT_TRUE(QFile::exists(tally + ".damaged"));
 
     program.chat.show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !boxes.shown.isEmpty(); }, 5000));
+    EXPECT_TRUE(QFile::exists(tally + ".damaged"));
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].contains(tally + ".damaged")) << boxes.shown[0].toStdString();
     QCoreApplication::processEvents();
@@ -153,12 +155,12 @@ TEST(ProgramStart, ADamagedTallyIsReportedOnceTheTableIsOnScreen)
 TEST_F(ProgramTest, SideWindowsWaitForTheTableToBeDrawnThenComeInTheirOrderUnlessNeededSooner)
 {
     const auto made = [this] {
-        return std::vector<bool>{program.about.made(), program.download.made(), program.gamestart.made(),
+        return std::vector<bool>{program.tallylist.made(), program.about.made(), program.download.made(), program.gamestart.made(),
                                  program.help.made(), program.phrases.made(), program.spylist.made(),
                                  program.scoresheet.made()};
     };
     QCoreApplication::processEvents();
-    EXPECT_EQ(made(), std::vector<bool>(7, false));
+    EXPECT_EQ(made(), std::vector<bool>(8, false));
 
     // Needed before the table is drawn: made at once, wired, and shown.
     program.chat.hooks.onShowHelp();
@@ -171,13 +173,13 @@ TEST_F(ProgramTest, SideWindowsWaitForTheTableToBeDrawnThenComeInTheirOrderUnles
     EXPECT_FALSE(program.spylist.made());
 
     program.chat.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return made() == std::vector<bool>(7, true); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return made() == std::vector<bool>(8, true); }, 5000));
     // The table's children in the order they were made: the side windows in their old order.
     QStringList order;
     for (QObject* child : program.chat.children())
-        if (auto* dialog = qobject_cast<QDialog*>(child); dialog && dialog != &program.tallylist)
+        if (auto* dialog = qobject_cast<QDialog*>(child))
             order.append(dialog->metaObject()->className());
-    EXPECT_EQ(order, (QStringList{"Thelp", "Tabout", "Tdownload", "Tgamestart", "Tphrases", "Tspylist", "Tscoresheet"}));
+    EXPECT_EQ(order, (QStringList{"Thelp", "Ttallylist", "Tabout", "Tdownload", "Tgamestart", "Tphrases", "Tspylist", "Tscoresheet"}));
     EXPECT_TRUE(find<QAction>(*program.spylist, "popup_kickhim")->isEnabled());
     EXPECT_FALSE(program.about->isVisible());
 }

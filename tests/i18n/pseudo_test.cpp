@@ -70,7 +70,7 @@ TEST_F(PseudoTranslation, EveryTextOfASoloGameAndTheSideWindowsIsTranslated)
     Tchat& chat = program.chat;
     FoundTexts found;
     const auto walkAll = [&] {
-        for (QWidget* window : std::initializer_list<QWidget*>{&chat, &program.tallylist, program.about.get(), program.download.get(),
+        for (QWidget* window : std::initializer_list<QWidget*>{&chat, program.tallylist.get(), program.about.get(), program.download.get(),
                                                                program.gamestart.get(), program.help.get(), program.phrases.get(),
                                                                program.spylist.get(), program.scoresheet.get()})
             walkWindow(*window, found);
@@ -84,7 +84,7 @@ TEST_F(PseudoTranslation, EveryTextOfASoloGameAndTheSideWindowsIsTranslated)
     walkAll();
     ASSERT_TRUE(QTest::qWaitFor([&] { return chat.seatCaption(1) == QStringLiteral("You"); }, 20000));
     program.server.botSpeedProvider = [] { return 1; };
-    for (QWidget* side : std::initializer_list<QWidget*>{&program.tallylist, program.about.get(), program.gamestart.get(),
+    for (QWidget* side : std::initializer_list<QWidget*>{program.tallylist.get(), program.about.get(), program.gamestart.get(),
                                                          program.phrases.get(), program.spylist.get(), program.scoresheet.get()})
         side->show();
     for (QPushButton* page : program.help->findChildren<QPushButton*>()) {

@@ -96,16 +96,16 @@ TEST(Screenshots, EveryLanguageFitsItsWindowsAndIsPicturedPlayingASoloGame)
             saveShot(*program.help, language, "help.png");
             QStringList cut;
             for (QWidget* window : std::initializer_list<QWidget*>{program.gamestart.get(), program.help.get(), program.about.get(),
-                                                                   &program.tallylist, program.phrases.get(), program.download.get()}) {
+                                                                   program.tallylist.get(), program.phrases.get(), program.download.get()}) {
                 window->show();
                 cut += cutShort(*window);
             }
-            saveShot(program.tallylist, language, "tally.png");
+            saveShot(*program.tallylist, language, "tally.png");
             saveShot(*program.about, language, "about.png");
             saveShot(*program.download, language, "download.png");
             saveShot(*program.phrases, language, "phrases.png");
             for (QWidget* window : std::initializer_list<QWidget*>{program.gamestart.get(), program.help.get(), program.about.get(),
-                                                                   &program.tallylist, program.phrases.get(), program.download.get()})
+                                                                   program.tallylist.get(), program.phrases.get(), program.download.get()})
                 window->hide();
 
             chat.shell().startGame({QStringLiteral("You"), QStringLiteral("3"), QStringLiteral("1"), QString()});

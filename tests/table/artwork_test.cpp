@@ -87,7 +87,7 @@ TEST(Artwork, EveryPictureHasTheSizeTheTableLaysOutFor)
     }
     EXPECT_EQ(a.boardBackground.size(), QSize(756, 312));
     EXPECT_EQ(a.handBackground.size(), QSize(774, 99));
-    EXPECT_EQ(a.toeMarker.size(), QSize(66, 34));
+    EXPECT_EQ(a.toeMarker().size(), QSize(66, 34));
     EXPECT_EQ(a.passButton.size(), QSize(65, 28));
     EXPECT_EQ(a.startButton.size(), QSize(102, 28));
     EXPECT_EQ(a.turnIndicator.size(), QSize(204, 26));
@@ -239,8 +239,8 @@ TEST(Artwork, MarksAndButtonsCarryTheirLook)
     };
     EXPECT_GT(lightPixels(art().passButton), 30);
     EXPECT_GT(lightPixels(art().startButton), lightPixels(art().passButton));
-    EXPECT_GT(lightPixels(art().toeMarker), 60);
-    const QColor body = argb(art().toeMarker).pixelColor(3, 17);
+    EXPECT_GT(lightPixels(art().toeMarker()), 60);
+    const QColor body = argb(art().toeMarker()).pixelColor(3, 17);
     EXPECT_GE(body.hsvHue(), 90);
     EXPECT_LE(body.hsvHue(), 150);
 

@@ -60,6 +60,8 @@ TEST_F(BoardTest, MarkersFollowTheOfferAndAClickPlaysTheRaisedBoneOnce)
     EXPECT_EQ(QList<int>({markerLeft(1), markerLeft(2), markerLeft(3)}), (QList<int>{68, 266, 134}));
     EXPECT_EQ(QList<int>({marker(1)->tag, marker(2)->tag, marker(3)->tag}), (QList<int>{1, 4, 2}));
     EXPECT_EQ(visibility({"image_toe1", "image_toe2", "image_toe3"}), QStringLiteral("+++"));
+    for (int toe = 1; toe <= 3; ++toe)
+        EXPECT_EQ(picture(marker(toe)->pixmap()), picture(table->artwork().toeMarker())) << toe;
 
     QTest::mouseClick(table->findChild<BoneImage*>(QStringLiteral("bone7")), Qt::LeftButton);
     QTest::mouseClick(marker(3), Qt::LeftButton);
