@@ -22,7 +22,7 @@ Hint playHint(int slot, int bone, int toe, int position)
     const int high = std::max(game::gettopnum(bone), game::getbotnum(bone));
     const int low = std::min(game::gettopnum(bone), game::getbotnum(bone));
     return {false, slot, bone, toe, position,
-            "Hint: " + std::to_string(high) + "|" + std::to_string(low) + " on toe " + std::to_string(toe)};
+            "Hint: " + std::to_string(high) + "|" + std::to_string(low) + " on toe " + std::to_string(toe), 0, high, low};
 }
 
 } // namespace

@@ -43,6 +43,8 @@ struct Hint {
     int position = 0;
     std::string text; // "Hint: 5|3 on toe 2" or "Hint: pass"
     std::uint64_t at = 0; // the mirror's position it was worked out for
+    int high = 0; // the bone's ends, larger first, as players name it
+    int low = 0;
 };
 
 // Whether the player may move now: this seat's turn, logged in, and a marker or Pass offered.

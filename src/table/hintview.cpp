@@ -5,13 +5,10 @@
 #include "table/handview.h"
 #include "table/statusline.h"
 
-#include "game/bones.h"
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QString>
 
-#include <algorithm>
 
 TableHint::TableHint(mirror::TableMirror& mirror, BoardView& board, HandView& hand, StatusLine& status,
                      Describer& describer, QAction* entry, QObject* parent)
@@ -65,10 +62,8 @@ QString TableHint::hintText(const mirror::Hint& hint)
 {
     if (hint.pass)
         return QCoreApplication::translate("TableHint", "Hint: pass");
-    const int high = std::max(game::gettopnum(hint.bone), game::getbotnum(hint.bone));
-    const int low = std::min(game::gettopnum(hint.bone), game::getbotnum(hint.bone));
     //: A bone named by its larger end first, then the toe marker to play it on
-    return QCoreApplication::translate("TableHint", "Hint: %1|%2 on toe %3").arg(high).arg(low).arg(hint.toe);
+    return QCoreApplication::translate("TableHint", "Hint: %1|%2 on toe %3").arg(hint.high).arg(hint.low).arg(hint.toe);
 }
 
 void TableHint::show(const mirror::Hint& hint)
