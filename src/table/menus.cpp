@@ -25,6 +25,16 @@ QAction* item(QMenu* menu, const char* name, const QString& text)
     return action;
 }
 
+// An entry of a group of which one is chosen; what it stands for rides in its "tag" property.
+QAction* choiceItem(QMenu* menu, QActionGroup* group, const char* name, const QString& text, int tag)
+{
+    QAction* entry = item(menu, name, text);
+    entry->setCheckable(true);
+    entry->setActionGroup(group);
+    entry->setProperty("tag", tag);
+    return entry;
+}
+
 } // namespace
 
 TableMenus::TableMenus(mirror::TableMirror& mirror, TableLink& link, const TableHooks& hooks, MessageBoxes& boxes,
@@ -90,10 +100,8 @@ void TableMenus::buildOptions(QMenu* options, ChatPanel& chat, TableSounds& soun
                                  QT_TRANSLATE_NOOP("TableMenus", "Fast")};
     const int speedValues[3] = {2000, 1000, 500};
     for (int i = 0; i < 3; ++i) {
-        QAction* entry = item(speed, speedNames[i], QCoreApplication::translate("TableMenus", speedTexts[i]));
-        entry->setCheckable(true);
-        entry->setActionGroup(speedGroup);
-        entry->setProperty("tag", speedValues[i]);
+        QAction* entry = choiceItem(speed, speedGroup, speedNames[i], QCoreApplication::translate("TableMenus", speedTexts[i]),
+                                    speedValues[i]);
         connect(entry, &QAction::triggered, this, [this, entry] { Fast1Click(entry); });
         botSpeedItems_[i] = entry;
     }
@@ -121,10 +129,7 @@ void TableMenus::buildOptions(QMenu* options, ChatPanel& chat, TableSounds& soun
     const QString limitTexts[4] = {QCoreApplication::translate("TableMenus", "Off"), QCoreApplication::translate("TableMenus", "30 seconds"),
                                    QCoreApplication::translate("TableMenus", "1 minute"), QCoreApplication::translate("TableMenus", "2 minutes")};
     for (std::size_t i = 0; i < turnLimitItems_.size(); ++i) {
-        QAction* entry = item(TurnTimeLimit1, limitNames[i], limitTexts[i]);
-        entry->setCheckable(true);
-        entry->setActionGroup(limitGroup);
-        entry->setProperty("tag", kTurnLimits[i]);
+        QAction* entry = choiceItem(TurnTimeLimit1, limitGroup, limitNames[i], limitTexts[i], kTurnLimits[i]);
         connect(entry, &QAction::triggered, this, [this, entry] { TurnTimeLimit1Click(entry); });
         turnLimitItems_[i] = entry;
     }
@@ -137,10 +142,7 @@ void TableMenus::buildOptions(QMenu* options, ChatPanel& chat, TableSounds& soun
     //: The computer players' skill
     const char* skillTexts[2] = {QT_TRANSLATE_NOOP("TableMenus", "Standard"), QT_TRANSLATE_NOOP("TableMenus", "Strong")};
     for (int i = 0; i < 2; ++i) {
-        QAction* entry = item(ComputerSkill1, skillNames[i], QCoreApplication::translate("TableMenus", skillTexts[i]));
-        entry->setCheckable(true);
-        entry->setActionGroup(skillGroup);
-        entry->setProperty("tag", i);
+        QAction* entry = choiceItem(ComputerSkill1, skillGroup, skillNames[i], QCoreApplication::translate("TableMenus", skillTexts[i]), i);
         connect(entry, &QAction::triggered, this, [this, entry] { ComputerSkill1Click(entry); });
         computerSkillItems_[i] = entry;
     }
