@@ -1,13 +1,12 @@
 #include "platform/sound.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QObject>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
+#include "platform/embeddedmodule.h"
+#include "platform/soundoutput.h"
 
-#include <map>
+#include <QObject>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -24,32 +23,6 @@ const QStringList kSoundNames = {
     QStringLiteral("wave15"),    QStringLiteral("wave16"),     QStringLiteral("wave17"),
     QStringLiteral("wave18"),    QStringLiteral("wave19"),     QStringLiteral("wave20"),
 };
-
-// The first question to the audio system connects to the sound server; where there is none, Qt
-// says so on stderr. A table without sound is normal (a silent machine, a test run), so that one
-// complaint is swallowed; every other message passes on as usual.
-QtMessageHandler passOn = nullptr;
-
-void dropAudioServerComplaints(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (text.startsWith(QLatin1String("PulseAudioService:")))
-        return;
-    if (passOn)
-        passOn(type, context, text);
-}
-
-bool hasAudioOutput()
-{
-    static bool asked = false;
-    if (!asked) {
-        asked = true;
-        passOn = qInstallMessageHandler(dropAudioServerComplaints);
-        const bool found = !QMediaDevices::audioOutputs().isEmpty();
-        qInstallMessageHandler(passOn);
-        return found;
-    }
-    return !QMediaDevices::audioOutputs().isEmpty();
-}
 
 // The game sounds come during play and should start at once; they are loaded as soon as the
 // event loop runs. Chatter is rarer and loads on first use.
@@ -68,50 +41,60 @@ QString soundResource(const QString& name)
     return QStringLiteral(":/sounds/") + key + QStringLiteral(".wav");
 }
 
+namespace {
+
+// Qt Multimedia's half, embedded by the build (src/resources); nullptr, said once on stderr, when
+// this machine cannot load it.
+SoundOutput* makeSoundOutput(QObject* parent)
+{
+    QString why;
+    void* entry = embeddedModuleSymbol(QStringLiteral(":/modules/soundoutput.so"), TILVARO_SOUND_OUTPUT_ENTRY, &why);
+    if (!entry) {
+        std::fprintf(stderr, "tilvaro: playing no sounds: %s\n", qPrintable(why));
+        return nullptr;
+    }
+    return reinterpret_cast<decltype(&tilvaroMakeSoundOutput)>(entry)(parent);
+}
+
+} // namespace
+
 class QtSoundPlayer : public QObject, public SoundPlayer {
 public:
     explicit QtSoundPlayer(QObject* parent) : QObject(parent)
     {
-        // Decoding happens on Qt's loader thread, but finding the audio output talks to the sound
-        // server on this one: both wait until the table is up, well before the first deal.
+        // Loading the module, finding the audio output (a question to the sound server) and
+        // decoding (on Qt's loader thread) all wait until the table is up, well before the
+        // first deal.
         QTimer::singleShot(kPreloadDelayMs, this, [this] {
-            if (hasOutput())
+            if (SoundOutput* sound = output())
                 for (int i = 0; i < kGameSoundCount; ++i)
-                    effect(kSoundNames[i]);
+                    sound->prepare(soundResource(kSoundNames[i]));
         });
     }
 
     void play(const QString& name) override
     {
-        const QString key = name.toLower();
-        if (soundResource(key).isEmpty() || !hasOutput())
+        const QString resource = soundResource(name);
+        if (resource.isEmpty())
             return;
-        QSoundEffect* next = effect(key);
-        // One sound at a time: the new one cuts the old.
-        if (current_ && current_ != next)
-            current_->stop();
-        next->stop();
-        next->play();
-        current_ = next;
+        if (SoundOutput* sound = output())
+            sound->play(resource);
     }
 
 private:
-    // Without an output device QSoundEffect would only complain; we stay silent instead.
-    static bool hasOutput() { return hasAudioOutput(); }
-
-    QSoundEffect* effect(const QString& key)
+    // The module's output, loaded on first use; without an output device QSoundEffect would
+    // only complain, so then there is none and the table stays silent.
+    SoundOutput* output()
     {
-        auto found = effects_.find(key);
-        if (found != effects_.end())
-            return found->second;
-        auto* created = new QSoundEffect(this);
-        created->setSource(QUrl(QStringLiteral("qrc") + soundResource(key)));
-        effects_.emplace(key, created);
-        return created;
+        if (!loaded_) {
+            loaded_ = true;
+            output_ = makeSoundOutput(this);
+        }
+        return output_ && output_->hasDevice() ? output_ : nullptr;
     }
 
-    std::map<QString, QSoundEffect*> effects_;
-    QSoundEffect* current_ = nullptr;
+    bool loaded_ = false;
+    SoundOutput* output_ = nullptr;
 };
 
 SoundPlayer* createSystemSoundPlayer(QObject* parent) { return new QtSoundPlayer(parent); }
