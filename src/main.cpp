@@ -2,6 +2,7 @@
 // the table window closes.
 
 #include "app/application.h"
+#include "app/fontsahead.h"
 #include "app/language.h"
 #include "app/program.h"
 #include "game/version.h"
@@ -135,7 +136,9 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
 
+    FontConfigAhead fontConfig;
     TilvaroApplication app(qtArgc, qtArgv);
+    const FontListAhead fontList(fontConfig);
     installDesktopTranslations(app);
     // The desktop entry's name, so Wayland and X11 docks match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tilvaro.Tilvaro"));
