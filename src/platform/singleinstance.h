@@ -6,14 +6,19 @@
 // folder (TMPDIR, /tmp when unset) where the session has none, so copies started with different
 // folders do not see each other: that is how a hosting and a joining copy run side by side on one
 // machine.
+//
+// Plain POSIX local sockets, watched by QSocketNotifier: the same sockets a QLocalSocket uses, so
+// any copy finds any other, without linking Qt Network into every start.
 
 #include <QLockFile>
 #include <QString>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
-class QLocalServer;
+class QSocketNotifier;
 class QWidget;
 
 class SingleInstance {
@@ -40,12 +45,22 @@ public:
     QString socketPath() const { return socketPath_; }
 
 private:
+    struct Peer {
+        std::unique_ptr<QSocketNotifier> readable;
+        std::string received;
+    };
+
     bool askRunningCopy();
     void listen();
+    void stopListening();
     void acceptRequests();
+    void readRequest(int peer);
+    void dropPeer(int peer);
 
     QString socketPath_;
-    std::unique_ptr<QLocalServer> server_;
+    int server_ = -1;
+    std::unique_ptr<QSocketNotifier> serverReadable_;
+    std::map<int, Peer> peers_;
     std::function<void()> bringForward_;
 };
 

@@ -1,6 +1,8 @@
 #include "platform/singleinstance.h"
 
 #include <QDir>
+#include <QFile>
+#include <QLocalSocket>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -126,4 +128,74 @@ TEST(SingleInstance, TheSocketLivesInTheSessionsRuntimeFolderWhenThereIsOne)
     EXPECT_EQ(SingleInstance().socketPath(), QDir(otherTemporary.path()).filePath(name));
     qputenv("XDG_RUNTIME_DIR", QDir(runtime.path()).filePath("missing").toLocal8Bit());
     EXPECT_EQ(SingleInstance().socketPath(), QDir(otherTemporary.path()).filePath(name));
+}
+
+namespace {
+
+// A client of our own, as another program on the machine could be: connects, sends, keeps the
+// connection open until the returned descriptor is closed.
+int connectAndSend(const QString& path, const QByteArray& bytes)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.toLocal8Bit().constData(), sizeof address.sun_path - 1);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        close(fd);
+        return -1;
+    }
+    if (!bytes.isEmpty())
+        EXPECT_EQ(write(fd, bytes.constData(), std::size_t(bytes.size())), bytes.size());
+    return fd;
+}
+
+} // namespace
+
+TEST(SingleInstance, AQtLocalSocketAsOlderCopiesUseBringsItForwardAndOnlyThisUserMayConnect)
+{
+    QTemporaryDir place;
+    auto restore = startWithTmpdir(place.path());
+    int broughtForward = 0;
+    SingleInstance first;
+    first.setBringForward([&] { ++broughtForward; });
+    ASSERT_FALSE(first.anotherInstanceRuns());
+    EXPECT_EQ(QFileInfo(first.socketPath()).permissions() & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
+              QFile::Permissions());
+
+    QLocalSocket older;
+    older.connectToServer(first.socketPath());
+    ASSERT_TRUE(older.waitForConnected(2000));
+    older.write("forward\n");
+    older.waitForBytesWritten(2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return broughtForward == 1; }, 5000));
+}
+
+TEST(SingleInstance, OnlyTheExactRequestBringsItForwardAndASilentPeerBlocksNobody)
+{
+    QTemporaryDir place;
+    auto restore = startWithTmpdir(place.path());
+    int broughtForward = 0;
+    SingleInstance first;
+    first.setBringForward([&] { ++broughtForward; });
+    ASSERT_FALSE(first.anotherInstanceRuns());
+
+    const int silent = connectAndSend(first.socketPath(), {});
+    const int wrong = connectAndSend(first.socketPath(), "forwards\n");
+    const int endless = connectAndSend(first.socketPath(), QByteArray(200, 'f'));
+    const int unfinished = connectAndSend(first.socketPath(), "forw");
+    ASSERT_GE(silent, 0);
+    ASSERT_GE(unfinished, 0);
+    close(unfinished); // ends before its line does
+    QTest::qWait(100);
+    EXPECT_EQ(broughtForward, 0);
+
+    // Arriving in two pieces, after the others, it still counts once.
+    const int split = connectAndSend(first.socketPath(), "forw");
+    QTest::qWait(20);
+    ASSERT_EQ(write(split, "ard\n", 4), 4);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return broughtForward == 1; }, 5000));
+    EXPECT_TRUE(SingleInstance().anotherInstanceRuns());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return broughtForward == 2; }, 5000));
+    for (int fd : {silent, wrong, endless, split})
+        close(fd);
 }
