@@ -10,6 +10,7 @@
 #include "platform/opener.h"
 #include "platform/singleinstance.h"
 #include "platform/sound.h"
+#include "table/artwork.h"
 #include "table/chatinput.h"
 #include "table/chatpanel.h"
 #include "table/shell.h"
@@ -17,6 +18,8 @@
 #include <QAction>
 #include <QIcon>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QResource>
 #include <QSocketNotifier>
 #include <QStringList>
 
@@ -143,10 +146,12 @@ int main(int argc, char** argv)
     // The desktop entry's name, so Wayland and X11 docks match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tilvaro.Tilvaro"));
     // The title bar, task bar and window switcher use the small sizes; the menu and larger views
-    // take the installed icon. Every size given here is decoded and sent to the display at start.
+    // take the installed icon. Every size given here is sent to the display at start, so they
+    // are embedded as plain pixels: decoding a PNG would load every picture format plugin first.
     QIcon icon;
     for (const int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(textureFromBytes(
+            QResource(QStringLiteral(":/textures/icon%1.texture").arg(size)).uncompressedData())));
     QGuiApplication::setWindowIcon(icon);
     SingleInstance instance(QStringLiteral("oksirb"));
     if (instance.anotherInstanceRuns())

@@ -27,8 +27,10 @@ inline const std::array<const ArtworkTexture*, 3> kArtworkTextures = {&kBoardTex
                                                                       &kLinenTexture};
 
 // The embedded form of a texture: "TXR1", width and height (32-bit, in this machine's byte
-// order, as the build machine is the one that runs it), then the RGB32 pixels row by row.
-// Loading it is one copy, where even an uncompressed PNG takes milliseconds to decode.
+// order, as the build machine is the one that runs it), then the RGB32 pixels row by row; a
+// picture with transparency (the window's icon) is "TXA1" with premultiplied ARGB32 pixels.
+// Loading it is one copy, where even an uncompressed PNG takes milliseconds to decode, and
+// decoding the first one loads all of Qt's picture format plugins.
 QByteArray textureBytes(const QImage& picture);
 // The picture held in data, or a null image if the bytes are not a whole texture.
 QImage textureFromBytes(QByteArrayView data);

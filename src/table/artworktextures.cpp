@@ -114,6 +114,7 @@ QImage drawTableBackground()
 }
 
 constexpr char kTextureMagic[4] = {'T', 'X', 'R', '1'};
+constexpr char kAlphaTextureMagic[4] = {'T', 'X', 'A', '1'};
 constexpr qsizetype kTextureHeader = 12;
 
 } // namespace
@@ -124,9 +125,10 @@ const ArtworkTexture kLinenTexture{"linen.texture", drawTableBackground};
 
 QByteArray textureBytes(const QImage& picture)
 {
-    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    const bool alpha = picture.hasAlphaChannel();
+    const QImage pixels = picture.convertToFormat(alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     const std::uint32_t size[2] = {std::uint32_t(pixels.width()), std::uint32_t(pixels.height())};
-    QByteArray bytes(kTextureMagic, sizeof kTextureMagic);
+    QByteArray bytes(alpha ? kAlphaTextureMagic : kTextureMagic, sizeof kTextureMagic);
     bytes.append(reinterpret_cast<const char*>(size), sizeof size);
     for (int y = 0; y < pixels.height(); ++y)
         bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), pixels.width() * 4);
@@ -135,7 +137,10 @@ QByteArray textureBytes(const QImage& picture)
 
 QImage textureFromBytes(QByteArrayView data)
 {
-    if (data.size() < kTextureHeader || std::memcmp(data.data(), kTextureMagic, sizeof kTextureMagic) != 0)
+    if (data.size() < kTextureHeader)
+        return {};
+    const bool alpha = std::memcmp(data.data(), kAlphaTextureMagic, sizeof kAlphaTextureMagic) == 0;
+    if (!alpha && std::memcmp(data.data(), kTextureMagic, sizeof kTextureMagic) != 0)
         return {};
     std::uint32_t size[2];
     std::memcpy(size, data.data() + sizeof kTextureMagic, sizeof size);
@@ -144,7 +149,7 @@ QImage textureFromBytes(QByteArrayView data)
     if (width == 0 || height == 0 || width > 16384 || height > 16384 ||
         std::uint64_t(data.size() - kTextureHeader) != width * height * 4)
         return {};
-    QImage picture(int(width), int(height), QImage::Format_RGB32);
+    QImage picture(int(width), int(height), alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (picture.isNull())
         return {};
     const char* row = data.data() + kTextureHeader;

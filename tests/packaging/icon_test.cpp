@@ -3,7 +3,10 @@
 
 #include <QFile>
 #include <QImage>
+#include <QResource>
 #include <QString>
+
+#include "table/artwork.h"
 
 #include <gtest/gtest.h>
 
@@ -25,5 +28,17 @@ TEST(WindowIcon, EverySizeIsEmbeddedAtItsSizeAndMatchesTheInstalledIcon)
         ASSERT_TRUE(inTree.open(QIODevice::ReadOnly));
         ASSERT_TRUE(inProgram.open(QIODevice::ReadOnly));
         EXPECT_EQ(inTree.readAll(), inProgram.readAll());
+    }
+}
+
+TEST(WindowIcon, TheSizesTheWindowSendsAreEmbeddedAsTheSamePixels)
+{
+    for (const int size : {16, 32, 48, 64}) {
+        SCOPED_TRACE(size);
+        const QResource raw(QStringLiteral(":/textures/icon%1.texture").arg(size));
+        ASSERT_TRUE(raw.isValid());
+        const QImage pixels = textureFromBytes(raw.uncompressedData());
+        const QImage decoded = QImage(QStringLiteral(":/icon/%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(pixels, decoded);
     }
 }

@@ -323,6 +323,18 @@ TEST(Artwork, TextureBytesHoldExactlyOnePictureAndNothingElseLoads)
     EXPECT_FALSE(textureFromBytes(withSize(6, 1)).isNull());
 }
 
+TEST(Artwork, APictureWithTransparencyKeepsItsAlphaThroughItsBytes)
+{
+    QImage picture(2, 1, QImage::Format_ARGB32);
+    picture.setPixel(0, 0, qRgba(200, 100, 50, 0));
+    picture.setPixel(1, 0, qRgba(200, 100, 50, 128));
+    const QByteArray bytes = textureBytes(picture);
+    EXPECT_EQ(bytes.left(4), QByteArray("TXA1"));
+    const QImage back = textureFromBytes(bytes);
+    ASSERT_TRUE(back.hasAlphaChannel());
+    EXPECT_EQ(back.convertToFormat(QImage::Format_ARGB32), picture.convertToFormat(QImage::Format_ARGB32_Premultiplied).convertToFormat(QImage::Format_ARGB32));
+}
+
 TEST(Artwork, AMissingEmbeddedTextureIsDrawnInstead)
 {
     const ArtworkTexture missing{"no-such.texture", [] {
