@@ -1,6 +1,7 @@
 #include "dialogs/downloadform.h"
 
 #include "dialogs/background.h"
+#include "platform/httpget.h"
 #include "platform/lobbyprogram.h"
 #include "platform/messagebox.h"
 #include "platform/opener.h"
@@ -10,15 +11,13 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <cstdio>
 
 namespace {
 
@@ -36,7 +35,7 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent)
 Tdownload::Tdownload(QWidget* parent, const QPixmap& background, const QString& folder, MessageBoxes& boxes)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       folder_(folder), boxes_(boxes), opener_(&desktopOpener()),
-      startLobby_(startLobbyProgram), address_(configuredAddress())
+      startLobby_(startLobbyProgram), address_(configuredAddress()), httpModule_(QLatin1String(kHttpModule))
 {
     setObjectName(QStringLiteral("Tdownload"));
     setWindowTitle(tr("Download The Brisko Lobby"));
@@ -47,7 +46,8 @@ Tdownload::Tdownload(QWidget* parent, const QPixmap& background, const QString& 
     buildProgressLines();
     const WaysOn waysOn = buildWaysOn();
     layOut(offer, waysOn);
-    buildClient();
+    // A program that quits while a download runs must neither keep nor install half a file.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Tdownload::dropDownload);
 }
 
 void Tdownload::buildAdvert()
@@ -157,12 +157,15 @@ void Tdownload::layOut(QLabel* offer, const WaysOn& ways)
     setFixedHeight(std::max(kAdvertSize.height() + 24, layout->heightForWidth(width())));
 }
 
-void Tdownload::buildClient()
+HttpClient* Tdownload::client()
 {
-    HttpCli1 = new QNetworkAccessManager(this);
-    HttpCli1->setProxy(QNetworkProxy::NoProxy);
-    // A program that quits while a download runs must neither keep nor install half a file.
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Tdownload::dropDownload);
+    if (!HttpCli1) {
+        QString why;
+        HttpCli1 = makeHttpClient(this, httpModule_, &why);
+        if (!HttpCli1)
+            std::fprintf(stderr, "tilvaro: cannot download: %s\n", qPrintable(why));
+    }
+    return HttpCli1;
 }
 
 Tdownload::~Tdownload() { dropDownload(); }
@@ -181,7 +184,7 @@ void Tdownload::setState(State state) { infolabel->setProperty("tag", int(state)
 
 void Tdownload::getbuttonClick()
 {
-    if (reply_)
+    if (get_)
         return;
     setState(Started);
     const QUrl url(address_);
@@ -196,11 +199,13 @@ void Tdownload::getbuttonClick()
     abortbutton->setEnabled(true);
     infolabel->setText(tr("Loading"));
 
-    file_ = std::make_unique<QSaveFile>(savedFile());
-    if (!url.isValid() || url.scheme().isEmpty() || !file_->open(QIODevice::WriteOnly)) {
+    HttpClient* http = url.isValid() && !url.scheme().isEmpty() ? client() : nullptr;
+    if (http)
+        file_ = std::make_unique<QSaveFile>(savedFile());
+    if (!http || !file_->open(QIODevice::WriteOnly)) {
         file_.reset();
         failed_ = true;
-        requestEnded();
+        requestEnded(false, {});
         return;
     }
     // The new file takes the old one's bits; whatever they were, it is data: only the player
@@ -208,76 +213,74 @@ void Tdownload::getbuttonClick()
     file_->setPermissions(file_->permissions() &
                           ~(QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther));
 
-    QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Mozilla/3.0 (compatible)"));
-    request.setRawHeader("Accept", "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
-    request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setTransferTimeout(stallMs_);
-    reply_ = HttpCli1->get(request);
-    connect(reply_, &QNetworkReply::metaDataChanged, this, &Tdownload::headersArrived);
-    connect(reply_, &QNetworkReply::readyRead, this, &Tdownload::bodyArrived);
-    connect(reply_, &QNetworkReply::finished, this, &Tdownload::requestEnded);
+    HttpRequest request;
+    request.url = url;
+    request.headers = {{"User-Agent", "Mozilla/3.0 (compatible)"},
+                       {"Accept", "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*"}};
+    request.stallMs = stallMs_;
+    HttpEvents events;
+    events.head = [this](const HttpHead& head) { headersArrived(head.status, head.lines, head.length); };
+    events.body = [this](const QByteArray& piece) { bodyArrived(piece); };
+    events.finished = [this](bool error, const QByteArray& rest) { requestEnded(error, rest); };
+    ++transfer_;
+    get_ = http->get(request, std::move(events));
 }
 
-void Tdownload::headersArrived()
+void Tdownload::headersArrived(int status, int lines, qint64 announced)
 {
-    if (!reply_ || headersShown_)
+    if (!get_ || headersShown_)
         return;
     headersShown_ = true;
     // One dot per header line, the status line among them.
-    infolabel->setText(infolabel->text() + QString(reply_->rawHeaderPairs().size() + 1, QLatin1Char('.')));
-    const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    infolabel->setText(infolabel->text() + QString(lines, QLatin1Char('.')));
+    // Not from inside the head's own event: it may be reporting its error just now.
+    const auto abortSoon = [this] {
+        QTimer::singleShot(0, this, [this, transfer = transfer_] {
+            if (get_ && transfer == transfer_)
+                get_->abort();
+        });
+    };
     // Only a 2xx answer carries the file; an error page or a redirect is not an installer.
     if (status < 200 || status > 299) {
         failed_ = true;
-        // Not from inside the reply's own signal: it may be reporting its error just now.
-        QTimer::singleShot(0, reply_, [reply = reply_] { reply->abort(); });
+        abortSoon();
         return;
     }
     // A body announced past the cap is refused before a byte of it is stored.
-    bool known = false;
-    const qint64 announced = reply_->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
-    if (known && announced > mostBytes_) {
+    if (announced > mostBytes_) {
         failed_ = true;
-        QTimer::singleShot(0, reply_, [reply = reply_] { reply->abort(); });
+        abortSoon();
         return;
     }
     infolabel3->setText(tr("Downloading: %1").arg(infolabel2->text()));
 }
 
-void Tdownload::bodyArrived()
+void Tdownload::bodyArrived(const QByteArray& piece)
 {
-    if (!reply_ || !file_ || failed_)
-        return;
-    const QByteArray piece = reply_->readAll();
-    if (piece.isEmpty())
+    if (!get_ || !file_ || failed_)
         return;
     received_ += piece.size();
     if (received_ > mostBytes_ || file_->write(piece) != piece.size()) {
         failed_ = true;
-        reply_->abort();
+        get_->abort();
         return;
     }
     infolabel->setText(tr("%1 bytes").arg(received_));
 }
 
-void Tdownload::requestEnded()
+void Tdownload::requestEnded(bool error, const QByteArray& rest)
 {
-    QNetworkReply* reply = reply_;
-    reply_ = nullptr;
-    if (reply) {
-        reply->disconnect(this);
-        if (!failed_ && reply->error() == QNetworkReply::NoError && file_) {
+    // Deleting the transfer inside its own event is allowed; nothing of it is touched after.
+    const std::unique_ptr<HttpGet> ended = std::move(get_);
+    if (ended) {
+        if (!failed_ && !error && file_) {
             // Whatever arrived with the end of the transfer.
-            const QByteArray rest = reply->readAll();
             received_ += rest.size();
             if (received_ > mostBytes_ || (!rest.isEmpty() && file_->write(rest) != rest.size()))
                 failed_ = true;
         }
-        if (reply->error() != QNetworkReply::NoError)
+        if (error)
             failed_ = true;
-        reply->deleteLater();
     }
     if (!failed_ && state() != Stopped && file_ && file_->commit()) {
         infolabel->setText(tr("Received %1 bytes").arg(QFileInfo(savedFile()).size()));
@@ -313,8 +316,8 @@ void Tdownload::abortbuttonClick()
     infolabel->setText(tr("Download has been aborted."));
     setState(Stopped);
     infolabel3->setText(tr("Download Aborted"));
-    if (reply_)
-        reply_->abort(); // ends the transfer through requestEnded()
+    if (get_)
+        get_->abort(); // ends the transfer through requestEnded()
 }
 
 void Tdownload::Button1Click() { hide(); }
@@ -332,12 +335,8 @@ void Tdownload::Button2Click()
 
 void Tdownload::dropDownload()
 {
-    if (reply_) {
-        QNetworkReply* reply = reply_;
-        reply_ = nullptr;
-        reply->disconnect(this);
-        reply->abort();
-        delete reply;
+    if (get_) {
+        get_.reset(); // ends it without a word
         setState(Stopped);
     }
     if (file_) {

@@ -16,11 +16,11 @@
 #include <functional>
 #include <memory>
 
+class HttpClient;
+class HttpGet;
 class MessageBoxes;
 class Opener;
 class QLabel;
-class QNetworkAccessManager;
-class QNetworkReply;
 class QPushButton;
 class QSaveFile;
 
@@ -57,13 +57,15 @@ public:
     qint64 mostBytes() const { return mostBytes_; }
     void setStallTimeout(int milliseconds) { stallMs_ = milliseconds; }
     int stallTimeout() const { return stallMs_; }
+    // The embedded HTTP module, loaded when the first download starts (kHttpModule unless set).
+    void setHttpModule(const QString& resource) { httpModule_ = resource; }
     // Closes the game, as its Exit menu item does (for "Play with Others").
     void setExitGame(std::function<void()> exitGame) { exitGame_ = std::move(exitGame); }
     // Starts an installed lobby; false when there is none. startLobbyProgram() unless set.
     void setStartLobby(std::function<bool()> start) { startLobby_ = std::move(start); }
 
     int state() const;
-    bool downloading() const { return reply_ != nullptr; }
+    bool downloading() const { return get_ != nullptr; }
 
     void getbuttonClick();   // "Download And Install The Brisko Lobby Now"
     void abortbuttonClick(); // "Stop Download"
@@ -86,12 +88,13 @@ private:
     void buildProgressLines();
     WaysOn buildWaysOn();
     void layOut(QLabel* offer, const WaysOn& ways);
-    void buildClient();
+    // The module's client, loaded on first use; nullptr, said on stderr, when it cannot be.
+    HttpClient* client();
 
     void setState(State state);
-    void headersArrived();
-    void bodyArrived();
-    void requestEnded();
+    void headersArrived(int status, int lines, qint64 announced);
+    void bodyArrived(const QByteArray& piece);
+    void requestEnded(bool error, const QByteArray& rest);
     // The finished file goes to the desktop's opener.
     void handOver();
     // Drops the transfer and the temporary file without a word: the program is closing.
@@ -113,8 +116,11 @@ private:
     QPushButton* Button1;
     QPushButton* Button2;
 
-    QNetworkAccessManager* HttpCli1;
-    QNetworkReply* reply_ = nullptr;
+    QString httpModule_;
+    HttpClient* HttpCli1 = nullptr;
+    std::unique_ptr<HttpGet> get_;
+    // Counts the downloads started, so a late abort meant for one cannot end the next.
+    unsigned transfer_ = 0;
     std::unique_ptr<QSaveFile> file_;
     qint64 received_ = 0;
     qint64 mostBytes_ = kMostBytes;

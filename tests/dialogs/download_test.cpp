@@ -1,6 +1,7 @@
 // The lobby download window against a small HTTP server on loopback that the test drives step
 // by step: headers, part of the body, the rest.
 #include "dialogs/downloadform.h"
+#include "platform/httpget.h"
 #include "platform/messagebox.h"
 #include "platform/opener.h"
 
@@ -13,10 +14,14 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -360,6 +365,54 @@ TEST_F(Download, QuittingTheProgramInTheMiddleDropsTheTransferAndItsFile)
     EXPECT_TRUE(files().isEmpty());
     EXPECT_TRUE(opener.opened.isEmpty());
     EXPECT_EQ(exits, 0);
+}
+
+// What the program writes on stderr while `run` runs.
+template <typename Run>
+QByteArray stderrOf(Run run)
+{
+    QTemporaryFile capture;
+    if (!capture.open())
+        return "cannot capture stderr";
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    dup2(capture.handle(), STDERR_FILENO);
+    run();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    ::close(saved);
+    capture.seek(0);
+    return capture.readAll();
+}
+
+TEST_F(Download, AnHttpModuleThatCannotLoadEndsTheDownloadAsAbortedAndSaysWhy)
+{
+    // Set after the window is made: the module is loaded only when a download starts.
+    window->setHttpModule(":/modules/missing.so");
+    const QByteArray said = stderrOf([&] { QTest::mouseClick(button("getbutton"), Qt::LeftButton); });
+    EXPECT_EQ(said.count("tilvaro: cannot download: "), 1) << said.constData();
+    EXPECT_TRUE(said.contains(":/modules/missing.so")) << said.constData();
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(text("infolabel"), "Download Aborted");
+    EXPECT_EQ(window->state(), Tdownload::Stopped);
+    expectButtonsAtRest();
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    QTest::qWait(50);
+    EXPECT_TRUE(server.request.isEmpty());
+
+    // The program's own module still works afterwards.
+    window->setHttpModule(kHttpModule);
+    const QByteArray body = installerBytes(2000, 8);
+    QTest::mouseClick(button("getbutton"), Qt::LeftButton);
+    ASSERT_TRUE(server.waitForRequest());
+    server.sendHeaders(body.size());
+    server.send(body);
+    server.close();
+    ASSERT_TRUE(waitForEnd(2));
+    EXPECT_EQ(text("infolabel"), "Received 2000 bytes");
+    EXPECT_TRUE(saved() == body);
 }
 
 TEST(DownloadAddress, TheEnvironmentOverridesTheMakersAddress)
