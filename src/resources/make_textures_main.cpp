@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 
 #include <cstdio>
@@ -17,6 +18,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: make_textures FOLDER [ICON.png...]\n");
         return 2;
     }
+    // The banner's title needs fonts, and fonts need a GUI application; the build has no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "make_textures: cannot make %s\n", argv[1]);

@@ -17,8 +17,9 @@
 #include <vector>
 
 // Everything here is drawn pixel by pixel or with QPainter into QImages, then turned into
-// pixmaps once. The textures, which take far longer, are drawn and embedded apart
-// (artworktextures.cpp).
+// pixmaps once. The textures, which take far longer, are drawn apart (artworktextures.cpp); they,
+// the bones' pieces and the banner are drawn by the build and embedded, so the start only copies
+// them (the banner's title would otherwise load a font the first frame has no other use for).
 
 namespace {
 
@@ -333,19 +334,45 @@ QImage drawBanner(const BonePieces& pieces)
     return image;
 }
 
+QImage drawUprightBoneBack() { return drawBoneBack(34, 66); }
+QImage drawLyingBoneBack() { return drawBoneBack(66, 34); }
+
+// The ten upright faces side by side, 0 to 9 pips.
+QImage drawFaceStrip()
+{
+    QImage strip(kFace * (game::kHighestPip + 1), kFace, QImage::Format_ARGB32_Premultiplied);
+    strip.fill(Qt::transparent);
+    QPainter p(&strip);
+    for (int pips = 0; pips <= game::kHighestPip; ++pips)
+        p.drawImage(pips * kFace, 0, drawFace(pips));
+    return strip;
+}
+
+QImage drawBannerPicture()
+{
+    BonePieces pieces;
+    pieces.backLying = drawLyingBoneBack();
+    for (int pips = 0; pips <= game::kHighestPip; ++pips)
+        pieces.facesLying[pips] = rotatedQuarter(drawFace(pips));
+    return drawBanner(pieces);
+}
+
 } // namespace
+
+const ArtworkTexture kUprightBoneTexture{"upright-bone.texture", drawUprightBoneBack};
+const ArtworkTexture kLyingBoneTexture{"lying-bone.texture", drawLyingBoneBack};
+const ArtworkTexture kFacesTexture{"faces.texture", drawFaceStrip};
+const ArtworkTexture kBannerTexture{"banner.texture", drawBannerPicture};
 
 Artwork::Artwork()
 {
-    BonePieces pieces;
-    boneBackUpright = QPixmap::fromImage(drawBoneBack(34, 66));
-    pieces.backLying = drawBoneBack(66, 34);
-    boneBackLying = QPixmap::fromImage(pieces.backLying);
+    boneBackUpright = QPixmap::fromImage(embeddedTexture(kUprightBoneTexture));
+    boneBackLying = QPixmap::fromImage(embeddedTexture(kLyingBoneTexture));
+    const QImage faces = embeddedTexture(kFacesTexture);
     for (int pips = 0; pips <= game::kHighestPip; ++pips) {
-        const QImage face = drawFace(pips);
+        const QImage face = faces.copy(pips * kFace, 0, kFace, kFace);
         dotsUpright[pips] = QPixmap::fromImage(face);
-        pieces.facesLying[pips] = rotatedQuarter(face);
-        dotsLying[pips] = QPixmap::fromImage(pieces.facesLying[pips]);
+        dotsLying[pips] = QPixmap::fromImage(rotatedQuarter(face));
     }
     boardBackground = QPixmap::fromImage(embeddedTexture(kBoardTexture));
     handBackground = QPixmap::fromImage(embeddedTexture(kHandTexture));
@@ -359,7 +386,7 @@ Artwork::Artwork()
     watchingMark = QPixmap::fromImage(drawWatchingMark());
     tableBackground = QPixmap::fromImage(embeddedTexture(kLinenTexture));
     phraseButton = QPixmap::fromImage(drawPhraseButton());
-    banner = QPixmap::fromImage(drawBanner(pieces));
+    banner = QPixmap::fromImage(embeddedTexture(kBannerTexture));
 }
 
 const QPixmap& Artwork::toeMarker() const

@@ -18,13 +18,20 @@
 // program only loads them.
 struct ArtworkTexture {
     const char* name;
-    QImage (*draw)(); // an opaque Format_RGB32 picture
+    QImage (*draw)(); // the picture, opaque (RGB32) or with transparency
 };
 extern const ArtworkTexture kBoardTexture;
 extern const ArtworkTexture kHandTexture;
 extern const ArtworkTexture kLinenTexture;
-inline const std::array<const ArtworkTexture*, 3> kArtworkTextures = {&kBoardTexture, &kHandTexture,
-                                                                      &kLinenTexture};
+// The blank bones, the ten upright pip faces in a row, and the banner (whose title needs a font:
+// the program that draws it at build time makes a QGuiApplication first).
+extern const ArtworkTexture kUprightBoneTexture;
+extern const ArtworkTexture kLyingBoneTexture;
+extern const ArtworkTexture kFacesTexture;
+extern const ArtworkTexture kBannerTexture;
+inline const std::array<const ArtworkTexture*, 7> kArtworkTextures = {
+    &kBoardTexture,       &kHandTexture,  &kLinenTexture, &kUprightBoneTexture,
+    &kLyingBoneTexture, &kFacesTexture, &kBannerTexture};
 
 // The embedded form of a texture: "TXR1", width and height (32-bit, in this machine's byte
 // order, as the build machine is the one that runs it), then the RGB32 pixels row by row; a

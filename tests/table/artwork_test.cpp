@@ -285,6 +285,25 @@ TEST(Artwork, EmbeddedTexturesAreThePicturesTheDrawingMakes)
     }
 }
 
+TEST(Artwork, TheBonesPiecesAndTheBannerShownAreTheEmbeddedDrawings)
+{
+    for (const ArtworkTexture* piece : {&kUprightBoneTexture, &kLyingBoneTexture, &kFacesTexture, &kBannerTexture}) {
+        SCOPED_TRACE(piece->name);
+        const QResource resource(QStringLiteral(":/textures/") + QLatin1String(piece->name));
+        ASSERT_TRUE(resource.isValid()) << "not embedded";
+        EXPECT_TRUE(samePixels(textureFromBytes(resource.uncompressedData()), piece->draw()));
+    }
+    EXPECT_TRUE(samePixels(argb(art().boneBackUpright), kUprightBoneTexture.draw()));
+    EXPECT_TRUE(samePixels(argb(art().boneBackLying), kLyingBoneTexture.draw()));
+    EXPECT_TRUE(samePixels(argb(art().banner), kBannerTexture.draw()));
+    const QImage faces = kFacesTexture.draw();
+    for (int pips = 0; pips <= 9; ++pips) {
+        const QImage face = faces.copy(pips * 28, 0, 28, 28);
+        EXPECT_TRUE(samePixels(argb(art().dotsUpright[pips]), face)) << pips;
+        EXPECT_TRUE(samePixels(argb(art().dotsLying[pips]), face.transformed(QTransform().rotate(90)))) << pips;
+    }
+}
+
 TEST(Artwork, TextureBytesHoldExactlyOnePictureAndNothingElseLoads)
 {
     QImage picture(3, 2, QImage::Format_RGB32);
