@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <string>
 
 #include <dlfcn.h>
@@ -42,6 +43,14 @@ int memoryFile(const uchar* data, qint64 size, QString* why)
     return fd;
 }
 
+void* lookUp(void* handle, const QString& resource, const char* entry, QString* why)
+{
+    void* symbol = dlsym(handle, entry);
+    if (!symbol)
+        *why = QStringLiteral("%1 has no %2").arg(resource, QLatin1String(entry));
+    return symbol;
+}
+
 } // namespace
 
 void* embeddedModuleSymbol(const QString& resource, const char* entry, QString* why)
@@ -49,6 +58,10 @@ void* embeddedModuleSymbol(const QString& resource, const char* entry, QString* 
     QString ignored;
     if (!why)
         why = &ignored;
+    // Each module is loaded once; the program asks from its main thread only.
+    static std::map<QString, void*> loaded;
+    if (const auto found = loaded.find(resource); found != loaded.end())
+        return lookUp(found->second, resource, entry, why);
     const QResource module(resource);
     if (!module.isValid() || module.compressionAlgorithm() != QResource::NoCompression || module.size() <= 0) {
         *why = QStringLiteral("%1 is not embedded uncompressed").arg(resource);
@@ -59,16 +72,14 @@ void* embeddedModuleSymbol(const QString& resource, const char* entry, QString* 
         return nullptr;
     const std::string path = "/proc/self/fd/" + std::to_string(fd);
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    // The loader has mapped what it needs; the file goes with its last mapping.
-    ::close(fd);
     if (!handle) {
         *why = QString::fromLocal8Bit(dlerror());
+        ::close(fd);
         return nullptr;
     }
-    void* symbol = dlsym(handle, entry);
-    if (!symbol) {
-        *why = QStringLiteral("%1 has no %2").arg(resource, QLatin1String(entry));
-        dlclose(handle);
-    }
-    return symbol;
+    // The file stays open while the module is loaded, which is until the program ends: the loader
+    // knows a module by its path, and a later module in a file that reused this number would
+    // otherwise be taken for this one.
+    loaded.emplace(resource, handle);
+    return lookUp(handle, resource, entry, why);
 }

@@ -6,6 +6,6 @@
 #include <QString>
 
 // Opens the module embedded at `resource` (an uncompressed resource) and returns the address of
-// its symbol `entry`, or nullptr with the reason in `why`. The module stays loaded until the
-// program ends: whatever it made may be in use up to then.
+// its symbol `entry`, or nullptr with the reason in `why`. A module is loaded once and stays
+// loaded until the program ends: whatever it made may be in use up to then. Main thread only.
 void* embeddedModuleSymbol(const QString& resource, const char* entry, QString* why);
