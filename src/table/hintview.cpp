@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QString>
 
-
 TableHint::TableHint(mirror::TableMirror& mirror, BoardView& board, HandView& hand, StatusLine& status,
                      Describer& describer, QAction* entry, QObject* parent)
     : QObject(parent), mirror_(mirror), board_(board), hand_(hand), status_(status), describer_(describer), entry_(entry)

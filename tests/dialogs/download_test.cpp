@@ -4,6 +4,7 @@
 #include "platform/httpget.h"
 #include "platform/messagebox.h"
 #include "platform/opener.h"
+#include "support/stderrcapture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,14 +15,10 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
-
-#include <unistd.h>
 
 namespace {
 
@@ -367,29 +364,12 @@ TEST_F(Download, QuittingTheProgramInTheMiddleDropsTheTransferAndItsFile)
     EXPECT_EQ(exits, 0);
 }
 
-// What the program writes on stderr while `run` runs.
-template <typename Run>
-QByteArray stderrOf(Run run)
-{
-    QTemporaryFile capture;
-    if (!capture.open())
-        return "cannot capture stderr";
-    std::fflush(stderr);
-    const int saved = dup(STDERR_FILENO);
-    dup2(capture.handle(), STDERR_FILENO);
-    run();
-    std::fflush(stderr);
-    dup2(saved, STDERR_FILENO);
-    ::close(saved);
-    capture.seek(0);
-    return capture.readAll();
-}
-
 TEST_F(Download, AnHttpModuleThatCannotLoadEndsTheDownloadAsAbortedAndSaysWhy)
 {
     // Set after the window is made: the module is loaded only when a download starts.
     window->setHttpModule(":/modules/missing.so");
-    const QByteArray said = stderrOf([&] { QTest::mouseClick(button("getbutton"), Qt::LeftButton); });
+    const QByteArray said = QByteArray::fromStdString(
+        capturedStderr([&] { QTest::mouseClick(button("getbutton"), Qt::LeftButton); }));
     EXPECT_EQ(said.count("tilvaro: cannot download: "), 1) << said.constData();
     EXPECT_TRUE(said.contains(":/modules/missing.so")) << said.constData();
     EXPECT_EQ(ended, 1);

@@ -1,4 +1,5 @@
 #include "platform/sound.h"
+#include "support/stderrcapture.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -76,25 +75,6 @@ Wave readWave(const QByteArray& b)
     return w;
 }
 
-// Runs `body` with the process's stderr sent to a temporary file and returns what was written.
-template <typename Body> std::string captureStderr(Body body)
-{
-    std::fflush(stderr);
-    FILE* sink = std::tmpfile();
-    const int saved = dup(2);
-    dup2(fileno(sink), 2);
-    body();
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    std::string text;
-    std::rewind(sink);
-    for (int c; (c = std::fgetc(sink)) != EOF;)
-        text += char(c);
-    std::fclose(sink);
-    return text;
-}
-
 } // namespace
 
 TEST(Sounds, EveryRecordingIsEmbeddedAsAShortAudibleMonoPcmWave)
@@ -147,7 +127,7 @@ TEST(Sounds, PlayerNeverComplainsOrStalls)
     // to stderr: an unknown name or a missing device is no news to the player, and a wave Qt
     // cannot decode would show up here as a complaint.
     QObject owner;
-    const std::string noise = captureStderr([&] {
+    const std::string noise = capturedStderr([&] {
         SoundPlayer* player = createSystemSoundPlayer(&owner);
         ASSERT_NE(player, nullptr);
         for (const QString& name : soundNames()) {
