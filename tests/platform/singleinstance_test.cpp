@@ -149,16 +149,25 @@ int connectAndSend(const QString& path, const QByteArray& bytes)
     return fd;
 }
 
+// The first copy, in a temporary folder of its own, counting the requests to come forward.
+class ARunningCopy : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        first.setBringForward([this] { ++broughtForward; });
+        ASSERT_FALSE(first.anotherInstanceRuns());
+    }
+
+    QTemporaryDir place;
+    decltype(startWithTmpdir(QString())) restore = startWithTmpdir(place.path());
+    SingleInstance first; // after `restore`: it finds its place from TMPDIR when made
+    int broughtForward = 0;
+};
+
 } // namespace
 
-TEST(SingleInstance, AQtLocalSocketAsOlderCopiesUseBringsItForwardAndOnlyThisUserMayConnect)
+TEST_F(ARunningCopy, AQtLocalSocketAsOlderCopiesUseBringsItForwardAndOnlyThisUserMayConnect)
 {
-    QTemporaryDir place;
-    auto restore = startWithTmpdir(place.path());
-    int broughtForward = 0;
-    SingleInstance first;
-    first.setBringForward([&] { ++broughtForward; });
-    ASSERT_FALSE(first.anotherInstanceRuns());
     EXPECT_EQ(QFileInfo(first.socketPath()).permissions() & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup | QFile::WriteGroup),
               QFile::Permissions());
 
@@ -170,14 +179,8 @@ TEST(SingleInstance, AQtLocalSocketAsOlderCopiesUseBringsItForwardAndOnlyThisUse
     EXPECT_TRUE(QTest::qWaitFor([&] { return broughtForward == 1; }, 5000));
 }
 
-TEST(SingleInstance, OnlyTheExactRequestBringsItForwardAndASilentPeerBlocksNobody)
+TEST_F(ARunningCopy, OnlyTheExactRequestBringsItForwardAndASilentPeerBlocksNobody)
 {
-    QTemporaryDir place;
-    auto restore = startWithTmpdir(place.path());
-    int broughtForward = 0;
-    SingleInstance first;
-    first.setBringForward([&] { ++broughtForward; });
-    ASSERT_FALSE(first.anotherInstanceRuns());
 
     const int silent = connectAndSend(first.socketPath(), {});
     const int wrong = connectAndSend(first.socketPath(), "forwards\n");
